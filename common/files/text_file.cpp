@@ -1,0 +1,138 @@
+#include "common/files/text_file.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "common/text/cp1252.h"
+#include "common/text/error.h"
+
+namespace common {
+
+std::string readWholeFile(std::string_view path) {
+    const auto fsPath = toPath(path);
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(fsPath, ec)) {
+        throw Error(ErrorCode::FileNotFound, std::string(path));
+    }
+    std::ifstream in(fsPath, std::ios::binary);
+    if (!in) {
+        throw Error(ErrorCode::PermissionDenied, std::string(path));
+    }
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+namespace {
+void writeFile(std::string_view path, std::string_view text, std::ios::openmode mode) {
+    std::ofstream out(toPath(path), std::ios::binary | mode);
+    if (!out) {
+        throw Error(ErrorCode::PathFileAccess, std::string(path));
+    }
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.close();
+    if (!out) {
+        throw Error(ErrorCode::PathFileAccess, std::string(path));
+    }
+}
+}  // namespace
+
+void writeWholeFile(std::string_view path, std::string_view text) {
+    writeFile(path, text, std::ios::trunc);
+}
+
+void appendToFile(std::string_view path, std::string_view text) {
+    writeFile(path, text, std::ios::app);
+}
+
+std::string quotedItem(std::string_view text) {
+    std::string item = "\"";
+    item += text;
+    item += "\"\r\n";
+    return item;
+}
+
+bool fileExists(std::string_view path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(toPath(path), ec);
+}
+
+TextFileReader::TextFileReader(std::string_view path) : data_(readWholeFile(path)) {}
+
+TextFileReader TextFileReader::fromText(std::string text) {
+    TextFileReader reader;
+    reader.data_ = std::move(text);
+    return reader;
+}
+
+bool TextFileReader::atLineEnd() const {
+    return pos_ < data_.size() && (data_[pos_] == '\r' || data_[pos_] == '\n');
+}
+
+void TextFileReader::skipLineEnd() {
+    if (pos_ < data_.size() && data_[pos_] == '\r') {
+        ++pos_;
+        if (pos_ < data_.size() && data_[pos_] == '\n') {
+            ++pos_;
+        }
+    } else if (pos_ < data_.size() && data_[pos_] == '\n') {
+        ++pos_;
+    }
+}
+
+std::string TextFileReader::lineInput() {
+    if (eof()) {
+        throw Error(ErrorCode::InputPastEnd);
+    }
+    const std::size_t start = pos_;
+    while (pos_ < data_.size() && !atLineEnd()) {
+        ++pos_;
+    }
+    std::string line = data_.substr(start, pos_ - start);
+    skipLineEnd();
+    return line;
+}
+
+std::string TextFileReader::inputItem() {
+    if (eof()) {
+        throw Error(ErrorCode::InputPastEnd);
+    }
+    while (pos_ < data_.size() && (data_[pos_] == ' ' || data_[pos_] == '\t')) {
+        ++pos_;
+    }
+    std::string item;
+    if (pos_ < data_.size() && data_[pos_] == '"') {
+        const std::size_t close = data_.find('"', pos_ + 1);
+        const std::size_t end = close == std::string::npos ? data_.size() : close;
+        item = data_.substr(pos_ + 1, end - pos_ - 1);
+        pos_ = close == std::string::npos ? data_.size() : close + 1;
+        // Whatever stands between the closing quote and the separator is dropped.
+        while (pos_ < data_.size() && data_[pos_] != ',' && !atLineEnd()) {
+            ++pos_;
+        }
+    } else {
+        const std::size_t start = pos_;
+        while (pos_ < data_.size() && data_[pos_] != ',' && !atLineEnd()) {
+            ++pos_;
+        }
+        item = data_.substr(start, pos_ - start);
+        const auto last = item.find_last_not_of(" \t");
+        item.erase(last == std::string::npos ? 0 : last + 1);
+    }
+    if (pos_ < data_.size() && data_[pos_] == ',') {
+        ++pos_;
+    } else {
+        skipLineEnd();
+    }
+    return item;
+}
+
+std::string TextFileReader::input(std::size_t count) {
+    if (data_.size() - pos_ < count) {
+        throw Error(ErrorCode::InputPastEnd);
+    }
+    std::string chars = data_.substr(pos_, count);
+    pos_ += count;
+    return chars;
+}
+
+}  // namespace common

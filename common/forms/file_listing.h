@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace forms {
+
+// Name order as a file manager shows it: case-insensitive, ties broken by byte order.
+bool nameLess(std::string_view a, std::string_view b);
+
+// Matches a file name against a pattern such as "*.txt" ("*" any run, "?" one character),
+// case-sensitively as a Linux shell does; several patterns may be separated by ";".
+bool matchesPattern(std::string_view name, std::string_view pattern);
+
+// The plain files of a folder that match the pattern, in name order. Hidden files (a leading
+// ".") are left out. A folder that cannot be read lists nothing.
+std::vector<std::string> listFiles(std::string_view folder, std::string_view pattern);
+
+// The sub-folders of a folder, in name order, hidden ones left out.
+std::vector<std::string> listFolders(std::string_view folder);
+
+}  // namespace forms

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace forms {
+class Control;
+class Window;
+}  // namespace forms
+
+namespace common {
+
+// What a window model asks of the desktop. The Qt binding implements it for the real programs;
+// tests use a recording fake.
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Raises FileNotFound for a missing file and InvalidPicture for one that is not a picture.
+    virtual void checkPicture(std::string_view path) = 0;
+    virtual void beep() = 0;
+    // Hands a document or web address to the desktop's default handler; the result is not used.
+    virtual void openDocument(std::string_view target) = 0;
+    // Paints a control at once, in the middle of a long handler (progress captions).
+    virtual void redrawNow(const forms::Control& control) = 0;
+    virtual void redrawNow(const forms::Window& window) = 0;
+    virtual void setBusyPointer(bool busy) = 0;
+    // Raises a shown window above the others.
+    virtual void activateWindow(const forms::Window& window) = 0;
+    // An error that no procedure traps: tell the user; the event is abandoned.
+    virtual void reportError(std::string_view message) = 0;
+    virtual void endProgram() = 0;
+};
+
+}  // namespace common

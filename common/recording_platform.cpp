@@ -1,0 +1,34 @@
+#include "common/recording_platform.h"
+
+#include "common/files/text_file.h"
+#include "common/text/error.h"
+
+namespace common {
+
+void RecordingPlatform::checkPicture(std::string_view path) {
+    const std::string bytes = readWholeFile(path);
+    const auto starts = [&bytes](std::string_view magic) { return bytes.starts_with(magic); };
+    if (!(starts("\xFF\xD8\xFF") || starts("GIF8") || starts("BM") || starts("\x89PNG"))) {
+        throw Error(ErrorCode::InvalidPicture, std::string(path));
+    }
+}
+
+void RecordingPlatform::beep() { ++beeps; }
+
+void RecordingPlatform::openDocument(std::string_view target) {
+    openedDocuments.emplace_back(target);
+}
+
+void RecordingPlatform::redrawNow(const forms::Control&) { ++redraws; }
+
+void RecordingPlatform::redrawNow(const forms::Window&) { ++redraws; }
+
+void RecordingPlatform::setBusyPointer(bool isBusy) { busy = isBusy; }
+
+void RecordingPlatform::activateWindow(const forms::Window&) {}
+
+void RecordingPlatform::reportError(std::string_view message) { errors.emplace_back(message); }
+
+void RecordingPlatform::endProgram() { ended = true; }
+
+}  // namespace common

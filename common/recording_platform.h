@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "common/platform.h"
+
+namespace common {
+
+// A platform without a desktop: it checks pictures by their file header and records every other
+// request, so window models run headless in tests and developer tools.
+class RecordingPlatform : public Platform {
+public:
+    void checkPicture(std::string_view path) override;
+    void beep() override;
+    void openDocument(std::string_view target) override;
+    void redrawNow(const forms::Control& control) override;
+    void redrawNow(const forms::Window& window) override;
+    void setBusyPointer(bool busy) override;
+    void activateWindow(const forms::Window& window) override;
+    void reportError(std::string_view message) override;
+    void endProgram() override;
+
+    int beeps = 0;
+    int redraws = 0;
+    bool busy = false;
+    bool ended = false;
+    std::vector<std::string> openedDocuments;
+    std::vector<std::string> errors;
+};
+
+}  // namespace common

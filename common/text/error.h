@@ -1,0 +1,39 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace common {
+
+// Run-time error numbers, as users of the older programs know them from error messages.
+enum class ErrorCode : int {
+    InvalidCall = 5,
+    Overflow = 6,
+    SubscriptOutOfRange = 9,
+    DivisionByZero = 11,
+    TypeMismatch = 13,
+    FileNotFound = 53,
+    InputPastEnd = 62,
+    DeviceUnavailable = 68,
+    PermissionDenied = 70,
+    PathFileAccess = 75,
+    PathNotFound = 76,
+    InvalidPropertyValue = 380,
+    InvalidPicture = 481,
+};
+
+// The one exception type of the suite: a procedure that traps errors catches it, an untrapped one
+// reaches the event dispatch, which reports it and abandons the event.
+class Error : public std::runtime_error {
+public:
+    Error(ErrorCode code, const std::string& detail = {});
+    ErrorCode code() const noexcept { return code_; }
+
+private:
+    ErrorCode code_;
+};
+
+// The standard wording of an error number ("Overflow", "File not found", ...).
+std::string errorDescription(ErrorCode code);
+
+}  // namespace common
