@@ -102,6 +102,10 @@ public:
     // shown.
     void LoadPicture(const std::string& path);
     void ClearPicture() { picture_.clear(); }
+    // A picture drawn by the program itself ("design:link", "design:next", ...), set without a
+    // file check; the binding paints it.
+    void setDesignPicture(std::string name) { picture_ = std::move(name); }
+    bool hasDesignPicture() const { return picture_.starts_with("design:"); }
 
     bool Stretch = true;
     bool Border = false;
