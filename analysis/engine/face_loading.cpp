@@ -1,0 +1,194 @@
+#include "analysis/engine/face_loading.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "analysis/engine/colour_line.h"
+#include "analysis/engine/face_file.h"
+#include "analysis/engine/statistics_loading.h"
+#include "analysis/program.h"
+#include "common/files/text_file.h"
+#include "common/text/cp1252.h"
+#include "common/text/error.h"
+#include "common/text/strings.h"
+
+namespace analysis {
+
+namespace {
+
+// A face slot and the main-window controls that show it.
+struct FaceDisplay {
+    FaceSlot& slot;
+    forms::Label& person;
+    forms::PictureBox& photo;
+    forms::Image& link;
+    std::array<forms::Shape*, 3> swatches;
+    std::array<forms::Label*, 3> swatchLabels;
+};
+
+FaceDisplay firstFace(AnalysisProgram& program) {
+    Analysis& w = program.MainWindow;
+    return {program.Face1,
+            w.Person1,
+            w.Image1,
+            w.URL1,
+            {&w.Face1Colour1, &w.Face1Colour2, &w.Face1Colour3},
+            {&w.FC1, &w.FC2, &w.FC3}};
+}
+
+FaceDisplay secondFace(AnalysisProgram& program) {
+    Analysis& w = program.MainWindow;
+    return {program.Face2,
+            w.Person2,
+            w.Image2,
+            w.URL2,
+            {&w.Face2Colour1, &w.Face2Colour2, &w.Face2Colour3},
+            {&w.FC1B, &w.FC2B, &w.FC3B}};
+}
+
+std::string inDataFolder(const AnalysisProgram& program, std::string_view name) {
+    return common::joinPath(program.MainWindow.Dir1.Path(), name);
+}
+
+// When Missing.jpg cannot be shown either, the box keeps what it showed.
+void showMissingPhoto(const AnalysisProgram& program, forms::PictureBox& photo) {
+    try {
+        photo.LoadPicture(inDataFolder(program, "Missing.jpg"));
+    } catch (const common::Error&) {
+    }
+}
+
+// Shows a photo of the data folder; false (and Missing.jpg shown) when it cannot be loaded.
+bool showPhoto(const AnalysisProgram& program, forms::PictureBox& photo, std::string_view name) {
+    try {
+        photo.LoadPicture(inDataFolder(program, name));
+        return true;
+    } catch (const common::Error&) {
+        showMissingPhoto(program, photo);
+        return false;
+    }
+}
+
+// The file name less its ".txt"; a name too short to have one has no stem.
+std::string stemOf(std::string_view fileName) {
+    return fileName.size() < 4 ? std::string() : common::Left(fileName, fileName.size() - 4);
+}
+
+// A load starts afresh: the slot counts as loaded and has no colours until the file gives some.
+void startLoad(FaceDisplay& face) {
+    face.slot.Loaded = true;
+    face.slot.ColourLine.clear();
+    for (forms::Shape* swatch : face.swatches) {
+        swatch->FillStyle = forms::kFillTransparent;
+    }
+}
+
+std::optional<FaceFileContents> readFaceFile(const AnalysisProgram& program,
+                                             const std::string& stem) {
+    try {
+        return parseFaceFile(common::readWholeFile(inDataFolder(program, stem + ".txt")));
+    } catch (const common::Error&) {
+        return std::nullopt;
+    }
+}
+
+// Stores a wholly read file; elements 95 to 100 are not in the file and keep their values.
+void storeFace(FaceDisplay& face, const FaceFileContents& contents) {
+    face.slot.FaceName = contents.name;
+    face.slot.FaceInfo = contents.info;
+    for (int i = 1; i <= kFileCoordCount; ++i) {
+        face.slot.Coords[i] = contents.coords[i];
+    }
+    face.slot.Angles = contents.angles;
+    face.slot.FaceHeight = contents.height;
+    face.slot.ColourLine = contents.colourLine;
+}
+
+// The web address is held nowhere but in the link's tool tip.
+void showWebAddress(FaceDisplay& face, const FaceFileContents& contents) {
+    face.link.Visible = contents.webAddress.has_value();
+    face.link.ToolTipText = contents.webAddress.value_or("");
+}
+
+void showNameAndInfo(const AnalysisProgram& program, FaceDisplay& face) {
+    face.slot.FaceInfo = withPortraitOnlyTag(face.slot.FaceInfo, program.Words.PortraitOnlyText);
+    face.photo.ToolTipText = face.slot.FaceInfo;
+    face.person.Caption = face.slot.FaceName;
+}
+
+void showFaceColours(const AnalysisProgram& program, FaceDisplay face) {
+    const auto colours = parseColourLine(face.slot.ColourLine);
+    if (!colours) {
+        return;
+    }
+    const std::array<std::int32_t, 3> values{colours->hair, colours->eyes, colours->skin};
+    const std::array<const std::string*, 3> words{&program.Words.HairWord, &program.Words.EyesWord,
+                                                  &program.Words.SkinWord};
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        face.swatches[i]->FillColor = values[i];
+        face.swatchLabels[i]->ToolTipText = *words[i] + " = " + common::Hex(values[i]);
+        face.swatches[i]->FillStyle = forms::kFillSolid;
+    }
+}
+
+}  // namespace
+
+void LoadFirstFace(AnalysisProgram& program, std::string_view fileName) {
+    FaceDisplay face = firstFace(program);
+    startLoad(face);
+    if (fileName.empty()) {
+        return;
+    }
+    const std::string stem = stemOf(fileName);
+    // A face without its Typical photo still loads, showing Missing.jpg.
+    showPhoto(program, face.photo, stem + "3.jpg");
+    const auto contents = readFaceFile(program, stem);
+    if (!contents) {
+        showMissingPhoto(program, face.photo);
+        return;
+    }
+    storeFace(face, *contents);
+    ShowFirstFaceColours(program);
+    showWebAddress(face, *contents);
+    showNameAndInfo(program, face);
+    LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis");
+}
+
+void LoadSecondFace(AnalysisProgram& program, std::string_view fileName) {
+    FaceDisplay face = secondFace(program);
+    startLoad(face);
+    program.MainWindow.View2.Caption = program.Words.ViewPortrait;
+    if (fileName.empty()) {
+        return;
+    }
+    // The caption of an empty slot with ".txt" added names no face.
+    if (fileName == program.Words.NoDataText + ".txt") {
+        showMissingPhoto(program, face.photo);
+        return;
+    }
+    const std::string stem = stemOf(fileName);
+    if (!showPhoto(program, face.photo, stem + "1.jpg")) {
+        return;
+    }
+    const auto contents = readFaceFile(program, stem);
+    if (!contents) {
+        showMissingPhoto(program, face.photo);
+        return;
+    }
+    storeFace(face, *contents);
+    showWebAddress(face, *contents);
+    showNameAndInfo(program, face);
+    ShowSecondFaceColours(program);
+    LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis");
+}
+
+void ShowFirstFaceColours(AnalysisProgram& program) {
+    showFaceColours(program, firstFace(program));
+}
+
+void ShowSecondFaceColours(AnalysisProgram& program) {
+    showFaceColours(program, secondFace(program));
+}
+
+}  // namespace analysis

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "common/forms/controls.h"
+#include "common/forms/window.h"
+
+namespace analysis {
+
+// Shown when a statistics file is missing or cannot be read; its only way on ends the program.
+class NoMedian : public forms::Window {
+  public:
+    explicit NoMedian(forms::Application& app);
+
+    forms::Label Label1{*this, "Label1"};
+    forms::CommandButton Command1{*this, "Command1"};
+
+    void Command1_Click();
+};
+
+}  // namespace analysis

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace analysis {
+
+// Every user-visible word and message that the program builds texts from. English at start-up;
+// a string file overwrites them entry by entry.
+struct UiWords {
+    std::string ViewFullLength;
+    std::string ViewPortrait;
+    std::string ViewProfile;
+    std::string ViewTypical;
+    std::string ViewAlternative;
+    std::string FacesWord;
+    std::string FaceWord;
+    std::string EyesWord;
+    std::string NoseWord;
+    std::string MouthWord;
+    std::string LayoutWord;
+    std::string JawlineWord;
+    std::string FaceShapeWord;
+    std::string ShapeWord;
+    std::string SkinWord;
+    std::string HairWord;
+    std::string PortraitOnlyText;
+    std::string NoDataText;
+    std::string NeedThreeFacesText;
+    std::string FirstPlacePrefix;
+    std::string SecondPlacePrefix;
+    std::string ThirdPlacePrefix;
+    std::string HeightWord;
+    std::string FeetWord;
+    std::string InchesWord;
+    std::string UnknownWord;
+    std::string UnavailableText;
+    std::string ResultsTitleText;
+    std::string PercentOfAverageText;
+    std::string WidthWord;
+    std::string ShapeSquare;
+    std::string ShapeOval;
+    std::string ShapeRound;
+    std::string ShapeLong;
+    std::string ShapeHeart;
+    std::string SamplesWord;
+    // Only a string file gives these two; in English they stay empty.
+    std::string ColoursWord;
+    std::string FooterFaceWord;
+};
+
+// Gives every word its English text except SamplesWord, which start-up sets later, and the two
+// words that have no English text.
+void setEnglishDefaults(UiWords& words);
+
+inline constexpr std::string_view kEnglishSamplesWord = " samples. ";
+
+}  // namespace analysis

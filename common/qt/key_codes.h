@@ -1,0 +1,9 @@
+#pragma once
+
+namespace qtui {
+
+// The Windows virtual key code the programs' key handlers expect for a Qt key (F1 = 112,
+// letters as upper-case ASCII, Enter = 13, ...); 0 for a key they have no code for.
+int windowsKeyCode(int qtKey);
+
+}  // namespace qtui

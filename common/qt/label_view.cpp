@@ -1,0 +1,66 @@
+#include <QApplication>
+
+#include "common/forms/controls.h"
+#include "common/qt/colours.h"
+#include "common/qt/control_views.h"
+#include "common/qt/label_widget.h"
+#include "common/qt/text_conversion.h"
+
+namespace qtui {
+
+namespace {
+
+Qt::Alignment alignmentOf(forms::Alignment align) {
+    switch (align) {
+        case forms::Alignment::Right:
+            return Qt::AlignRight | Qt::AlignTop;
+        case forms::Alignment::Center:
+            return Qt::AlignHCenter | Qt::AlignTop;
+        case forms::Alignment::Left:
+            break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+class LabelView : public ControlView {
+  public:
+    LabelView(forms::Label& model, QWidget& parent, const ViewContext& context)
+        : model_(model), context_(context), widget_(&parent) {
+        widget_.setObjectName(QString::fromStdString(model.key()));
+        widget_.clicks.onClick = [this] { context_.forward([this] { model_.click(); }); };
+        widget_.clicks.onDblClick = [this] { context_.forward([this] { model_.dblClick(); }); };
+    }
+
+    QWidget& widget() override { return widget_; }
+
+    void sync() override {
+        syncCommon(widget_, model_, context_.scale, QApplication::font(&widget_));
+        const QString caption = toQString(model_.Caption);
+        if (widget_.text() != caption) {
+            widget_.setText(caption);
+        }
+        if (widget_.wordWrap() != model_.WordWrap) {
+            widget_.setWordWrap(model_.WordWrap);
+        }
+        const Qt::Alignment align = alignmentOf(model_.TextAlign);
+        if (widget_.alignment() != align) {
+            widget_.setAlignment(align);
+        }
+        applyColours(widget_, model_.ForeColor, model_.Opaque ? &model_.BackColor : nullptr);
+        widget_.setButtonLike(model_.ButtonLike);
+    }
+
+  private:
+    forms::Label& model_;
+    const ViewContext& context_;
+    LabelWidget widget_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlView> makeLabelView(forms::Label& label, QWidget& parent,
+                                           const ViewContext& context) {
+    return std::make_unique<LabelView>(label, parent, context);
+}
+
+}  // namespace qtui

@@ -1,0 +1,29 @@
+#include "common/qt/list_widget.h"
+
+#include <QKeyEvent>
+
+namespace qtui {
+
+void KeyListWidget::keyPressEvent(QKeyEvent* event) {
+    if (onKey) {
+        onKey(*event);
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+int IndentDelegate::indent(const QStyleOptionViewItem& option, const QModelIndex& index) {
+    return index.data(kDepthRole).toInt() * option.fontMetrics.height();
+}
+
+void IndentDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                           const QModelIndex& index) const {
+    QStyleOptionViewItem shifted(option);
+    shifted.rect.setLeft(shifted.rect.left() + indent(option, index));
+    QStyledItemDelegate::paint(painter, shifted, index);
+}
+
+QSize IndentDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
+    return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(option, index), 0);
+}
+
+}  // namespace qtui

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "common/qt/control_view.h"
+#include "common/qt/picture_cache.h"
+
+class QCloseEvent;
+class QWidget;
+
+namespace forms {
+class Application;
+class Control;
+class Window;
+}  // namespace forms
+
+namespace qtui {
+
+class QtPlatform;
+class WindowView;
+
+// Renders the window models of one program as Qt widgets and feeds user input back to them.
+//
+// Each window becomes a top-level widget when it is first shown, with one child widget per
+// control, named by the control's key ("Person1", "QuickKey(3)"). Every user event runs through
+// the program's event dispatch; afterwards every widget of the program is brought in line with its
+// model. After the program has ended no event reaches it. Closing a window asks its model
+// (userClose), which decides; once no window of the program is visible after an event, the
+// program ends.
+//
+// A program's main: QApplication; QtPlatform platform; forms::Application app(platform, folder);
+// the program object; QtBinding binding(app, platform); app.dispatch(start-up); binding.sync();
+// return qapp.exec(). The binding must go before the program's windows and the platform.
+class QtBinding {
+  public:
+    QtBinding(forms::Application& app, QtPlatform& platform);
+    ~QtBinding();
+    QtBinding(const QtBinding&) = delete;
+    QtBinding& operator=(const QtBinding&) = delete;
+
+    // Brings every widget in line with its model, shows and hides windows as their models say,
+    // and raises the windows shown since.
+    void sync();
+
+    // The top-level widget of a window, created when needed.
+    QWidget* widgetFor(const forms::Window& window);
+    // The widget of a control (for a line or shape: the layer that paints it), created when
+    // needed; null for a control of a window the program does not have.
+    QWidget* widgetFor(const forms::Control& control);
+    int twipsToPixels(int twips) const;
+
+    // Services of the platform.
+    void redrawNow(const forms::Control& control);
+    void redrawNow(const forms::Window& window);
+    void raiseWindow(const forms::Window& window);
+    void closeAllWindows();
+    // The widget an error box belongs to: the active window, else any shown one, else none.
+    QWidget* dialogParent() const;
+
+  private:
+    void forward(const std::function<void()>& event);
+    void closeRequested(forms::Window& window, QCloseEvent& event);
+    WindowView* existingView(const forms::Window& window) const;
+    WindowView* viewFor(const forms::Window& window);
+    bool anyWindowVisible() const;
+
+    forms::Application& app_;
+    QtPlatform& platform_;
+    PictureCache pictures_;
+    ViewContext context_;
+    std::unordered_map<const forms::Window*, std::unique_ptr<WindowView>> views_;
+    std::vector<const forms::Window*> toRaise_;
+    bool syncing_ = false;
+    bool shownAny_ = false;
+};
+
+}  // namespace qtui

@@ -1,0 +1,94 @@
+#include "common/qt/qt_platform.h"
+
+#include <QApplication>
+#include <QDesktopServices>
+#include <QImageReader>
+#include <QMessageBox>
+#include <filesystem>
+#include <system_error>
+
+#include "common/qt/document_url.h"
+#include "common/qt/qt_binding.h"
+#include "common/qt/text_conversion.h"
+#include "common/text/cp1252.h"
+#include "common/text/error.h"
+
+namespace qtui {
+
+QtPlatform::~QtPlatform() {
+    if (busy_ && QGuiApplication::instance() != nullptr) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtPlatform::checkPicture(std::string_view path) {
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(common::toPath(path), error)) {
+        throw common::Error(common::ErrorCode::FileNotFound, std::string(path));
+    }
+    QImageReader reader(toQtPath(path));
+    if (!reader.canRead() || !reader.size().isValid()) {
+        throw common::Error(common::ErrorCode::InvalidPicture, std::string(path));
+    }
+}
+
+void QtPlatform::beep() {
+    QApplication::beep();
+}
+
+void QtPlatform::openDocument(std::string_view target) {
+    const QUrl url = documentUrl(target);
+    if (!url.isEmpty()) {
+        QDesktopServices::openUrl(url);
+    }
+}
+
+void QtPlatform::redrawNow(const forms::Control& control) {
+    if (binding_ != nullptr) {
+        binding_->redrawNow(control);
+    }
+}
+
+void QtPlatform::redrawNow(const forms::Window& window) {
+    if (binding_ != nullptr) {
+        binding_->redrawNow(window);
+    }
+}
+
+void QtPlatform::setBusyPointer(bool busy) {
+    if (busy == busy_) {
+        return;
+    }
+    busy_ = busy;
+    if (busy) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+void QtPlatform::activateWindow(const forms::Window& window) {
+    if (binding_ != nullptr) {
+        binding_->raiseWindow(window);
+    }
+}
+
+void QtPlatform::reportError(std::string_view message) {
+    showError(binding_ != nullptr ? binding_->dialogParent() : nullptr, toQString(message));
+}
+
+void QtPlatform::endProgram() {
+    if (binding_ != nullptr) {
+        binding_->closeAllWindows();
+    }
+    // Queued, so that it also ends a program whose event loop has not started yet.
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        QMetaObject::invokeMethod(app, &QCoreApplication::quit, Qt::QueuedConnection);
+    }
+}
+
+void QtPlatform::showError(QWidget* parent, const QString& message) {
+    QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(), message);
+}
+
+}  // namespace qtui

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QString>
+
+#include "common/platform.h"
+
+class QWidget;
+
+namespace qtui {
+
+class QtBinding;
+
+// The platform services on the desktop, through Qt: pictures are checked with QImageReader,
+// documents and web addresses go to the desktop's default handler, the hourglass is Qt's wait
+// cursor. Services that concern windows (painting at once, raising, closing, the parent of the
+// error box) go through the binding that renders the windows; without one they do nothing.
+class QtPlatform : public common::Platform {
+  public:
+    QtPlatform() = default;
+    ~QtPlatform() override;
+    QtPlatform(const QtPlatform&) = delete;
+    QtPlatform& operator=(const QtPlatform&) = delete;
+
+    // Raises FileNotFound when no file is there, InvalidPicture when it cannot be read as a
+    // picture. Only the header is read: pictures are decoded when they are shown.
+    void checkPicture(std::string_view path) override;
+    void beep() override;
+    // "http..." and "www..." open as web addresses, anything else as a local file.
+    void openDocument(std::string_view target) override;
+    void redrawNow(const forms::Control& control) override;
+    void redrawNow(const forms::Window& window) override;
+    // The wait cursor is set once however often busy is asked for, and restored once.
+    void setBusyPointer(bool busy) override;
+    void activateWindow(const forms::Window& window) override;
+    void reportError(std::string_view message) override;
+    // Closes every window and leaves the event loop, also when it has not started yet.
+    void endProgram() override;
+
+    // The binding rendering the program's windows; QtBinding attaches itself for its lifetime.
+    void attach(QtBinding* binding) { binding_ = binding; }
+    bool busy() const { return busy_; }
+
+  protected:
+    // Shows an untrapped error to the user in a warning box over the program's window; tests
+    // override it so that no modal box waits for a click.
+    virtual void showError(QWidget* parent, const QString& message);
+
+  private:
+    QtBinding* binding_ = nullptr;
+    bool busy_ = false;
+};
+
+}  // namespace qtui

@@ -1,0 +1,102 @@
+#include "common/qt/shape_painting.h"
+
+#include <QPainter>
+#include <algorithm>
+
+#include "common/qt/colours.h"
+#include "common/qt/twips_scale.h"
+
+namespace qtui {
+
+Qt::BrushStyle brushStyleFor(int fillStyle) {
+    switch (fillStyle) {
+        case forms::kFillSolid:
+            return Qt::SolidPattern;
+        case forms::kFillHorizontal:
+            return Qt::HorPattern;
+        case forms::kFillVertical:
+            return Qt::VerPattern;
+        case forms::kFillUpwardDiagonal:
+            return Qt::BDiagPattern;
+        case forms::kFillDownwardDiagonal:
+            return Qt::FDiagPattern;
+        case forms::kFillCross:
+            return Qt::CrossPattern;
+        case forms::kFillDiagonalCross:
+            return Qt::DiagCrossPattern;
+        default:
+            return Qt::NoBrush;
+    }
+}
+
+Qt::PenStyle penStyleFor(forms::BorderStyle style) {
+    switch (style) {
+        case forms::BorderStyle::Transparent:
+            return Qt::NoPen;
+        case forms::BorderStyle::Solid:
+            return Qt::SolidLine;
+        case forms::BorderStyle::Dash:
+            return Qt::DashLine;
+        case forms::BorderStyle::Dot:
+            return Qt::DotLine;
+        case forms::BorderStyle::DashDot:
+            return Qt::DashDotLine;
+    }
+    return Qt::SolidLine;
+}
+
+namespace {
+
+QPen borderPen(std::int32_t colour, int width, forms::BorderStyle style) {
+    QPen pen(toQColor(colour), std::max(1, width), penStyleFor(style));
+    pen.setJoinStyle(Qt::MiterJoin);
+    return pen;
+}
+
+}  // namespace
+
+void paintShape(QPainter& painter, const forms::Shape& shape, const TwipsScale& scale) {
+    QRectF box = scale.rect(shape.Left, shape.Top, shape.Width, shape.Height);
+    const bool square = shape.Kind == forms::ShapeKind::Square ||
+                        shape.Kind == forms::ShapeKind::Circle ||
+                        shape.Kind == forms::ShapeKind::RoundedSquare;
+    if (square) {
+        const double side = std::min(box.width(), box.height());
+        box = QRectF(box.center().x() - side / 2, box.center().y() - side / 2, side, side);
+    }
+    const QPen pen = borderPen(shape.BorderColor, shape.BorderWidth, shape.Style);
+    // The border lies inside the shape's bounds.
+    const double inset = pen.style() == Qt::NoPen ? 0 : pen.widthF() / 2;
+    box.adjust(inset, inset, -inset, -inset);
+
+    painter.save();
+    painter.setPen(pen);
+    painter.setBrush(QBrush(toQColor(shape.FillColor), brushStyleFor(shape.FillStyle)));
+    const double corner = std::min(box.width(), box.height()) / 6;
+    switch (shape.Kind) {
+        case forms::ShapeKind::Oval:
+        case forms::ShapeKind::Circle:
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.drawEllipse(box);
+            break;
+        case forms::ShapeKind::RoundedRectangle:
+        case forms::ShapeKind::RoundedSquare:
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.drawRoundedRect(box, corner, corner);
+            break;
+        case forms::ShapeKind::Rectangle:
+        case forms::ShapeKind::Square:
+            painter.drawRect(box);
+            break;
+    }
+    painter.restore();
+}
+
+void paintLine(QPainter& painter, const forms::Line& line, const TwipsScale& scale) {
+    painter.save();
+    painter.setPen(borderPen(line.BorderColor, line.BorderWidth, line.Style));
+    painter.drawLine(scale.point(line.X1, line.Y1), scale.point(line.X2, line.Y2));
+    painter.restore();
+}
+
+}  // namespace qtui

@@ -1,0 +1,119 @@
+#include <QApplication>
+#include <QFontDatabase>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <algorithm>
+#include <limits>
+
+#include "common/forms/controls.h"
+#include "common/qt/colours.h"
+#include "common/qt/control_views.h"
+#include "common/qt/text_conversion.h"
+
+namespace qtui {
+
+namespace {
+
+QFont baseFont(const forms::TextBox& model, const QWidget& widget) {
+    return model.FixedPitch ? QFontDatabase::systemFont(QFontDatabase::FixedFont)
+                            : QApplication::font(&widget);
+}
+
+void syncLook(QWidget& widget, const forms::TextBox& model, const TwipsScale& scale) {
+    syncCommon(widget, model, scale, baseFont(model, widget));
+    applyColours(widget, model.ForeColor, &model.BackColor, QPalette::Base);
+}
+
+// A multi-line box shows each stored line end (CR LF, or a lone CR or LF) as one line break and
+// stores typed line breaks as CR LF.
+QString shownLines(const std::string& text) {
+    QString shown = toQString(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+std::string storedLines(QString shown) {
+    shown.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+    return fromQString(shown);
+}
+
+class SingleLineView : public ControlView {
+  public:
+    SingleLineView(forms::TextBox& model, QWidget& parent, const ViewContext& context)
+        : model_(model), context_(context), widget_(&parent) {
+        widget_.setObjectName(QString::fromStdString(model.key()));
+        // A text box holds any length of text, not Qt's default 32767 characters.
+        widget_.setMaxLength(std::numeric_limits<int>::max());
+        QObject::connect(&widget_, &QLineEdit::textEdited, &widget_, [this](const QString& text) {
+            context_.forward([this, typed = fromQString(text)] { model_.setText(typed); });
+        });
+    }
+
+    QWidget& widget() override { return widget_; }
+
+    void sync() override {
+        syncLook(widget_, model_, context_.scale);
+        if (widget_.isReadOnly() != model_.Locked) {
+            widget_.setReadOnly(model_.Locked);
+        }
+        const QString text = toQString(model_.Text());
+        if (widget_.text() != text) {
+            // The cursor stays where the user was typing, even when the program changed the text.
+            const int cursor = widget_.cursorPosition();
+            widget_.setText(text);
+            widget_.setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+        }
+    }
+
+  private:
+    forms::TextBox& model_;
+    const ViewContext& context_;
+    QLineEdit widget_;
+};
+
+class MultiLineView : public ControlView {
+  public:
+    MultiLineView(forms::TextBox& model, QWidget& parent, const ViewContext& context)
+        : model_(model), context_(context), widget_(&parent) {
+        widget_.setObjectName(QString::fromStdString(model.key()));
+        QObject::connect(&widget_, &QPlainTextEdit::textChanged, &widget_, [this] {
+            context_.forward(
+                [this, typed = storedLines(widget_.toPlainText())] { model_.setText(typed); });
+        });
+    }
+
+    QWidget& widget() override { return widget_; }
+
+    void sync() override {
+        syncLook(widget_, model_, context_.scale);
+        if (widget_.isReadOnly() != model_.Locked) {
+            widget_.setReadOnly(model_.Locked);
+        }
+        const QString text = shownLines(model_.Text());
+        if (widget_.toPlainText() != text) {
+            const int cursor = widget_.textCursor().position();
+            widget_.setPlainText(text);
+            QTextCursor moved = widget_.textCursor();
+            moved.setPosition(std::min(cursor, static_cast<int>(text.size())));
+            widget_.setTextCursor(moved);
+        }
+    }
+
+  private:
+    forms::TextBox& model_;
+    const ViewContext& context_;
+    QPlainTextEdit widget_;
+};
+
+}  // namespace
+
+std::unique_ptr<ControlView> makeTextBoxView(forms::TextBox& box, QWidget& parent,
+                                             const ViewContext& context) {
+    if (box.MultiLine) {
+        return std::make_unique<MultiLineView>(box, parent, context);
+    }
+    return std::make_unique<SingleLineView>(box, parent, context);
+}
+
+}  // namespace qtui

@@ -1,0 +1,155 @@
+#include "common/qt/window_view.h"
+
+#include <QFileInfo>
+#include <QIcon>
+#include <algorithm>
+
+#include "common/forms/control.h"
+#include "common/forms/window.h"
+#include "common/qt/colours.h"
+#include "common/qt/containers.h"
+#include "common/qt/control_views.h"
+#include "common/qt/text_conversion.h"
+
+namespace qtui {
+
+WindowView::WindowView(forms::Window& window, const ViewContext& context)
+    : window_(window), context_(context) {
+    widget_.setObjectName(QString::fromStdString(window.name()));
+    canvasFor(nullptr);
+}
+
+WindowView::~WindowView() {
+    canvases_.clear();
+    while (!views_.empty()) {
+        views_.pop_back();
+    }
+}
+
+forms::Control* WindowView::own(const forms::Control& control) const {
+    for (forms::Control* mine : window_.controls()) {
+        if (mine == &control) {
+            return mine;
+        }
+    }
+    return nullptr;
+}
+
+ControlView* WindowView::viewFor(forms::Control& control) {
+    if (isGraphic(control)) {
+        canvasFor(containerOf(control));
+        return nullptr;
+    }
+    if (const auto found = byControl_.find(&control); found != byControl_.end()) {
+        return found->second;
+    }
+    auto view = makeControlView(control, holderFor(containerOf(control)), context_);
+    ControlView* made = view.get();
+    views_.push_back(std::move(view));
+    byControl_.emplace(&control, made);
+    return made;
+}
+
+QWidget& WindowView::holderFor(const forms::Control* container) {
+    forms::Control* mine = container != nullptr ? own(*container) : nullptr;
+    ControlView* view = mine != nullptr ? viewFor(*mine) : nullptr;
+    return view != nullptr ? view->widget() : widget_;
+}
+
+CanvasWidget& WindowView::canvasFor(const forms::Control* container) {
+    for (const auto& canvas : canvases_) {
+        if (canvas->container() == container) {
+            return *canvas;
+        }
+    }
+    canvases_.push_back(
+        std::make_unique<CanvasWidget>(holderFor(container), window_, container, context_.scale));
+    return *canvases_.back();
+}
+
+void WindowView::syncFrame() {
+    const QString title = toQString(window_.Caption);
+    if (widget_.windowTitle() != title) {
+        widget_.setWindowTitle(title);
+    }
+    const std::int32_t back = window_.BackColor;
+    applyColours(widget_, forms::kBlack, &back);
+
+    const TwipsScale& scale = context_.scale;
+    const Placed wanted{window_.Left, window_.Top, window_.Width, window_.Height,
+                        window_.FixedSize};
+    const QSize client(scale.pixels(std::max(0, wanted.width)),
+                       scale.pixels(std::max(0, wanted.height)));
+    // The size and place are set when the model changes them; in between the user may move the
+    // window, or resize one that is not of fixed size.
+    if (wanted.width != placed_.width || wanted.height != placed_.height ||
+        wanted.fixed != placed_.fixed) {
+        if (wanted.fixed) {
+            widget_.setFixedSize(client);
+        } else {
+            widget_.setMinimumSize(0, 0);
+            widget_.setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            widget_.resize(client);
+        }
+    }
+    // A window the model never placed is placed by the desktop.
+    if ((wanted.left != placed_.left || wanted.top != placed_.top) &&
+        (wanted.left != 0 || wanted.top != 0)) {
+        widget_.move(scale.point(wanted.left, wanted.top));
+    }
+    placed_ = wanted;
+
+    if (window_.Icon != icon_) {
+        icon_ = window_.Icon;
+        const QString file = toQtPath(icon_);
+        widget_.setWindowIcon(QFileInfo(file).isFile() ? QIcon(file) : QIcon());
+    }
+}
+
+void WindowView::sync() {
+    syncFrame();
+    for (forms::Control* control : window_.controls()) {
+        viewFor(*control);
+    }
+    // Containers come before what they hold, so children are placed in an up-to-date container.
+    for (const auto& view : views_) {
+        view->sync();
+    }
+    for (const auto& canvas : canvases_) {
+        canvas->sync();
+    }
+}
+
+void WindowView::redrawNow() {
+    sync();
+    widget_.repaint();
+}
+
+void WindowView::redrawNow(const forms::Control& control) {
+    forms::Control* mine = own(control);
+    if (mine == nullptr) {
+        return;
+    }
+    if (isGraphic(*mine)) {
+        CanvasWidget& canvas = canvasFor(containerOf(*mine));
+        canvas.sync();
+        canvas.repaint();
+        return;
+    }
+    ControlView* view = viewFor(*mine);
+    view->sync();
+    view->widget().repaint();
+}
+
+QWidget* WindowView::widgetFor(const forms::Control& control) {
+    forms::Control* mine = own(control);
+    if (mine == nullptr) {
+        return nullptr;
+    }
+    if (isGraphic(*mine)) {
+        return &canvasFor(containerOf(*mine));
+    }
+    return &viewFor(*mine)->widget();
+}
+
+}  // namespace qtui

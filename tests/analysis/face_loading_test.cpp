@@ -1,0 +1,209 @@
+#include <gtest/gtest.h>
+
+#include "analysis/engine/face_loading.h"
+#include "tests/analysis/program_fixture.h"
+
+using analysis::LoadFirstFace;
+using analysis::LoadSecondFace;
+
+namespace {
+
+struct FaceLoading : ProgramFixture {
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        writeStatistics();
+        folder.write("Missing.jpg", sample::jpeg());
+        writeFace("Ann", "Singer, British (Portrait only)",
+                  {"172#", "~ 255~ 32768~ 8421504~", "[http://example.org/ann]",
+                   "\xA3"
+                   "412\xA3"});
+        writeFace("Bob", "Actor", {"~ 1~ 2~ 3~"});
+    }
+
+    void writeFace(const std::string& name, const std::string& info,
+                   const std::vector<std::string>& trailer = {}) const {
+        folder.write(name + ".txt", sample::face(name, info, trailer));
+        for (int view = 0; view <= 4; ++view) {
+            folder.write(name + std::to_string(view) + ".jpg", sample::jpeg());
+        }
+    }
+
+    // A face file cut off in its angles: the fixed part cannot be read.
+    void writeBrokenFace(const std::string& name) const {
+        auto lines = sample::faceLines(name, "Broken");
+        lines.resize(70);
+        folder.write(name + ".txt", sample::joinLines(lines));
+        folder.write(name + "1.jpg", sample::jpeg());
+        folder.write(name + "3.jpg", sample::jpeg());
+    }
+
+    bool statisticsMissingShown() const { return program.NoMedianWindow.Visible(); }
+
+    void expectTransparent(std::initializer_list<forms::Shape*> swatches) const {
+        for (const forms::Shape* swatch : swatches) {
+            EXPECT_EQ(swatch->FillStyle, forms::kFillTransparent) << swatch->name();
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(FaceLoading, FirstFaceFillsSlotDisplayAndStatistics) {
+    LoadFirstFace(program, "Ann.txt");
+    const auto& face = program.Face1;
+    EXPECT_TRUE(face.Loaded);
+    EXPECT_EQ(face.FaceName, "Ann");
+    EXPECT_EQ(face.FaceInfo, "Singer, British (Portrait only)");
+    EXPECT_EQ(face.Coords[47], 9999);
+    EXPECT_EQ(face.Coords[53], 101);
+    EXPECT_EQ(face.Angles[21], -11);
+    EXPECT_EQ(face.FaceHeight, 172);
+    EXPECT_EQ(face.ColourLine, "~ 255~ 32768~ 8421504~");
+
+    EXPECT_EQ(window.Person1.Caption, "Ann");
+    EXPECT_EQ(window.Image1.Picture(), folder.file("Ann3.jpg"));
+    EXPECT_EQ(window.Image1.ToolTipText, face.FaceInfo);
+    EXPECT_TRUE(window.URL1.Visible);
+    EXPECT_EQ(window.URL1.ToolTipText, "http://example.org/ann");
+    EXPECT_EQ(window.Face1Colour1.FillStyle, forms::kFillSolid);
+    EXPECT_EQ(window.Face1Colour1.FillColor, 255);
+    EXPECT_EQ(window.Face1Colour2.FillColor, 32768);
+    EXPECT_EQ(window.Face1Colour3.FillColor, 8421504);
+    EXPECT_EQ(window.FC1.ToolTipText, "Hair = FF");
+    EXPECT_EQ(window.FC2.ToolTipText, "Eyes = 8000");
+    EXPECT_EQ(window.FC3.ToolTipText, "Skin = 808080");
+
+    EXPECT_EQ(program.Statistics.MedianCoords[55], sample::kMedianBase + 101);
+    EXPECT_FALSE(statisticsMissingShown());
+    EXPECT_FALSE(program.Face2.Loaded);
+}
+
+TEST_F(FaceLoading, TagAndColourWordsFollowTheChosenLanguage) {
+    program.Words.PortraitOnlyText = "Solo ritratto";
+    program.Words.HairWord = "Capelli";
+    LoadFirstFace(program, "Ann.txt");
+    EXPECT_EQ(program.Face1.FaceInfo, "Singer, British (Solo ritratto)");
+    EXPECT_EQ(window.FC1.ToolTipText, "Capelli = FF");
+}
+
+TEST_F(FaceLoading, SecondFaceShowsPortraitView) {
+    window.View2.Caption = "Typical";
+    LoadSecondFace(program, "Bob.txt");
+    EXPECT_TRUE(program.Face2.Loaded);
+    EXPECT_EQ(program.Face2.FaceName, "Bob");
+    EXPECT_EQ(window.Person2.Caption, "Bob");
+    EXPECT_EQ(window.View2.Caption, "Portrait");
+    EXPECT_EQ(window.Image2.Picture(), folder.file("Bob1.jpg"));
+    EXPECT_FALSE(window.URL2.Visible);
+    EXPECT_EQ(window.Face2Colour3.FillColor, 3);
+    EXPECT_EQ(window.FC3B.ToolTipText, "Skin = 3");
+    EXPECT_EQ(program.Statistics.UpperCoords[1], sample::kUpperBase + 1);
+    EXPECT_EQ(program.Face1.FaceName, "");
+}
+
+TEST_F(FaceLoading, LaterLoadReplacesTrailerValuesAndKeepsElementsBeyondTheFile) {
+    LoadFirstFace(program, "Ann.txt");
+    for (int i = 95; i <= 100; ++i) {
+        program.Face1.Coords[i] = static_cast<std::int16_t>(i);
+    }
+    window.FC1.ToolTipText = "old";
+    writeFace("Cid", "Dancer", {"~ too~ few~"});
+    LoadFirstFace(program, "Cid.txt");
+    EXPECT_EQ(program.Face1.FaceName, "Cid");
+    EXPECT_EQ(program.Face1.FaceHeight, 0);
+    EXPECT_FALSE(window.URL1.Visible);
+    EXPECT_EQ(window.URL1.ToolTipText, "");
+    EXPECT_EQ(program.Face1.ColourLine, "~ too~ few~");
+    expectTransparent({&window.Face1Colour1, &window.Face1Colour2, &window.Face1Colour3});
+    EXPECT_EQ(window.FC1.ToolTipText, "old");
+    for (int i = 95; i <= 100; ++i) {
+        EXPECT_EQ(program.Face1.Coords[i], i);
+    }
+}
+
+TEST_F(FaceLoading, FirstFaceWithoutPhotoStillLoads) {
+    folder.write("Ann3.jpg", "not a picture");
+    LoadFirstFace(program, "Ann.txt");
+    EXPECT_EQ(window.Image1.Picture(), folder.file("Missing.jpg"));
+    EXPECT_EQ(program.Face1.FaceName, "Ann");
+    EXPECT_EQ(window.Person1.Caption, "Ann");
+
+    // Missing.jpg gone too: the box keeps what it showed, and no error escapes.
+    std::filesystem::remove(folder.path() / "Missing.jpg");
+    std::filesystem::remove(folder.path() / "Bob3.jpg");
+    LoadFirstFace(program, "Bob.txt");
+    EXPECT_EQ(window.Image1.Picture(), folder.file("Missing.jpg"));
+    EXPECT_EQ(program.Face1.FaceName, "Bob");
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+TEST_F(FaceLoading, UnreadableFirstFaceKeepsTheEarlierFace) {
+    LoadFirstFace(program, "Ann.txt");
+    const analysis::FaceSlot before = program.Face1;
+    std::filesystem::remove(folder.path() / "Median.vis");
+    writeBrokenFace("Dee");
+    for (const char* name : {"Dee.txt", "Nobody.txt"}) {
+        window.Image1.ClearPicture();
+        LoadFirstFace(program, name);
+        EXPECT_EQ(window.Image1.Picture(), folder.file("Missing.jpg")) << name;
+        EXPECT_EQ(program.Face1.FaceName, "Ann") << name;
+        EXPECT_EQ(program.Face1.Coords, before.Coords) << name;
+        EXPECT_EQ(program.Face1.Angles, before.Angles) << name;
+        EXPECT_EQ(program.Face1.FaceHeight, 172) << name;
+        EXPECT_EQ(program.Face1.ColourLine, "") << name;
+        EXPECT_EQ(window.Person1.Caption, "Ann") << name;
+    }
+    expectTransparent({&window.Face1Colour1, &window.Face1Colour2, &window.Face1Colour3});
+    // The load stopped before the statistics.
+    EXPECT_FALSE(statisticsMissingShown());
+}
+
+TEST_F(FaceLoading, SecondFaceFailuresStopAfterTheFirstStep) {
+    LoadSecondFace(program, "Bob.txt");
+    std::filesystem::remove(folder.path() / "Median.vis");
+    writeBrokenFace("Dee");
+    writeFace("Eve", "Model", {"~ 7~ 8~ 9~"});
+    std::filesystem::remove(folder.path() / "Eve1.jpg");
+    // A missing photo, an unreadable file, the caption of an empty slot.
+    for (const char* name : {"Eve.txt", "Dee.txt", "No data has been loaded..txt"}) {
+        window.Image2.ClearPicture();
+        window.View2.Caption = "Typical";
+        program.Face2.Loaded = false;
+        LoadSecondFace(program, name);
+        EXPECT_TRUE(program.Face2.Loaded) << name;
+        EXPECT_EQ(window.View2.Caption, "Portrait") << name;
+        EXPECT_EQ(window.Image2.Picture(), folder.file("Missing.jpg")) << name;
+        EXPECT_EQ(program.Face2.FaceName, "Bob") << name;
+        EXPECT_EQ(program.Face2.ColourLine, "") << name;
+        EXPECT_EQ(window.Person2.Caption, "Bob") << name;
+        EXPECT_EQ(window.Face2Colour1.FillColor, 1) << name;
+    }
+    expectTransparent({&window.Face2Colour1, &window.Face2Colour2, &window.Face2Colour3});
+    EXPECT_FALSE(statisticsMissingShown());
+}
+
+TEST_F(FaceLoading, EmptyNameOnlyStartsTheLoad) {
+    LoadFirstFace(program, "Ann.txt");
+    LoadSecondFace(program, "Bob.txt");
+    std::filesystem::remove(folder.path() / "Median.vis");
+    LoadFirstFace(program, "");
+    LoadSecondFace(program, "");
+    EXPECT_EQ(program.Face1.ColourLine, "");
+    EXPECT_EQ(program.Face2.ColourLine, "");
+    expectTransparent({&window.Face1Colour1, &window.Face2Colour1});
+    EXPECT_EQ(program.Face1.FaceName, "Ann");
+    EXPECT_EQ(window.Image2.Picture(), folder.file("Bob1.jpg"));
+    EXPECT_FALSE(statisticsMissingShown());
+}
+
+TEST_F(FaceLoading, BothLoadersEndWithTheStatistics) {
+    std::filesystem::remove(folder.path() / "Median.vis");
+    LoadFirstFace(program, "Ann.txt");
+    EXPECT_TRUE(statisticsMissingShown());
+    EXPECT_EQ(program.Face1.FaceName, "Ann");
+
+    program.NoMedianWindow.Hide();
+    LoadSecondFace(program, "Bob.txt");
+    EXPECT_TRUE(statisticsMissingShown());
+    EXPECT_FALSE(app.ended());
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+// The ranking procedures written out step by step as the older program ran them (repeated scans
+// and string surgery on a scratch text), kept as the oracle for the direct implementations.
+
+#include <string>
+#include <string_view>
+
+#include "analysis/engine/ranking/top_nine.h"
+
+namespace oracle {
+
+analysis::TopNine rankTopNineLiterally(std::string_view resultsText, std::string_view face1Caption,
+                                       bool withLinks);
+std::string rankColourResultsLiterally(std::string_view colourResultsText);
+
+}  // namespace oracle

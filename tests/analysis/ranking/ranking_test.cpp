@@ -1,0 +1,160 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "analysis/engine/ranking/colour_ranking.h"
+#include "analysis/engine/ranking/top_nine.h"
+#include "common/text/convert.h"
+#include "tests/analysis/ranking/literal_ranking.h"
+
+using namespace analysis;
+
+namespace {
+
+std::string record(const std::string& name, const std::string& info, int total, int eyes = 70,
+                   int nose = 60, int mouth = 90, const std::string& url = "") {
+    return name + " -" + info + "=" + common::Str(total) + " " + common::Str(eyes) + " " +
+           common::Str(nose) + " " + common::Str(mouth) + "{ 45} #75 ~" + url + "\r\n";
+}
+
+void expectSame(const TopNine& a, const TopNine& b) {
+    for (std::size_t i = 1; i <= 9; ++i) {
+        EXPECT_EQ(a.TopNames[i], b.TopNames[i]) << i;
+        EXPECT_EQ(a.TopInfos[i], b.TopInfos[i]) << i;
+        EXPECT_EQ(a.TopLinks[i], b.TopLinks[i]) << i;
+        EXPECT_EQ(a.TopTotals[i], b.TopTotals[i]) << i;
+        EXPECT_EQ(a.TopEyes[i], b.TopEyes[i]) << i;
+        EXPECT_EQ(a.TopNoses[i], b.TopNoses[i]) << i;
+        EXPECT_EQ(a.TopMouths[i], b.TopMouths[i]) << i;
+    }
+}
+
+}  // namespace
+
+TEST(ResultRecord, ParsesTheExampleRecord) {
+    const auto r = parseResultRecord(
+        "Face Two -Actor (Portrait only)= 85  70  60  90{ 45} #75 ~[www.example.com]", true);
+    EXPECT_EQ(r.name, "Face Two");
+    EXPECT_EQ(r.info, "Actor (Portrait only)");
+    EXPECT_EQ(r.total, 85);
+    EXPECT_EQ(r.eyes, 70);
+    EXPECT_EQ(r.nose, 60);
+    EXPECT_EQ(r.mouth, 90);
+    EXPECT_EQ(r.link, "www.example.com");
+    EXPECT_EQ(parseResultRecord("A -b= 100  100  100  100{ 0} #0 ~[x]", false).link, "");
+}
+
+TEST(ResultRecord, HyphenatedNamesStayWhole) {
+    const auto r = parseResultRecord("Mary-Jane -Singer-songwriter= 77  1  2  3{ 0} #0 ~", false);
+    EXPECT_EQ(r.name, "Mary-Jane");
+    EXPECT_EQ(r.info, "Singer-songwriter");
+}
+
+TEST(RankTopNine, OrdersTiesBelowAndSkipsFaceOne) {
+    const int totals[12] = {90, 80, 80, 70, 60, 50, 40, 30, 20, 10, 5, 1};
+    std::string text;
+    for (int i = 0; i < 12; ++i) {
+        text += record("P" + std::to_string(i), "d", totals[i]);
+    }
+    text += record("Me", "self", 100) + "99999\r\n";
+    const TopNine top = RankTopNine(text, "Me", false);
+    EXPECT_EQ(top.TopNames[1], "P0");
+    EXPECT_EQ(top.TopNames[2], "P1");
+    EXPECT_EQ(top.TopNames[3], "P2") << "the second 80 goes below the first";
+    EXPECT_EQ(top.TopNames[9], "P8");
+    EXPECT_EQ(top.TopTotals[9], 20);
+    EXPECT_EQ(top.TopLinks[1], "");
+    for (std::size_t i = 1; i < 9; ++i) {
+        EXPECT_GE(top.TopTotals[i], top.TopTotals[i + 1]);
+    }
+}
+
+TEST(RankTopNine, EqualToPlaceNineReplacesIt) {
+    std::string text;
+    for (int i = 0; i < 9; ++i) {
+        text += record("P" + std::to_string(i), "d", 90 - i);
+    }
+    text += record("Late", "d", 82) + "99999\r\n";
+    EXPECT_EQ(RankTopNine(text, "Me", false).TopNames[9], "Late");
+}
+
+TEST(RankTopNine, AllZeroScoresReplacePlaceNineOnly) {
+    const std::string text = record("X", "d", 0) + record("Y", "d", 0) + "99999\r\n";
+    const TopNine top = RankTopNine(text, "Me", false);
+    EXPECT_EQ(top.TopNames[9], "Y");
+    EXPECT_EQ(top.TopNames[1], "A");
+    EXPECT_EQ(top.TopInfos[1], "a");
+    EXPECT_EQ(top.TopLinks[1], "0");
+}
+
+TEST(RankTopNine, EndsOnlyAtAnExactClosingLine) {
+    const std::string text = record("Web", "d", 50, 1, 2, 3, "[http://x.org/99999]") +
+                             record("After", "d", 60) + "99999\r\n" + record("Never", "d", 99);
+    const TopNine top = RankTopNine(text, "Me", true);
+    EXPECT_EQ(top.TopNames[1], "After");
+    EXPECT_EQ(top.TopNames[2], "Web");
+    EXPECT_EQ(top.TopLinks[2], "http://x.org/99999");
+    EXPECT_EQ(RankTopNine("", "Me", false).TopNames[1], "A");
+}
+
+TEST(RankTopNine, MatchesTheLiteralProcedureOnGeneratedLists) {
+    std::mt19937 rng(12345);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        const int n = static_cast<int>(rng() % 40);
+        for (int i = 0; i < n; ++i) {
+            const std::string name = (rng() % 5 == 0 ? "Anne-Marie " : "Face ") + std::to_string(rng() % 30);
+            const std::string url = rng() % 3 == 0 ? "[www.site" + std::to_string(i) + ".com]" : "";
+            text += record(name, "Actor (Portrait only)", static_cast<int>(rng() % 101),
+                           static_cast<int>(rng() % 101), static_cast<int>(rng() % 101),
+                           static_cast<int>(rng() % 101), url);
+        }
+        text += "99999\r\n";
+        const bool links = rng() % 2 == 0;
+        expectSame(RankTopNine(text, "Face 3", links),
+                   oracle::rankTopNineLiterally(text, "Face 3", links));
+    }
+}
+
+TEST(RankColourResults, SortsByKeyKeepingFileOrderForTies) {
+    const std::string text =
+        "045 H12 E20 S13 [Face Two]{Actor}\r\n"
+        "007 H1 E2 S4 [Close]{x}\r\n"
+        "234 H100 E100 S34 [Far]{y}\r\n"
+        "045 H10 E20 S15 [Twin]{z}\r\n"
+        "000 H0 E0 S0 [Same]{w}\r\n"
+        "99999\r\n";
+    EXPECT_EQ(rankColourRecords(text),
+              "000 H0 E0 S0 [Same]{w}\xA3\r\n"
+              "007 H1 E2 S4 [Close]{x}\xA3\r\n"
+              "045 H12 E20 S13 [Face Two]{Actor}\xA3\r\n"
+              "045 H10 E20 S15 [Twin]{z}\xA3\r\n"
+              "234 H100 E100 S34 [Far]{y}\xA3\r\n"
+              "99999\r\n");
+    EXPECT_EQ(rankColourRecords("99999\r\n"), "99999\r\n");
+}
+
+TEST(RankColourResults, FourDigitTotalsRankAfterThreeDigitOnes) {
+    const std::string text = "1128 H400 E400 S328 [Far]{x}\r\n128 H40 E40 S48 [Near]{y}\r\n99999\r\n";
+    EXPECT_EQ(rankColourRecords(text),
+              "128 H40 E40 S48 [Near]{y}\xA3\r\n1128 H400 E400 S328 [Far]{x}\xA3\r\n99999\r\n");
+}
+
+TEST(RankColourResults, MatchesTheLiteralProcedureOnGeneratedLists) {
+    std::mt19937 rng(777);
+    for (int round = 0; round < 300; ++round) {
+        std::string text;
+        const int n = static_cast<int>(rng() % 30);
+        for (int i = 0; i < n; ++i) {
+            const int total = static_cast<int>(rng() % (round % 2 == 0 ? 60 : 2296));
+            std::string key = std::to_string(total);
+            if (key.size() < 3) {
+                key.insert(0, 3 - key.size(), '0');
+            }
+            text += key + " H" + std::to_string(total / 3) + " E1 S2 [Face " + std::to_string(i) +
+                    "]{Model}\r\n";
+        }
+        text += "99999\r\n";
+        EXPECT_EQ(rankColourRecords(text), oracle::rankColourResultsLiterally(text)) << text;
+    }
+}

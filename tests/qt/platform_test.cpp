@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QTimer>
+
+#include "common/qt/document_url.h"
+#include "common/qt/key_codes.h"
+#include "common/qt/qt_platform.h"
+#include "common/text/cp1252.h"
+#include "common/text/error.h"
+#include "tests/common/temp_folder.h"
+
+namespace {
+
+common::ErrorCode checkError(qtui::QtPlatform& platform, const std::string& path) {
+    try {
+        platform.checkPicture(path);
+    } catch (const common::Error& e) {
+        return e.code();
+    }
+    return common::ErrorCode{};
+}
+
+}  // namespace
+
+TEST(QtPlatform, ChecksPicturesByTheirContent) {
+    TempFolder folder;
+    QImage face(40, 30, QImage::Format_RGB32);
+    face.fill(Qt::darkRed);
+    ASSERT_TRUE(face.save(QString::fromStdString(folder.file("face.jpg")), "JPG"));
+    // A picture with a misleading name is still a picture; a text named .jpg is not.
+    ASSERT_TRUE(face.save(QString::fromStdString(folder.file("face.dat")), "JPG"));
+    folder.write("notes.jpg", "not a picture\r\n");
+    folder.write("empty.jpg", "");
+    folder.subfolder("album.jpg");
+
+    qtui::QtPlatform platform;
+    EXPECT_NO_THROW(platform.checkPicture(folder.file("face.jpg")));
+    EXPECT_NO_THROW(platform.checkPicture(folder.file("face.dat")));
+    EXPECT_EQ(checkError(platform, folder.file("notes.jpg")), common::ErrorCode::InvalidPicture);
+    EXPECT_EQ(checkError(platform, folder.file("empty.jpg")), common::ErrorCode::InvalidPicture);
+    EXPECT_EQ(checkError(platform, folder.file("missing.jpg")), common::ErrorCode::FileNotFound);
+    EXPECT_EQ(checkError(platform, folder.file("album.jpg")), common::ErrorCode::FileNotFound);
+    EXPECT_EQ(checkError(platform, ""), common::ErrorCode::FileNotFound);
+}
+
+TEST(QtPlatform, ChecksPicturesWhoseNamesAreNotAscii) {
+    TempFolder folder;
+    QImage face(10, 10, QImage::Format_RGB32);
+    face.fill(Qt::blue);
+    const std::string name = "Ren\xE9 \xA3.jpg";
+    ASSERT_TRUE(face.save(QString::fromStdString(common::cp1252ToUtf8(folder.file(name))), "JPG"));
+    qtui::QtPlatform platform;
+    EXPECT_NO_THROW(platform.checkPicture(folder.file(name)));
+}
+
+TEST(QtPlatform, HandsWebAddressesAndFilesToTheDefaultHandler) {
+    EXPECT_EQ(qtui::documentUrl("http://faces.example/a b.htm").toString(),
+              "http://faces.example/a b.htm");
+    EXPECT_EQ(qtui::documentUrl("HTTPS://faces.example").scheme(), "https");
+    EXPECT_EQ(qtui::documentUrl("www.faces.example/p.htm").toString(),
+              "http://www.faces.example/p.htm");
+    const QUrl page = qtui::documentUrl("/tmp/Results \xA3.htm");
+    EXPECT_TRUE(page.isLocalFile());
+    EXPECT_EQ(page.toLocalFile(), QString::fromUtf8("/tmp/Results \u00A3.htm"));
+    // A relative path opens from the working folder, as the handler is not started there.
+    EXPECT_TRUE(QDir::isAbsolutePath(qtui::documentUrl("help.htm").toLocalFile()));
+    EXPECT_TRUE(qtui::documentUrl("  ").isEmpty());
+}
+
+TEST(QtPlatform, BusyPointerDoesNotStack) {
+    qtui::QtPlatform platform;
+    platform.setBusyPointer(true);
+    platform.setBusyPointer(true);
+    ASSERT_NE(QApplication::overrideCursor(), nullptr);
+    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    platform.setBusyPointer(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    platform.setBusyPointer(false);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtPlatform, LeavingTheProgramBusyRestoresThePointer) {
+    {
+        qtui::QtPlatform platform;
+        platform.setBusyPointer(true);
+    }
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST(QtPlatform, EndingBeforeTheEventLoopStartsEndsItAtOnce) {
+    QCoreApplication::processEvents();
+    qtui::QtPlatform platform;
+    platform.endProgram();
+    // Should the quit be lost, this ends the loop with a failing code instead of hanging.
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    EXPECT_EQ(QCoreApplication::exec(), 0);
+}
+
+TEST(KeyCodes, QtKeysBecomeWindowsVirtualKeyCodes) {
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_F1), 112);
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_F3), 114);
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_F12), 123);
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_A), 'A');
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Z), 'Z');
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_0), '0');
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_9), '9');
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Return), 13);
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Enter), 13);
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Escape), 27);
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Left), 37);
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Up), 38);
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Right), 39);
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Down), 40);
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Delete), 46);
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Menu), 0);
+    EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Eacute), 0);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "vismaker/stats/face_values.h"
+#include "vismaker/stats/limits.h"
+
+namespace vismaker {
+
+// The midpoint of every measurement, the "average face": Int((max - min) / 2) + min. The
+// difference is 16-bit and raises Overflow outside -32768..32767.
+FaceValues MidValues(const Limits& limits);
+
+// The bytes of the three statistics files.
+struct VisFiles {
+    std::string upper;   // Upper.vis
+    std::string lower;   // Lower.vis
+    std::string median;  // Median.vis
+    FaceValues midValues;
+};
+
+// Builds the statistics files from the limits; fileCount is the number of face data files listed
+// in the folder, shown on line 2.
+VisFiles BuildVisFiles(const Limits& limits, int fileCount);
+
+// Writes Upper.vis, Lower.vis and Median.vis into the folder, each as its whole new content, and
+// returns the midpoints. Every byte is worked out before the first file is touched, so an overflow
+// leaves the older files as they were.
+FaceValues WriteVisFiles(std::string_view folder, const Limits& limits, int fileCount);
+
+}  // namespace vismaker
