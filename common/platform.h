@@ -13,7 +13,7 @@ namespace common {
 // What a window model asks of the desktop. The Qt binding implements it for the real programs;
 // tests use a recording fake.
 class Platform {
-public:
+  public:
     virtual ~Platform() = default;
 
     // Raises FileNotFound for a missing file and InvalidPicture for one that is not a picture.

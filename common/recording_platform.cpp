@@ -13,22 +13,34 @@ void RecordingPlatform::checkPicture(std::string_view path) {
     }
 }
 
-void RecordingPlatform::beep() { ++beeps; }
+void RecordingPlatform::beep() {
+    ++beeps;
+}
 
 void RecordingPlatform::openDocument(std::string_view target) {
     openedDocuments.emplace_back(target);
 }
 
-void RecordingPlatform::redrawNow(const forms::Control&) { ++redraws; }
+void RecordingPlatform::redrawNow(const forms::Control&) {
+    ++redraws;
+}
 
-void RecordingPlatform::redrawNow(const forms::Window&) { ++redraws; }
+void RecordingPlatform::redrawNow(const forms::Window&) {
+    ++redraws;
+}
 
-void RecordingPlatform::setBusyPointer(bool isBusy) { busy = isBusy; }
+void RecordingPlatform::setBusyPointer(bool isBusy) {
+    busy = isBusy;
+}
 
 void RecordingPlatform::activateWindow(const forms::Window&) {}
 
-void RecordingPlatform::reportError(std::string_view message) { errors.emplace_back(message); }
+void RecordingPlatform::reportError(std::string_view message) {
+    errors.emplace_back(message);
+}
 
-void RecordingPlatform::endProgram() { ended = true; }
+void RecordingPlatform::endProgram() {
+    ended = true;
+}
 
 }  // namespace common

@@ -10,7 +10,7 @@ namespace common {
 // A platform without a desktop: it checks pictures by their file header and records every other
 // request, so window models run headless in tests and developer tools.
 class RecordingPlatform : public Platform {
-public:
+  public:
     void checkPicture(std::string_view path) override;
     void beep() override;
     void openDocument(std::string_view target) override;

@@ -4,14 +4,12 @@
 #include <optional>
 #include <string_view>
 
+#include "common/facefile/face_file_writer.h"
+
 namespace analysis {
 
-// Hair, eye and skin colour values (red + 256 x green + 65536 x blue).
-struct FaceColours {
-    std::int32_t hair = 0;
-    std::int32_t eyes = 0;
-    std::int32_t skin = 0;
-};
+// Hair, eye and skin colour values, as the face data file writer takes them.
+using FaceColours = common::FaceColours;
 
 // Reads a colour line "~ hair~ eyes~ skin~": the three values are the texts before the first
 // three "~" from the second character on. Nothing when the line has too few "~" or a value

@@ -87,10 +87,15 @@ void Analysis::layOut() {
     const int right = kPanelLeft[1];
     place(CompButton, right, kResultsTop, 166, 32);
     place(CompListButton, right + 174, kResultsTop, 166, 32);
-    place(ProgressLabel, right, kResultsTop + 42, 280, 20);
-    place(CurrentTotal, right + 284, kResultsTop + 42, 56, 20);
-    place(CurrentProgress, right, kResultsTop + 70, 280, 20);
-    place(CurrentSubtotal, right + 284, kResultsTop + 70, 56, 20);
+    // The progress captions are long: a smaller type keeps each on one line beside its figure.
+    for (forms::Label* caption : {&ProgressLabel, &CurrentProgress}) {
+        caption->FontSize = 8;
+        caption->WordWrap = false;
+    }
+    place(ProgressLabel, right, kResultsTop + 42, 290, 20);
+    place(CurrentTotal, right + 290, kResultsTop + 42, 50, 20);
+    place(CurrentProgress, right, kResultsTop + 70, 290, 20);
+    place(CurrentSubtotal, right + 290, kResultsTop + 70, 50, 20);
 
     forms::Label* navigation[5] = {&OutputButton, &PlotterButton, &PrefButton, &HelpButton,
                                    &QuitButton};

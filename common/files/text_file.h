@@ -8,7 +8,7 @@ namespace common {
 // An 8-bit text file opened for reading. The whole file is read on open (face, statistics and
 // settings files are small); a missing file raises FileNotFound.
 class TextFileReader {
-public:
+  public:
     explicit TextFileReader(std::string_view path);
     // Reads from text already in memory, as the scratch text boxes are read.
     static TextFileReader fromText(std::string text);
@@ -23,7 +23,7 @@ public:
     std::string input(std::size_t count);
     bool eof() const { return pos_ >= data_.size(); }
 
-private:
+  private:
     TextFileReader() = default;
     bool atLineEnd() const;
     void skipLineEnd();

@@ -30,7 +30,9 @@ void Application::End() {
     platform_.endProgram();
 }
 
-void Application::registerWindow(Window& window) { windows_.push_back(&window); }
+void Application::registerWindow(Window& window) {
+    windows_.push_back(&window);
+}
 
 void Application::unregisterWindow(Window& window) {
     windows_.erase(std::remove(windows_.begin(), windows_.end(), &window), windows_.end());

@@ -12,7 +12,7 @@ class Window;
 
 // The windows of one program, the platform they talk to, and the program's run state.
 class Application {
-public:
+  public:
     // startFolder is the folder the program starts in: the folder boxes open there and the
     // program's settings and language files are looked up there.
     Application(common::Platform& platform, std::string startFolder);
@@ -39,7 +39,7 @@ public:
     void activate(Window& window);
     void deactivate(Window& window);
 
-private:
+  private:
     common::Platform& platform_;
     std::string startFolder_;
     std::vector<Window*> windows_;

@@ -16,7 +16,9 @@ std::string Control::key() const {
     return index_ < 0 ? name_ : name_ + "(" + std::to_string(index_) + ")";
 }
 
-void Control::Refresh() const { window_.app().platform().redrawNow(*this); }
+void Control::Refresh() const {
+    window_.app().platform().redrawNow(*this);
+}
 
 void Control::click() {
     if (onClick) {

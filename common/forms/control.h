@@ -38,7 +38,7 @@ inline constexpr int kKeyF10 = 121;
 // control of a row), so the Qt binding, the tests and a debugger all see the same names.
 // Geometry is in twips, relative to the container (the window, or a frame or picture box).
 class Control {
-public:
+  public:
     Control(Window& window, ControlKind kind, std::string name, int index = -1);
     virtual ~Control();
     Control(const Control&) = delete;
@@ -75,7 +75,7 @@ public:
     void click();
     void dblClick();
 
-private:
+  private:
     Window& window_;
     ControlKind kind_;
     std::string name_;

@@ -13,7 +13,7 @@ class Window;
 // A row of controls sharing one name, addressed by index (QuickKey(0) .. QuickKey(9)).
 template <typename ControlType>
 class ControlArray {
-public:
+  public:
     ControlArray(Window& window, const std::string& name, int first, int last) : first_(first) {
         for (int i = first; i <= last; ++i) {
             items_.push_back(std::make_unique<ControlType>(window, name, i));
@@ -30,7 +30,7 @@ public:
     int first() const { return first_; }
     int last() const { return first_ + static_cast<int>(items_.size()) - 1; }
 
-private:
+  private:
     int first_;
     std::vector<std::unique_ptr<ControlType>> items_;
 };

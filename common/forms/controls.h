@@ -10,7 +10,7 @@ namespace forms {
 enum class Alignment { Left, Right, Center };
 
 class Label : public Control {
-public:
+  public:
     Label(Window& window, std::string name, int index = -1)
         : Control(window, ControlKind::Label, std::move(name), index) {}
 
@@ -24,7 +24,7 @@ public:
 };
 
 class CommandButton : public Control {
-public:
+  public:
     CommandButton(Window& window, std::string name, int index = -1)
         : Control(window, ControlKind::CommandButton, std::move(name), index) {}
 
@@ -32,7 +32,7 @@ public:
 };
 
 class Frame : public Control {
-public:
+  public:
     Frame(Window& window, std::string name, int index = -1)
         : Control(window, ControlKind::Frame, std::move(name), index) {}
 
@@ -40,7 +40,7 @@ public:
 };
 
 class TextBox : public Control {
-public:
+  public:
     TextBox(Window& window, std::string name, int index = -1)
         : Control(window, ControlKind::TextBox, std::move(name), index) {
         BackColor = kWhite;
@@ -55,12 +55,12 @@ public:
     bool FixedPitch = false;
     std::function<void()> onChange;
 
-private:
+  private:
     std::string text_;
 };
 
 class CheckBox : public Control {
-public:
+  public:
     CheckBox(Window& window, std::string name, int index = -1)
         : Control(window, ControlKind::CheckBox, std::move(name), index) {}
 
@@ -73,12 +73,12 @@ public:
 
     std::string Caption;
 
-private:
+  private:
     int value_ = 0;
 };
 
 class OptionButton : public Control {
-public:
+  public:
     OptionButton(Window& window, std::string name, int index = -1)
         : Control(window, ControlKind::OptionButton, std::move(name), index) {}
 
@@ -88,13 +88,13 @@ public:
 
     std::string Caption;
 
-private:
+  private:
     bool value_ = false;
 };
 
 // Image and picture box show a picture loaded from a file; an empty path shows none.
 class PictureControl : public Control {
-public:
+  public:
     using Control::Control;
 
     const std::string& Picture() const { return picture_; }
@@ -110,18 +110,18 @@ public:
     bool Stretch = true;
     bool Border = false;
 
-private:
+  private:
     std::string picture_;
 };
 
 class Image : public PictureControl {
-public:
+  public:
     Image(Window& window, std::string name, int index = -1)
         : PictureControl(window, ControlKind::Image, std::move(name), index) {}
 };
 
 class PictureBox : public PictureControl {
-public:
+  public:
     PictureBox(Window& window, std::string name, int index = -1)
         : PictureControl(window, ControlKind::PictureBox, std::move(name), index) {}
 };
@@ -129,7 +129,7 @@ public:
 enum class BorderStyle { Transparent = 0, Solid = 1, Dash = 2, Dot = 3, DashDot = 4 };
 
 class Line : public Control {
-public:
+  public:
     Line(Window& window, std::string name, int index = -1)
         : Control(window, ControlKind::Line, std::move(name), index) {}
 
@@ -142,8 +142,14 @@ public:
     BorderStyle Style = BorderStyle::Solid;
 };
 
-enum class ShapeKind { Rectangle = 0, Square = 1, Oval = 2, Circle = 3, RoundedRectangle = 4,
-                       RoundedSquare = 5 };
+enum class ShapeKind {
+    Rectangle = 0,
+    Square = 1,
+    Oval = 2,
+    Circle = 3,
+    RoundedRectangle = 4,
+    RoundedSquare = 5
+};
 
 // Fill style codes: 0 solid, 1 transparent, 2 horizontal, 3 vertical, 4 upward diagonal,
 // 5 downward diagonal, 6 cross, 7 diagonal cross.
@@ -157,7 +163,7 @@ inline constexpr int kFillCross = 6;
 inline constexpr int kFillDiagonalCross = 7;
 
 class Shape : public Control {
-public:
+  public:
     Shape(Window& window, std::string name, int index = -1)
         : Control(window, ControlKind::Shape, std::move(name), index) {}
 
@@ -170,7 +176,7 @@ public:
 };
 
 class Slider : public Control {
-public:
+  public:
     Slider(Window& window, std::string name, int index = -1)
         : Control(window, ControlKind::Slider, std::move(name), index) {}
 
@@ -185,7 +191,7 @@ public:
     int TickFrequency = 1;
     std::function<void()> onChange;
 
-private:
+  private:
     int value_ = 0;
 };
 

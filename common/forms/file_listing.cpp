@@ -99,19 +99,19 @@ bool matchesPattern(std::string_view name, std::string_view pattern) {
 }
 
 std::vector<std::string> listFiles(std::string_view folder, std::string_view pattern) {
-    return listEntries(folder, [pattern](const std::filesystem::directory_entry& entry,
-                                         const std::string& name) {
-        std::error_code ec;
-        return entry.is_regular_file(ec) && matchesPattern(name, pattern);
-    });
+    return listEntries(
+        folder, [pattern](const std::filesystem::directory_entry& entry, const std::string& name) {
+            std::error_code ec;
+            return entry.is_regular_file(ec) && matchesPattern(name, pattern);
+        });
 }
 
 std::vector<std::string> listFolders(std::string_view folder) {
-    return listEntries(folder, [](const std::filesystem::directory_entry& entry,
-                                  const std::string&) {
-        std::error_code ec;
-        return entry.is_directory(ec);
-    });
+    return listEntries(folder,
+                       [](const std::filesystem::directory_entry& entry, const std::string&) {
+                           std::error_code ec;
+                           return entry.is_directory(ec);
+                       });
 }
 
 }  // namespace forms

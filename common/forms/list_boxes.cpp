@@ -40,7 +40,9 @@ DriveListBox::DriveListBox(Window& window, std::string name, int index)
     BackColor = kWhite;
 }
 
-std::vector<std::string> DriveListBox::drives() const { return {"/"}; }
+std::vector<std::string> DriveListBox::drives() const {
+    return {"/"};
+}
 
 void DriveListBox::setDrive(const std::string& drive) {
     if (!(drive.empty() || drive == "/" || isDriveLetter(drive))) {
@@ -85,7 +87,8 @@ std::vector<DirListBox::Entry> DirListBox::entries() const {
         if (name.empty()) {
             name = common::fromPath(p);
         }
-        list.push_back({name, common::fromPath(p), depth, depth + 1 == static_cast<int>(chain.size())});
+        list.push_back(
+            {name, common::fromPath(p), depth, depth + 1 == static_cast<int>(chain.size())});
         ++depth;
     }
     for (const auto& sub : listFolders(path_)) {

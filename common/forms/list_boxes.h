@@ -10,7 +10,7 @@ namespace forms {
 
 // The drive box lists the file system root; "c:" and any other drive letter mean "/".
 class DriveListBox : public Control {
-public:
+  public:
     DriveListBox(Window& window, std::string name, int index = -1);
 
     const std::string& Drive() const { return drive_; }
@@ -21,13 +21,13 @@ public:
     // Runs when another drive is chosen; with one root it never does.
     std::function<void()> onChange;
 
-private:
+  private:
     std::string drive_ = "/";
 };
 
 // The folder box shows the chain of folders from the root to Path, then Path's sub-folders.
 class DirListBox : public Control {
-public:
+  public:
     DirListBox(Window& window, std::string name, int index = -1);
 
     const std::string& Path() const { return path_; }
@@ -45,12 +45,12 @@ public:
 
     std::function<void()> onChange;
 
-private:
+  private:
     std::string path_;
 };
 
 class FileListBox : public Control {
-public:
+  public:
     FileListBox(Window& window, std::string name, int index = -1);
 
     const std::string& Path() const { return path_; }
@@ -72,7 +72,7 @@ public:
     std::function<void(int keyCode)> onKeyDown;
     void keyDown(int keyCode);
 
-private:
+  private:
     std::string path_;
     std::string pattern_ = "*";
     std::vector<std::string> files_;

@@ -8,7 +8,9 @@ Window::Window(Application& app, std::string name) : app_(app), name_(std::move(
     app_.registerWindow(*this);
 }
 
-Window::~Window() { app_.unregisterWindow(*this); }
+Window::~Window() {
+    app_.unregisterWindow(*this);
+}
 
 void Window::Load() {
     if (loaded_) {
@@ -47,9 +49,13 @@ void Window::activate() {
     }
 }
 
-void Window::setBusy(bool busy) { app_.platform().setBusyPointer(busy); }
+void Window::setBusy(bool busy) {
+    app_.platform().setBusyPointer(busy);
+}
 
-void Window::Refresh() const { app_.platform().redrawNow(*this); }
+void Window::Refresh() const {
+    app_.platform().redrawNow(*this);
+}
 
 void Window::FillRect(int x1, int y1, int x2, int y2, std::int32_t colour) {
     surface_.push_back({x1, y1, x2, y2, colour});
@@ -64,6 +70,8 @@ Control* Window::find(std::string_view key) const {
     return nullptr;
 }
 
-void Window::registerControl(Control& control) { controls_.push_back(&control); }
+void Window::registerControl(Control& control) {
+    controls_.push_back(&control);
+}
 
 }  // namespace forms

@@ -15,7 +15,7 @@ class Application;
 // surface of filled rectangles that persists beneath the controls. A window is created once and
 // lives until its program ends; its first use runs Form_Load, once.
 class Window {
-public:
+  public:
     Window(Application& app, std::string name);
     virtual ~Window();
     Window(const Window&) = delete;
@@ -72,12 +72,12 @@ public:
 
     void registerControl(Control& control);
 
-protected:
+  protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
     virtual void Form_Unload() {}
 
-private:
+  private:
     friend class Application;
 
     Application& app_;

@@ -42,7 +42,9 @@ class LabelView : public ControlView {
         if (widget_.wordWrap() != model_.WordWrap) {
             widget_.setWordWrap(model_.WordWrap);
         }
-        const Qt::Alignment align = alignmentOf(model_.TextAlign);
+        // A button's caption stands in the middle of it, like a push button's.
+        const Qt::Alignment align =
+            alignmentOf(model_.TextAlign) | (model_.ButtonLike ? Qt::AlignVCenter : Qt::AlignTop);
         if (widget_.alignment() != align) {
             widget_.setAlignment(align);
         }

@@ -1,8 +1,8 @@
 #include "common/qt/label_widget.h"
 
-#include <qdrawutil.h>
 #include <QMouseEvent>
-#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 
 namespace qtui {
 
@@ -53,11 +53,17 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void LabelWidget::paintEvent(QPaintEvent* event) {
-    if (buttonLike_ && isEnabled() && (hovered_ || clicks.pressed())) {
-        QPainter painter(this);
-        const QColor face = palette().color(QPalette::Window);
-        const QBrush fill(clicks.pressed() ? face.darker(108) : face.lighter(112));
-        qDrawShadePanel(&painter, rect(), palette(), clicks.pressed(), 1, &fill);
+    // A label that serves as a button is drawn as one at all times, so the user sees what can be
+    // clicked; hovering highlights it and pressing sinks it.
+    if (buttonLike_) {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        option.initFrom(this);
+        option.state |= clicks.pressed() ? QStyle::State_Sunken : QStyle::State_Raised;
+        if (!hovered_) {
+            option.state &= ~QStyle::State_MouseOver;
+        }
+        painter.drawControl(QStyle::CE_PushButtonBevel, option);
     }
     QLabel::paintEvent(event);
 }

@@ -62,7 +62,9 @@ std::string leadingBlank(double value, int digits) {
     return (value < 0 ? "-" : " ") + magnitude;
 }
 
-bool skippable(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool skippable(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 double radixValue(std::string_view text, std::size_t pos, int radix) {
     unsigned long long value = 0;
@@ -99,15 +101,21 @@ double radixValue(std::string_view text, std::size_t pos, int radix) {
 
 }  // namespace
 
-std::string Str(double value) { return leadingBlank(value, 15); }
+std::string Str(double value) {
+    return leadingBlank(value, 15);
+}
 
 std::string Str(long long value) {
     return (value < 0 ? "" : " ") + std::to_string(value);
 }
 
-std::string StrSingle(float value) { return leadingBlank(static_cast<double>(value), 7); }
+std::string StrSingle(float value) {
+    return leadingBlank(static_cast<double>(value), 7);
+}
 
-std::string plain(long long value) { return std::to_string(value); }
+std::string plain(long long value) {
+    return std::to_string(value);
+}
 
 double Val(std::string_view text) {
     std::size_t pos = 0;
@@ -115,7 +123,8 @@ double Val(std::string_view text) {
         ++pos;
     }
     if (pos + 1 < text.size() && text[pos] == '&') {
-        const char kind = static_cast<char>(std::toupper(static_cast<unsigned char>(text[pos + 1])));
+        const char kind =
+            static_cast<char>(std::toupper(static_cast<unsigned char>(text[pos + 1])));
         if (kind == 'H') {
             return radixValue(text, pos + 2, 16);
         }
@@ -149,8 +158,8 @@ double Val(std::string_view text) {
     if (!digits) {
         return 0.0;
     }
-    if (pos < text.size() && (text[pos] == 'E' || text[pos] == 'e' || text[pos] == 'D' ||
-                              text[pos] == 'd')) {
+    if (pos < text.size() &&
+        (text[pos] == 'E' || text[pos] == 'e' || text[pos] == 'D' || text[pos] == 'd')) {
         std::string exponent = "e";
         std::size_t p = pos + 1;
         while (p < text.size() && skippable(text[p])) {
@@ -182,7 +191,9 @@ double Val(std::string_view text) {
     return value;
 }
 
-double Int(double value) { return std::floor(value); }
+double Int(double value) {
+    return std::floor(value);
+}
 
 double Round(double value, int decimals) {
     if (decimals <= 0) {

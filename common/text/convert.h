@@ -9,8 +9,12 @@ namespace common {
 // Leading-blank form of a number: " 12", "-7", " .5", " 1E+15" (15 significant digits).
 std::string Str(double value);
 std::string Str(long long value);
-inline std::string Str(int value) { return Str(static_cast<long long>(value)); }
-inline std::string Str(std::int16_t value) { return Str(static_cast<long long>(value)); }
+inline std::string Str(int value) {
+    return Str(static_cast<long long>(value));
+}
+inline std::string Str(std::int16_t value) {
+    return Str(static_cast<long long>(value));
+}
 // The same for a single-precision number (7 significant digits).
 std::string StrSingle(float value);
 

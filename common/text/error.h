@@ -25,11 +25,11 @@ enum class ErrorCode : int {
 // The one exception type of the suite: a procedure that traps errors catches it, an untrapped one
 // reaches the event dispatch, which reports it and abandons the event.
 class Error : public std::runtime_error {
-public:
+  public:
     Error(ErrorCode code, const std::string& detail = {});
     ErrorCode code() const noexcept { return code_; }
 
-private:
+  private:
     ErrorCode code_;
 };
 

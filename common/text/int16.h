@@ -16,7 +16,7 @@ std::int32_t toInt32(double value);
 
 // A 16-bit signed whole number whose arithmetic raises Overflow instead of wrapping.
 class Int16 {
-public:
+  public:
     constexpr Int16() = default;
     constexpr Int16(std::int16_t value) : value_(value) {}  // NOLINT: implicit by design
 
@@ -32,7 +32,7 @@ public:
     Int16& operator+=(Int16 other) { return *this = *this + other; }
     Int16& operator-=(Int16 other) { return *this = *this - other; }
 
-private:
+  private:
     constexpr long long wide() const { return value_; }
     std::int16_t value_ = 0;
 };

@@ -16,7 +16,9 @@ std::string RTrim(std::string_view text) {
     return last == std::string_view::npos ? std::string() : std::string(text.substr(0, last + 1));
 }
 
-std::string Trim(std::string_view text) { return LTrim(RTrim(text)); }
+std::string Trim(std::string_view text) {
+    return LTrim(RTrim(text));
+}
 
 std::string Mid(std::string_view text, std::size_t start, std::size_t length) {
     if (start < 1) {
@@ -33,7 +35,8 @@ std::string Left(std::string_view text, std::size_t length) {
 }
 
 std::string Right(std::string_view text, std::size_t length) {
-    return length >= text.size() ? std::string(text) : std::string(text.substr(text.size() - length));
+    return length >= text.size() ? std::string(text)
+                                 : std::string(text.substr(text.size() - length));
 }
 
 std::size_t InStr(std::size_t start, std::string_view text, std::string_view what) {

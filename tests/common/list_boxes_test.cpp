@@ -35,7 +35,8 @@ struct ListBoxes : ::testing::Test {
 };
 
 TEST_F(ListBoxes, FileBoxListsMatchingFilesInNameOrder) {
-    for (const char* name : {"bob.txt", "Anna.txt", "Bob.txt", "notes.TXT", ".hidden.txt", "x.lst"}) {
+    for (const char* name :
+         {"bob.txt", "Anna.txt", "Bob.txt", "notes.TXT", ".hidden.txt", "x.lst"}) {
         folder.write(name, "");
     }
     folder.subfolder("dir.txt");

@@ -1,16 +1,16 @@
 #pragma once
 
+#include <unistd.h>
 #include <atomic>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 #include "common/files/text_file.h"
 #include "common/text/cp1252.h"
 
 // A fresh folder under the system's temporary folder, removed with everything in it at the end.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         static std::atomic<int> counter{0};
         path_ = std::filesystem::temp_directory_path() /
@@ -38,6 +38,6 @@ public:
         return file(name);
     }
 
-private:
+  private:
     std::filesystem::path path_;
 };

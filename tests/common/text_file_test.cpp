@@ -28,7 +28,8 @@ TEST(LineInput, EmptyLinesAndFinalLineEnd) {
 }
 
 TEST(InputItem, SplitsAtCommasAndLineEnds) {
-    auto reader = TextFileReader::fromText("\"Average face\r\nNormX1, NormY1\r\n 153, 1000,-12,99999,99999\r\n");
+    auto reader = TextFileReader::fromText(
+        "\"Average face\r\nNormX1, NormY1\r\n 153, 1000,-12,99999,99999\r\n");
     EXPECT_EQ(reader.lineInput(), "\"Average face");
     EXPECT_EQ(reader.inputItem(), "NormX1");
     EXPECT_EQ(reader.inputItem(), "NormY1");
@@ -79,10 +80,14 @@ TEST(Files, WholeFileWriteLeavesNothingOfALongerFile) {
 TEST(Files, EightBitNamesAndContentSurvive) {
     TempFolder folder;
     const std::string path = folder.file("Zo\xEB.txt");
-    writeWholeFile(path, "\xA3" "412\xA3\r\n");
+    writeWholeFile(path,
+                   "\xA3"
+                   "412\xA3\r\n");
     EXPECT_TRUE(std::filesystem::exists(folder.path() / u8"Zoë.txt"));
     TextFileReader reader(path);
-    EXPECT_EQ(reader.lineInput(), "\xA3" "412\xA3");
+    EXPECT_EQ(reader.lineInput(),
+              "\xA3"
+              "412\xA3");
 }
 
 TEST(Files, UnwritableFolderRaises) {

@@ -13,7 +13,7 @@ using namespace forms;
 namespace {
 
 class SampleWindow : public Window {
-public:
+  public:
     explicit SampleWindow(Application& app) : Window(app, "Sample") {
         Box.onChange = [this] { log += "change:" + Box.Text() + ";"; };
         Tick.onClick = [this] { log += "tick;"; };
@@ -39,7 +39,7 @@ public:
     int activations = 0;
     int unloads = 0;
 
-protected:
+  protected:
     void Form_Load() override { ++loads; }
     void Form_Activate() override { ++activations; }
     void Form_Unload() override { ++unloads; }

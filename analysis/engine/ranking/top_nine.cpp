@@ -18,7 +18,9 @@ std::string midOrEmpty(std::string_view text, long long start, long long length)
     return common::Mid(text, static_cast<std::size_t>(start), static_cast<std::size_t>(length));
 }
 
-std::int16_t score(std::string_view text) { return common::toInt16(common::Val(text)); }
+std::int16_t score(std::string_view text) {
+    return common::toInt16(common::Val(text));
+}
 
 }  // namespace
 
@@ -58,8 +60,8 @@ ResultRecord parseResultRecord(std::string_view line, bool withLinks) {
         }
     }
 
-    const std::string head = e > 0 ? common::Left(line, static_cast<std::size_t>(e - 1))
-                                   : std::string(line);
+    const std::string head =
+        e > 0 ? common::Left(line, static_cast<std::size_t>(e - 1)) : std::string(line);
     const std::size_t d = common::InStr(head, " -");
     if (d == 0) {
         record.name = head;

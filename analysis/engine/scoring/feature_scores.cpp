@@ -24,7 +24,9 @@ bool anyZero(const PortraitTrio& f, const Measure& denominator) {
     return denominator(f.face1) == 0 || denominator(f.face2) == 0 || denominator(f.average) == 0;
 }
 
-std::int16_t floorScore(double value) { return common::toInt16(common::Int(value)); }
+std::int16_t floorScore(double value) {
+    return common::toInt16(common::Int(value));
+}
 
 }  // namespace
 
@@ -52,7 +54,8 @@ void ScoreCheekboneAngle(const PortraitTrio& faces, FeatureScores& scores) {
 
 std::int16_t anglePairScore(const PortraitTrio& faces, int p, int q) {
     const auto angle = [](int j) {
-        return Measure([j](const Portrait& face) { return double(face.Angle[static_cast<std::size_t>(j)]); });
+        return Measure(
+            [j](const Portrait& face) { return double(face.Angle[static_cast<std::size_t>(j)]); });
     };
     const double s1 = strict(faces, angle(p));
     const double s2 = strict(faces, angle(q));
@@ -76,14 +79,16 @@ void ScoreMouthAngles(const PortraitTrio& faces, FeatureScores& scores) {
 }
 
 void ScoreEyeShape(const PortraitTrio& faces, int faceSlider, FeatureScores& scores) {
-    const double s1 =
-        similarity(faces, [](const Portrait& p) { return double(p.X[13] - p.X[11]); }, faceSlider);
+    const double s1 = similarity(
+        faces, [](const Portrait& p) { return double(p.X[13] - p.X[11]); }, faceSlider);
     const double s2 =
-        (similarity(faces, [](const Portrait& p) { return double(p.X[7] - p.X[2]); }, faceSlider) +
-         similarity(faces, [](const Portrait& p) { return double(1000 - p.Y[7]); }, faceSlider)) /
+        (similarity(
+             faces, [](const Portrait& p) { return double(p.X[7] - p.X[2]); }, faceSlider) +
+         similarity(
+             faces, [](const Portrait& p) { return double(1000 - p.Y[7]); }, faceSlider)) /
         2;
-    const double s3 =
-        similarity(faces, [](const Portrait& p) { return double(p.X[10] - p.X[9]); }, faceSlider);
+    const double s3 = similarity(
+        faces, [](const Portrait& p) { return double(p.X[10] - p.X[9]); }, faceSlider);
     scores.EyeShapeScore = floorScore((s1 + s2 + s3) / 3);
 }
 
@@ -93,17 +98,19 @@ void ScoreNoseShape(const PortraitTrio& faces, int faceSlider, FeatureScores& sc
     double s1 = 0;
     if (!anyZero(faces, nostrilWidth)) {
         s1 = similarity(
-            faces, [](const Portrait& p) { return double(p.Y[6] - p.Y[4]) / double(p.X[4] - p.X[19]); },
+            faces,
+            [](const Portrait& p) { return double(p.Y[6] - p.Y[4]) / double(p.X[4] - p.X[19]); },
             faceSlider);
     }
     double s2 = 0;
     if (!anyZero(faces, nostrilWidth) && !anyZero(faces, faceWidth)) {
         s2 = similarity(
-            faces, [](const Portrait& p) { return double(p.X[4] - p.X[19]) / double(p.X[4] - p.X[5]); },
+            faces,
+            [](const Portrait& p) { return double(p.X[4] - p.X[19]) / double(p.X[4] - p.X[5]); },
             faceSlider);
     }
-    const double s3 =
-        similarity(faces, [](const Portrait& p) { return double(p.Y[18] - p.Y[4]); }, faceSlider);
+    const double s3 = similarity(
+        faces, [](const Portrait& p) { return double(p.Y[18] - p.Y[4]); }, faceSlider);
     scores.NoseShapeScore = floorScore((s1 + s2 + s3) / 3);
 }
 
@@ -114,9 +121,10 @@ void ScoreMouthShape(const PortraitTrio& faces, int faceSlider, FeatureScores& s
             return double(static_cast<long long>(p.X[4] - p.X[15]) * (p.Y[14] - p.Y[16]));
         },
         faceSlider);
-    const double s2 =
-        similarity(faces, [](const Portrait& p) { return double(p.Y[4] - p.Y[14]); }, faceSlider);
-    const double s3 = similarity(faces, [](const Portrait& p) { return double(p.Y[16]); }, faceSlider);
+    const double s2 = similarity(
+        faces, [](const Portrait& p) { return double(p.Y[4] - p.Y[14]); }, faceSlider);
+    const double s3 = similarity(
+        faces, [](const Portrait& p) { return double(p.Y[16]); }, faceSlider);
     scores.MouthShapeScore = common::toInt16((s1 + s2 + s3) / 3);
 }
 

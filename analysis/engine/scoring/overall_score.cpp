@@ -54,9 +54,9 @@ std::int16_t weighProfileScores(ProfileSubScores& sub, const SliderValues& slide
     weighProfile(sub.EyeProfileScore, sliders.eye);
     weighProfile(sub.MouthProfileScore, sliders.mouth);
     weighProfile(sub.JawlineProfileScore, sliders.jawline);
-    const common::Int16 sum = common::Int16(sub.EyeProfileScore) + common::Int16(sub.NoseProfileScore) +
-                              common::Int16(sub.MouthProfileScore) +
-                              common::Int16(sub.JawlineProfileScore);
+    const common::Int16 sum =
+        common::Int16(sub.EyeProfileScore) + common::Int16(sub.NoseProfileScore) +
+        common::Int16(sub.MouthProfileScore) + common::Int16(sub.JawlineProfileScore);
     return common::toInt16(common::Int(sum / 4.0));
 }
 

@@ -103,7 +103,8 @@ TEST(RankTopNine, MatchesTheLiteralProcedureOnGeneratedLists) {
         std::string text;
         const int n = static_cast<int>(rng() % 40);
         for (int i = 0; i < n; ++i) {
-            const std::string name = (rng() % 5 == 0 ? "Anne-Marie " : "Face ") + std::to_string(rng() % 30);
+            const std::string name =
+                (rng() % 5 == 0 ? "Anne-Marie " : "Face ") + std::to_string(rng() % 30);
             const std::string url = rng() % 3 == 0 ? "[www.site" + std::to_string(i) + ".com]" : "";
             text += record(name, "Actor (Portrait only)", static_cast<int>(rng() % 101),
                            static_cast<int>(rng() % 101), static_cast<int>(rng() % 101),
@@ -135,7 +136,8 @@ TEST(RankColourResults, SortsByKeyKeepingFileOrderForTies) {
 }
 
 TEST(RankColourResults, FourDigitTotalsRankAfterThreeDigitOnes) {
-    const std::string text = "1128 H400 E400 S328 [Far]{x}\r\n128 H40 E40 S48 [Near]{y}\r\n99999\r\n";
+    const std::string text =
+        "1128 H400 E400 S328 [Far]{x}\r\n128 H40 E40 S48 [Near]{y}\r\n99999\r\n";
     EXPECT_EQ(rankColourRecords(text),
               "128 H40 E40 S48 [Near]{y}\xA3\r\n1128 H400 E400 S328 [Far]{x}\xA3\r\n99999\r\n");
 }

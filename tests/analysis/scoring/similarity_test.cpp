@@ -55,4 +55,3 @@ TEST(Colours, DistanceAndKey) {
     EXPECT_EQ(colourKey(0), "000");
     EXPECT_EQ(colourKey(1234), "1234") << "four-digit totals keep every digit";
 }
-
