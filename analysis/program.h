@@ -5,9 +5,12 @@
 
 #include "analysis/engine/face_slot.h"
 #include "analysis/engine/face_statistics.h"
+#include "analysis/engine/pair_scores.h"
+#include "analysis/engine/ranking/top_nine.h"
 #include "analysis/mainwindow/analysis_window.h"
 #include "analysis/mainwindow/no_median_window.h"
 #include "analysis/mainwindow/ui_words.h"
+#include "analysis/reports/results_window.h"
 #include "common/forms/application.h"
 
 namespace analysis {
@@ -40,8 +43,19 @@ class AnalysisProgram {
     // True (-1) for heights in feet and inches.
     std::int16_t ImperialUnits = 0;
 
+    // The comparison run: the scores of the current pair, the best candidate by feature and the
+    // nine best matches.
+    PairScores Scores;
+    BestByFeature Best;
+    TopNine Top;
+    // -1 once the report pages of the current run are written; 0 after every run.
+    std::int16_t PagesBuilt = 0;
+    // True once HeightResults.tmp is sorted for the current run.
+    bool HeightsSorted = false;
+
     Analysis MainWindow{*this};
     NoMedian NoMedianWindow{app_};
+    Results ResultsWindow{app_};
 };
 
 }  // namespace analysis

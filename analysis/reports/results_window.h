@@ -1,0 +1,42 @@
+#pragma once
+
+#include "common/forms/control_array.h"
+#include "common/forms/controls.h"
+#include "common/forms/window.h"
+
+namespace analysis {
+
+// The results window: six report styles, a preview of the chosen one, and the View button that
+// writes the report pages once per comparison run and opens the chosen page in the web browser.
+class Results : public forms::Window {
+  public:
+    explicit Results(forms::Application& app);
+
+    forms::Frame Frame1{*this, "Frame1"};
+    forms::OptionButton Style1{*this, "Style1"};
+    forms::OptionButton Style2{*this, "Style2"};
+    forms::OptionButton Style3{*this, "Style3"};
+    forms::OptionButton Style4{*this, "Style4"};
+    forms::OptionButton Style5{*this, "Style5"};
+    forms::OptionButton Style6{*this, "Style6"};
+    forms::Image Image1{*this, "Image1"};
+    forms::Image Image2{*this, "Image2"};
+    forms::Image Image3{*this, "Image3"};
+    forms::Image Image4{*this, "Image4"};
+    forms::Image Image5{*this, "Image5"};
+    forms::Image Image6{*this, "Image6"};
+    forms::Label Label1{*this, "Label1"};
+    forms::CheckBox WebLinkCheck{*this, "WebLinkCheck"};
+    forms::CommandButton ViewButton{*this, "ViewButton"};
+    forms::CommandButton Command1{*this, "Command1"};
+    forms::CommandButton ResPrefs{*this, "ResPrefs"};
+    // Scratch text of the result sorting; never shown.
+    forms::TextBox HiddenResults{*this, "HiddenResults"};
+
+    void Command1_Click();
+
+  private:
+    void layOut();
+};
+
+}  // namespace analysis
