@@ -9,9 +9,12 @@
 #include "analysis/engine/ranking/top_nine.h"
 #include "analysis/mainwindow/analysis_window.h"
 #include "analysis/mainwindow/no_median_window.h"
+#include "analysis/mainwindow/prefs_form.h"
+#include "analysis/mainwindow/prefs_loader.h"
 #include "analysis/mainwindow/ui_words.h"
 #include "analysis/reports/results_window.h"
 #include "common/forms/application.h"
+#include "common/text/strings.h"
 
 namespace analysis {
 
@@ -56,6 +59,19 @@ class AnalysisProgram {
     Analysis MainWindow{*this};
     NoMedian NoMedianWindow{app_};
     Results ResultsWindow{app_};
+
+    // Preferences: the weights live in the sliders of PrefsWindow, which the comparison reads
+    // as they stand; Prefs.prf keeps them and the values below between runs.
+    PrefsForm PrefsWindow{*this};
+    PrefsLoader PrefsLoaderWindow{*this};
+    // Plot colours until Prefs.prf gives others: white paper, face A red, B blue, the average
+    // face green.
+    std::int32_t PlotBackgroundColour = common::RGB(255, 255, 255);
+    std::int32_t PlotColourA = common::RGB(255, 0, 0);
+    std::int32_t PlotColourB = common::RGB(0, 0, 255);
+    std::int32_t PlotColourC = common::RGB(0, 160, 0);
+    // The quick key, 1 to 10, whose face the quick-key chooser is choosing.
+    int QuickKeyIndex = 1;
 };
 
 }  // namespace analysis

@@ -68,9 +68,7 @@ void readTrailer(common::TextFileReader& file, FaceFileContents& face) {
 
 }  // namespace
 
-FaceFileContents parseFaceFile(std::string text) {
-    auto file = common::TextFileReader::fromText(std::move(text));
-    FaceFileContents face;
+void readFixedPart(common::TextFileReader& file, FaceFileContents& face) {
     face.name = file.lineInput();
     face.info = file.lineInput();
     skipLines(file, 2);
@@ -87,6 +85,12 @@ FaceFileContents parseFaceFile(std::string text) {
     for (int j = 20; j <= 30; ++j) {
         face.angles[j] = leadingNumber(file.lineInput());
     }
+}
+
+FaceFileContents parseFaceFile(std::string text) {
+    auto file = common::TextFileReader::fromText(std::move(text));
+    FaceFileContents face;
+    readFixedPart(file, face);
     readTrailer(file, face);
     return face;
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "analysis/engine/face_slot.h"
+#include "common/files/text_file.h"
 
 namespace analysis {
 
@@ -23,6 +24,10 @@ struct FaceFileContents {
     std::string colourLine;
     std::optional<std::string> webAddress;
 };
+
+// Reads the fixed lines of a face data file (name to the last portrait angle) into face. Raises
+// common::Error as parseFaceFile does.
+void readFixedPart(common::TextFileReader& file, FaceFileContents& face);
 
 // Reads a face data file's text. Raises common::Error when the fixed part cannot be read: the
 // text ends before the last portrait angle, or a value does not fit 16 bits (an x above 32768

@@ -1,5 +1,6 @@
 #include "analysis/mainwindow/analysis_window.h"
 
+#include "analysis/mainwindow/prefs_storage.h"
 #include "analysis/program.h"
 #include "common/text/convert.h"
 #include "common/text/cp1252.h"
@@ -25,13 +26,16 @@ void Analysis::Form_Load() {
     captionMainWindow();
     // The secondary windows (colour chooser, preferences, results, plotter) take their
     // captions here as they join the program; the results captions come before SamplesWord.
+    program_.PrefsWindow.captionAtStartUp(program_.Words);
     program_.Words.SamplesWord = kEnglishSamplesWord;
     captionMissingStatisticsWindow();
     program_.AppPath = Dir1.Path();
     program_.ImperialUnits = 0;
     openSampleData();
     Drive1.setDrive("c:");
-    // The preferences and then the chosen language are read here.
+    LoadPrefs(program_);
+    program_.PrefsWindow.UnitsImperial.setValue(program_.ImperialUnits != 0);
+    // The chosen language is read here.
     File1.ToolTipText = common::Str(File1.ListCount()) + program_.Words.FacesWord;
     showEmptyFaces();
 }

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "analysis/mainwindow/pixel_layout.h"
+#include "analysis/mainwindow/prefs_storage.h"
 #include "analysis/program.h"
 #include "common/forms/application.h"
 #include "common/text/strings.h"
@@ -121,6 +122,22 @@ void Analysis::wireHandlers() {
     Drive1.onChange = [this] { Drive1_Change(); };
     Dir1.onChange = [this] { Dir1_Change(); };
     QuitButton.onClick = [this] { QuitButton_Click(); };
+    PrefButton.onClick = [this] { PrefButton_Click(); };
+    Allbutton.onClick = [this] { Allbutton_Click(); };
+    ListsButton.onClick = [this] { ListsButton_Click(); };
+    ListFiles.onClick = [this] { ListFiles_Click(); };
+    Command1.onClick = [this] { Command1_Click(); };
+    File1.onDblClick = [this] { File1_DblClick(); };
+    Command4.onClick = [this] { Command4_Click(); };
+    File1.onKeyDown = [this](int keyCode) { File1_KeyDown(keyCode); };
+    FirstHotArea.onClick = [this] { FirstHotArea_Click(); };
+    SecondHotArea.onClick = [this] { SecondHotArea_Click(); };
+    ThirdHotArea.onClick = [this] { ThirdHotArea_Click(); };
+    SwapButton.onClick = [this] { SwapButton_Click(); };
+    Command5.onClick = [this] { Command5_Click(); };
+    Command6.onClick = [this] { Command6_Click(); };
+    CompButton.onClick = [this] { CompButton_Click(); };
+    CompListButton.onClick = [this] { CompListButton_Click(); };
 }
 
 void Analysis::QuitButton_Click() {
@@ -133,7 +150,12 @@ void Analysis::Form_Unload() {
 
 // Both ways out of the main window end here, so whatever must be kept is saved in one place.
 void Analysis::quit() {
+    SavePrefs(program_);
     app().End();
+}
+
+void Analysis::PrefButton_Click() {
+    program_.PrefsWindow.Show();
 }
 
 }  // namespace analysis

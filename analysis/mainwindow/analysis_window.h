@@ -1,5 +1,10 @@
 #pragma once
 
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
 #include "common/forms/controls.h"
 #include "common/forms/list_boxes.h"
 #include "common/forms/window.h"
@@ -86,12 +91,38 @@ class Analysis : public forms::Window {
     void Drive1_Change();
     void Dir1_Change();
     void QuitButton_Click();
+    void PrefButton_Click();
+
+    // Face browser, face selection and photo views.
+    void Allbutton_Click();
+    void ListsButton_Click();
+    void ListFiles_Click();
+    void Command1_Click();
+    void File1_DblClick();
+    void Command4_Click();
+    void File1_KeyDown(int keyCode);
+    void FirstHotArea_Click();
+    void SecondHotArea_Click();
+    void ThirdHotArea_Click();
+    void SwapButton_Click();
+    void Command5_Click();
+    void Command6_Click();
+
+    // Comparison runs over the folder and over the selected list.
+    void CompButton_Click();
+    void CompListButton_Click();
 
   protected:
     void Form_Load() override;
     void Form_Unload() override;
 
   private:
+    void hotArea(int place);
+    void stepView(forms::Label& view, const forms::Label& person, forms::PictureBox& photo);
+    void runComparison(const std::vector<std::string>& candidates,
+                       const std::vector<std::string_view>& pages,
+                       const std::function<std::string(int)>& progress);
+
     void setDesign();
     void layOut();
     void wireHandlers();

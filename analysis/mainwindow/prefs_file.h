@@ -25,8 +25,9 @@ struct PrefsValues {
 std::string prefsFileText(const PrefsValues& prefs);
 
 // Reads Prefs.prf text. Line 12 "A" turns automatic quick keys on and line 13 "I" imperial units;
-// anything else leaves them off. A short file, a number out of range or a weight outside 0..20
-// raises common::Error, so the caller can keep its design values whole.
+// anything else leaves them off. A short file, a line that is not a number where one is read, a
+// number out of range or a weight outside 0..20 raises common::Error, so the caller can keep its
+// design values whole.
 PrefsValues parsePrefsFile(std::string_view text);
 
 }  // namespace analysis

@@ -30,7 +30,9 @@ Results::Results(forms::Application& app) : forms::Window(app, "Results") {
     layOut();
 }
 
-void Results::Command1_Click() { Hide(); }
+void Results::Command1_Click() {
+    Hide();
+}
 
 void Results::layOut() {
     Width = pixels(560);

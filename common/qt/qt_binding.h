@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <functional>
 #include <memory>
 #include <unordered_map>
@@ -74,6 +75,8 @@ class QtBinding {
     std::unordered_map<const forms::Window*, std::unique_ptr<WindowView>> views_;
     std::vector<const forms::Window*> toRaise_;
     bool syncing_ = false;
+    static constexpr qint64 kForcedPaintIntervalMs = 30;
+    QElapsedTimer lastForcedPaint_;
     bool shownAny_ = false;
 };
 

@@ -1,0 +1,97 @@
+#include <string>
+
+#include "analysis/engine/comparison/candidate_file.h"
+#include "analysis/engine/comparison/comparison.h"
+#include "analysis/engine/comparison/result_files.h"
+#include "analysis/engine/comparison/result_records.h"
+#include "analysis/engine/face_loading.h"
+#include "analysis/program.h"
+#include "common/files/text_file.h"
+#include "common/text/cp1252.h"
+#include "common/text/error.h"
+#include "common/text/int16.h"
+#include "common/text/strings.h"
+
+namespace analysis {
+
+namespace {
+
+void showCandidatePhoto(AnalysisProgram& program, std::string_view stem) {
+    Analysis& w = program.MainWindow;
+    try {
+        w.Image2.LoadPicture(common::joinPath(w.Dir1.Path(), std::string(stem) + "1.jpg"));
+    } catch (const common::Error&) {
+        try {
+            w.Image2.LoadPicture(common::joinPath(w.Dir1.Path(), "Missing.jpg"));
+        } catch (const common::Error&) {
+            // Without Missing.jpg the photo keeps what it showed; the candidate is compared.
+        }
+    }
+}
+
+void keepIfBest(BestCandidate& best, std::int16_t score, const FaceSlot& candidate,
+                const std::string& link) {
+    if (score > best.score) {
+        best = {score, candidate.FaceName, candidate.FaceInfo, link};
+    }
+}
+
+}  // namespace
+
+void CompareCandidate(AnalysisProgram& program, ResultFiles& files, std::string_view fileName) {
+    Analysis& w = program.MainWindow;
+    FaceSlot& face2 = program.Face2;
+    face2.Loaded = true;
+    face2.ColourLine.clear();
+    for (forms::Shape* swatch : {&w.Face2Colour1, &w.Face2Colour2, &w.Face2Colour3}) {
+        swatch->FillStyle = forms::kFillTransparent;
+    }
+    const std::string stem =
+        fileName.size() < 4 ? std::string() : common::Left(fileName, fileName.size() - 4);
+    showCandidatePhoto(program, stem);
+
+    CandidateFile candidate;
+    try {
+        candidate = parseCandidateFile(
+            common::readWholeFile(common::joinPath(w.Dir1.Path(), stem + ".txt")));
+    } catch (const common::Error&) {
+        return;
+    }
+    face2.FaceName = candidate.face.name;
+    face2.FaceInfo = candidate.face.info;
+    for (int i = 1; i <= kFileCoordCount; ++i) {
+        face2.Coords[i] = candidate.face.coords[i];
+    }
+    face2.Angles = candidate.face.angles;
+    face2.ColourLine = candidate.colourLine;
+    w.Person2.Caption = face2.FaceName;
+
+    PairScores& scores = program.Scores;
+    if (!face2.ColourLine.empty() && w.Face1Colour1.FillStyle != forms::kFillTransparent) {
+        CompareColours(program, files);
+        ShowSecondFaceColours(program);
+    }
+    CompareProfiles(program, files);
+    CompareFeatures(program);
+
+    const std::string link = linkOf(candidate.urlLine);
+    if (face2.FaceName != w.Person1.Caption) {
+        keepIfBest(program.Best.eyes, scores.Weighted.WeightedEyesScore, face2, link);
+        keepIfBest(program.Best.nose, scores.Weighted.WeightedNoseScore, face2, link);
+        keepIfBest(program.Best.mouth, scores.Weighted.WeightedMouthScore, face2, link);
+    }
+
+    const CandidateNames names{face2.FaceName, face2.FaceInfo, candidate.urlLine};
+    const std::string record = resultsRecord(names, scores);
+    scores.ColourScore = 0;
+    files.appendResults(record);
+    files.appendResults2(results2Record(names, scores));
+    // A height that fits no height field counts as none.
+    const double height = common::roundHalfEven(candidate.height);
+    if (height != 0 && height >= -32768 && height <= 32767) {
+        face2.FaceHeight = common::toInt16(height);
+        files.appendHeight(heightRecord(names, face2.FaceHeight));
+    }
+}
+
+}  // namespace analysis

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string_view>
+
+#include "analysis/engine/face_slot.h"
+#include "analysis/engine/face_statistics.h"
+#include "analysis/engine/scoring/feature_scores.h"
+#include "analysis/engine/scoring/overall_score.h"
+
+namespace analysis {
+
+class AnalysisProgram;
+class ResultFiles;
+
+// The preferences window's seven weight sliders as they stand now.
+SliderValues currentSliders(const AnalysisProgram& program);
+
+// Portrait point k of a face slot sits at elements 51 + 2k, 52 + 2k; the average face holds it
+// two elements higher.
+Portrait portraitOf(const FaceSlot& slot);
+Portrait averagePortraitOf(const FaceStatistics& statistics);
+
+// Scores the colours of face 1 against the candidate's; appends its colour record.
+void CompareColours(AnalysisProgram& program, ResultFiles& files);
+// Scores the profile angles when both faces have profile points; appends its profile record.
+void CompareProfiles(AnalysisProgram& program, ResultFiles& files);
+// Runs the feature scorers, shows their progress and weighs the overall score.
+void CompareFeatures(AnalysisProgram& program);
+// Reads one candidate into face slot 2, scores it against face 1 and appends its records. A
+// candidate whose face data file cannot be read is skipped: it writes no record.
+void CompareCandidate(AnalysisProgram& program, ResultFiles& files, std::string_view fileName);
+
+// After a run: the nine best matches, the colour list in order, the quick keys.
+void RankTopNine(AnalysisProgram& program);
+void RankColourResults(AnalysisProgram& program);
+void FillQuickKeys(AnalysisProgram& program);
+
+}  // namespace analysis

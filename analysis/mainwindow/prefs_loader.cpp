@@ -1,0 +1,47 @@
+#include "analysis/mainwindow/prefs_loader.h"
+
+#include <string>
+
+#include "analysis/mainwindow/pixel_layout.h"
+#include "analysis/program.h"
+
+namespace analysis {
+
+namespace {
+
+constexpr std::size_t kExtensionLength = 4;  // ".txt"
+
+}  // namespace
+
+PrefsLoader::PrefsLoader(AnalysisProgram& program)
+    : Window(program.app(), "PrefsLoader"), program_(program) {
+    Caption = "Select face";
+    Label1.Caption = "Function Key :";
+    Label1.FontBold = true;
+    Label2.Caption = "becomes...";
+    File2.setPattern("*.txt");
+    OKbutton.Caption = "OK";
+
+    Width = pixels(320);
+    Height = pixels(360);
+    place(Label1, 16, 16, 288, 20);
+    place(Label2, 16, 40, 288, 20);
+    place(File2, 16, 68, 288, 228);
+    place(OKbutton, 200, 312, 104, 32);
+
+    OKbutton.onClick = [this] { OKbutton_Click(); };
+    // A double click on a face chooses it, as a file dialog does.
+    File2.onDblClick = [this] { OKbutton_Click(); };
+}
+
+// Without a chosen file there is no name to cut the ".txt" from: the quick key keeps its face.
+void PrefsLoader::OKbutton_Click() {
+    const std::string file = File2.FileName();
+    if (file.size() >= kExtensionLength) {
+        program_.PrefsWindow.F1Person(program_.QuickKeyIndex).Caption =
+            file.substr(0, file.size() - kExtensionLength);
+    }
+    Hide();
+}
+
+}  // namespace analysis

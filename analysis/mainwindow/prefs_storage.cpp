@@ -1,0 +1,103 @@
+#include "analysis/mainwindow/prefs_storage.h"
+
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "analysis/mainwindow/prefs_file.h"
+#include "analysis/program.h"
+#include "common/files/text_file.h"
+#include "common/text/convert.h"
+#include "common/text/cp1252.h"
+#include "common/text/error.h"
+#include "common/text/strings.h"
+
+namespace analysis {
+
+namespace {
+
+constexpr std::string_view kPrefsFile = "Prefs.prf";
+
+// The seven weight sliders in the order of the file.
+auto weightSliders(PrefsForm& form) {
+    return std::array<forms::Slider*, 7>{
+        &form.EyeSlider,     &form.NoseSlider,        &form.MouthSlider, &form.JawlineSlider,
+        &form.ProfileSlider, &form.ColourationSlider, &form.FaceSlider};
+}
+
+PrefsValues currentPrefs(AnalysisProgram& program) {
+    PrefsForm& form = program.PrefsWindow;
+    PrefsValues prefs;
+    const auto sliders = weightSliders(form);
+    for (std::size_t i = 0; i < sliders.size(); ++i) {
+        prefs.weights[i] = sliders[i]->Value();
+    }
+    prefs.plotBackgroundColour = program.PlotBackgroundColour;
+    prefs.plotColourA = program.PlotColourA;
+    prefs.plotColourB = program.PlotColourB;
+    prefs.plotColourC = program.PlotColourC;
+    prefs.autoTopTen = form.AutoTopTen.Value() == 1;
+    prefs.imperialUnits = program.ImperialUnits != 0;
+    for (std::size_t key = 0; key < prefs.quickKeys.size(); ++key) {
+        prefs.quickKeys[key] = form.F1Person(static_cast<int>(key) + 1).Caption;
+    }
+    return prefs;
+}
+
+// The values are already checked, so nothing here can fail halfway.
+void applyPrefs(AnalysisProgram& program, const PrefsValues& prefs) {
+    PrefsForm& form = program.PrefsWindow;
+    const auto sliders = weightSliders(form);
+    for (std::size_t i = 0; i < sliders.size(); ++i) {
+        sliders[i]->setValue(prefs.weights[i]);
+    }
+    program.PlotBackgroundColour = prefs.plotBackgroundColour;
+    program.PlotColourA = prefs.plotColourA;
+    program.PlotColourB = prefs.plotColourB;
+    program.PlotColourC = prefs.plotColourC;
+    form.AutoTopTen.setValue(prefs.autoTopTen ? 1 : 0);
+    // Metric is what start-up set; only the file's "I" changes it.
+    if (prefs.imperialUnits) {
+        program.ImperialUnits = -1;
+    }
+    for (std::size_t key = 0; key < prefs.quickKeys.size(); ++key) {
+        form.F1Person(static_cast<int>(key) + 1).Caption = prefs.quickKeys[key];
+    }
+}
+
+}  // namespace
+
+void LoadPrefs(AnalysisProgram& program) {
+    PrefsValues prefs;
+    try {
+        prefs =
+            parsePrefsFile(common::readWholeFile(common::joinPath(program.AppPath, kPrefsFile)));
+    } catch (const common::Error&) {
+        return;
+    }
+    applyPrefs(program, prefs);
+    // The plotter repaints its background in the colour read here, once the program has one.
+}
+
+void SavePrefs(AnalysisProgram& program) {
+    const std::string path = common::joinPath(program.app().startFolder(), kPrefsFile);
+    try {
+        common::writeWholeFile(path, prefsFileText(currentPrefs(program)));
+    } catch (const common::Error& error) {
+        program.app().platform().reportError("The preferences could not be saved to " + path +
+                                             ": " + common::errorDescription(error.code()));
+    }
+}
+
+void AssignQuickKey(AnalysisProgram& program, int n) {
+    program.QuickKeyIndex = n;
+    PrefsLoader& loader = program.PrefsLoaderWindow;
+    const std::string& caption = loader.Label1.Caption;
+    loader.Label1.Caption =
+        common::Left(caption, common::InStr(caption, ":")) + " F" + common::plain(n);
+    loader.Show();
+    loader.File2.setPath(program.MainWindow.Dir1.Path());
+}
+
+}  // namespace analysis

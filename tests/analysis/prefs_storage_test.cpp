@@ -1,0 +1,278 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+#include "analysis/mainwindow/prefs_storage.h"
+#include "analysis/program.h"
+#include "common/files/text_file.h"
+#include "common/recording_platform.h"
+#include "common/text/cp1252.h"
+#include "tests/analysis/sample_files.h"
+#include "tests/common/temp_folder.h"
+
+namespace {
+
+std::string golden(const std::string& name) {
+    return common::readWholeFile(common::joinPath(TEST_DATA_DIR "/prefs", name));
+}
+
+// One run of the program in a start folder, from start-up on.
+struct Session {
+    explicit Session(const TempFolder& folder) : app(platform, folder.text()), program(app) {
+        program.start();
+    }
+
+    common::RecordingPlatform platform;
+    forms::Application app;
+    analysis::AnalysisProgram program;
+    analysis::PrefsForm& prefs = program.PrefsWindow;
+
+    std::array<forms::Slider*, 7> sliders() const {
+        return {&prefs.EyeSlider,     &prefs.NoseSlider,    &prefs.MouthSlider,
+                &prefs.JawlineSlider, &prefs.ProfileSlider, &prefs.ColourationSlider,
+                &prefs.FaceSlider};
+    }
+    std::array<int, 7> weights() const {
+        std::array<int, 7> values{};
+        std::ranges::transform(sliders(), values.begin(), &forms::Slider::Value);
+        return values;
+    }
+    std::array<std::int32_t, 4> colours() const {
+        return {program.PlotBackgroundColour, program.PlotColourA, program.PlotColourB,
+                program.PlotColourC};
+    }
+    std::vector<std::string> quickKeys() const {
+        std::vector<std::string> names;
+        for (int key = 1; key <= 10; ++key) {
+            names.push_back(prefs.F1Person(key).Caption);
+        }
+        return names;
+    }
+};
+
+const std::array<int, 7> kGoldenWeights{10, 0, 20, 5, 7, 13, 8};
+const std::array<std::int32_t, 4> kGoldenColours{12632256, 255, 16711680, 32768};
+// "Ren\351e": the accented e is byte E9 of Windows-1252.
+const std::vector<std::string> kGoldenNames{"Bob", "Mary-Jane", "Ren\351e", "",    "Ann Lee",
+                                            "Cid", "Dee",       "Eve",      "Fay", "Gus"};
+const std::array<int, 7> kDesignWeights{};
+const std::array<std::int32_t, 4> kDesignColours{0xFFFFFF, 0x0000FF, 0xFF0000, 0x00A000};
+
+void expectGoldenSettings(const Session& run) {
+    EXPECT_EQ(run.weights(), kGoldenWeights);
+    EXPECT_EQ(run.colours(), kGoldenColours);
+    EXPECT_EQ(run.prefs.AutoTopTen.Value(), 1);
+    EXPECT_EQ(run.program.ImperialUnits, -1);
+    EXPECT_TRUE(run.prefs.UnitsImperial.Value());
+    EXPECT_FALSE(run.prefs.UnitsMetric.Value());
+    EXPECT_EQ(run.quickKeys(), kGoldenNames);
+}
+
+void expectDesignSettings(const Session& run) {
+    EXPECT_EQ(run.weights(), kDesignWeights);
+    EXPECT_EQ(run.colours(), kDesignColours);
+    EXPECT_EQ(run.prefs.AutoTopTen.Value(), 0);
+    EXPECT_EQ(run.program.ImperialUnits, 0);
+    EXPECT_TRUE(run.prefs.UnitsMetric.Value());
+    EXPECT_FALSE(run.prefs.UnitsImperial.Value());
+    EXPECT_EQ(run.quickKeys(), std::vector<std::string>(10));
+    EXPECT_TRUE(run.platform.errors.empty());
+}
+
+// The lines of the hand-made golden file, without their line ends.
+std::vector<std::string> goldenLines() {
+    const std::string text = golden("Prefs.prf");
+    std::vector<std::string> lines;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::size_t end = text.find("\r\n", at);
+        lines.push_back(text.substr(at, end - at));
+        at = end + 2;
+    }
+    return lines;
+}
+
+void writePrefs(const TempFolder& folder, const std::vector<std::string>& lines) {
+    folder.write("Prefs.prf", sample::joinLines(lines));
+}
+
+}  // namespace
+
+TEST(PrefsSaving, QuittingWritesTheCurrentSettingsByteForByte) {
+    TempFolder folder;
+    Session run(folder);
+    for (std::size_t i = 0; i < kGoldenWeights.size(); ++i) {
+        run.sliders()[i]->setValue(kGoldenWeights[i]);
+    }
+    run.program.PlotBackgroundColour = kGoldenColours[0];
+    run.program.PlotColourA = kGoldenColours[1];
+    run.program.PlotColourB = kGoldenColours[2];
+    run.program.PlotColourC = kGoldenColours[3];
+    run.prefs.AutoTopTen.setValue(1);
+    run.prefs.UnitsImperial.setValue(true);
+    for (int key = 1; key <= 10; ++key) {
+        run.prefs.F1Person(key).Caption = kGoldenNames[static_cast<std::size_t>(key - 1)];
+    }
+    run.program.MainWindow.QuitButton.click();
+    EXPECT_TRUE(run.app.ended());
+    EXPECT_EQ(folder.read("Prefs.prf"), golden("Prefs.prf"));
+}
+
+TEST(PrefsSaving, WithoutAFileTheDesignValuesAreUsedAndWritten) {
+    TempFolder folder;
+    Session run(folder);
+    expectDesignSettings(run);
+    run.program.MainWindow.userClose();
+    EXPECT_TRUE(run.app.ended());
+    EXPECT_EQ(folder.read("Prefs.prf"), golden("design.prf"));
+}
+
+TEST(PrefsSaving, TheMissingStatisticsButtonEndsWithoutSaving) {
+    TempFolder folder;
+    Session run(folder);
+    run.program.NoMedianWindow.Command1.click();
+    EXPECT_TRUE(run.app.ended());
+    EXPECT_FALSE(common::fileExists(folder.file("Prefs.prf")));
+}
+
+TEST(PrefsSaving, AStartFolderThatCannotTakeTheFileIsReportedAndTheProgramStillEnds) {
+    TempFolder folder;
+    // A folder in the file's place cannot be written, whoever runs the tests.
+    folder.subfolder("Prefs.prf");
+    Session run(folder);
+    expectDesignSettings(run);
+    run.program.MainWindow.QuitButton.click();
+    EXPECT_TRUE(run.app.ended());
+    EXPECT_TRUE(run.platform.ended);
+    ASSERT_EQ(run.platform.errors.size(), 1u);
+    EXPECT_EQ(run.platform.errors[0], "The preferences could not be saved to " +
+                                          folder.file("Prefs.prf") + ": Path/File access error");
+}
+
+TEST(PrefsSaving, SavesInTheStartFolderWhereverTheBrowserHasMoved) {
+    TempFolder folder;
+    const std::string data = folder.subfolder("Sample data");
+    Session run(folder);
+    ASSERT_EQ(run.program.MainWindow.Dir1.Path(), data);
+    run.prefs.NoseSlider.setValue(4);
+    run.program.MainWindow.QuitButton.click();
+    EXPECT_FALSE(common::fileExists(common::joinPath(data, "Prefs.prf")));
+    EXPECT_TRUE(folder.read("Prefs.prf").starts_with(" 0\r\n 4\r\n"));
+}
+
+// CR LF as written here, LF from Linux editors, lone CR; line 25 is never read, and a
+// hand-edited file may lack the last line end.
+TEST(PrefsLoading, StartUpShowsTheStoredSettingsWhateverTheLineEnds) {
+    const std::string written = golden("Prefs.prf");
+    for (const std::string& text :
+         {written, sample::joinLines(goldenLines(), "\n"), sample::joinLines(goldenLines(), "\r"),
+          written.substr(0, written.size() - 4)}) {
+        TempFolder folder;
+        folder.write("Prefs.prf", text);
+        Session run(folder);
+        expectGoldenSettings(run);
+        EXPECT_FALSE(run.prefs.Visible());
+    }
+}
+
+TEST(PrefsLoading, OnlyExactCapitalsSwitchQuickKeysAndImperialUnitsOn) {
+    std::vector<std::string> lines = goldenLines();
+    lines[11] = "a";
+    lines[12] = "i";
+    TempFolder folder;
+    writePrefs(folder, lines);
+    Session run(folder);
+    EXPECT_EQ(run.prefs.AutoTopTen.Value(), 0);
+    EXPECT_EQ(run.program.ImperialUnits, 0);
+    EXPECT_TRUE(run.prefs.UnitsMetric.Value());
+    EXPECT_FALSE(run.prefs.UnitsImperial.Value());
+    // The rest of the file still counts.
+    EXPECT_EQ(run.weights(), kGoldenWeights);
+    EXPECT_EQ(run.quickKeys(), kGoldenNames);
+}
+
+TEST(PrefsLoading, NumbersAroundBlanksAndFractionsAreRead) {
+    std::vector<std::string> lines = goldenLines();
+    lines[0] = "3  ";
+    lines[1] = "+4";
+    lines[2] = " 2.5";
+    lines[7] = "  65280  ";
+    lines[8] = "-1";
+    TempFolder folder;
+    writePrefs(folder, lines);
+    Session run(folder);
+    EXPECT_EQ(run.prefs.EyeSlider.Value(), 3);
+    EXPECT_EQ(run.prefs.NoseSlider.Value(), 4);
+    EXPECT_EQ(run.prefs.MouthSlider.Value(), 2);  // ties to the even neighbour
+    EXPECT_EQ(run.program.PlotBackgroundColour, 65280);
+    EXPECT_EQ(run.program.PlotColourA, -1);
+}
+
+// Every damaged file leaves every setting as designed: none is half read.
+TEST(PrefsLoading, ADamagedFileKeepsTheDesignValuesWhole) {
+    struct Damage {
+        const char* what;
+        std::size_t line;  // 0-based
+        std::string text;
+    };
+    const std::vector<Damage> damages{
+        {"weight not a number", 0, "ten"},
+        {"weight with trailing letters", 1, "12ab"},
+        {"empty weight", 3, ""},
+        {"weight above 20", 2, " 21"},
+        {"weight below 0", 4, "-1"},
+        {"weight too large to store", 6, " 99999"},
+        {"colour not a number", 8, "red"},
+        {"colour without digits", 9, "-"},
+        {"colour too large", 10, " 99999999999"},
+        {"colour exponent without digits", 7, "1E"},
+        {"colour with two points", 7, "1.2.3"},
+    };
+    for (const Damage& damage : damages) {
+        std::vector<std::string> lines = goldenLines();
+        lines[damage.line] = damage.text;
+        TempFolder folder;
+        writePrefs(folder, lines);
+        Session run(folder);
+        SCOPED_TRACE(damage.what);
+        expectDesignSettings(run);
+    }
+    for (std::size_t count : {0u, 7u, 13u, 23u}) {
+        std::vector<std::string> lines = goldenLines();
+        lines.resize(count);
+        TempFolder folder;
+        writePrefs(folder, lines);
+        Session run(folder);
+        SCOPED_TRACE("file of " + std::to_string(count) + " lines");
+        expectDesignSettings(run);
+    }
+}
+
+TEST(PrefsRoundTrip, SavedSettingsComeBackAtTheNextStart) {
+    TempFolder folder;
+    folder.write("Prefs.prf", golden("Prefs.prf"));
+    {
+        Session first(folder);
+        first.prefs.ColourationSlider.setValue(0);
+        first.prefs.FaceSlider.setValue(20);
+        first.prefs.AutoTopTen.setValue(0);
+        first.prefs.UnitsMetric.setValue(true);
+        // A shorter name must not leave the end of the longer one behind.
+        first.prefs.F1Person(2).Caption = "Mj";
+        first.program.PlotColourC = 0x123456;
+        first.program.MainWindow.QuitButton.click();
+    }
+    const std::string saved = folder.read("Prefs.prf");
+    EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 25);
+
+    Session second(folder);
+    EXPECT_EQ(second.weights(), (std::array<int, 7>{10, 0, 20, 5, 7, 0, 20}));
+    EXPECT_EQ(second.program.PlotColourC, 0x123456);
+    EXPECT_EQ(second.prefs.AutoTopTen.Value(), 0);
+    EXPECT_EQ(second.program.ImperialUnits, 0);
+    EXPECT_EQ(second.prefs.F1Person(2).Caption, "Mj");
+    second.program.MainWindow.QuitButton.click();
+    EXPECT_EQ(folder.read("Prefs.prf"), saved);
+}
