@@ -13,7 +13,12 @@ configure: deps
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# The sample database is drawn on the first run; a Prefs.prf in which every feature counts is
+# written beside it unless one is there.
 run: build
+	@if [ ! -f "Sample data/Median.vis" ]; then \
+		./$(BUILD_DIR)/tools/make_sample_data "Sample data" --prefs Prefs.prf; \
+	fi
 	./$(BUILD_DIR)/analysis/analysis
 
 test: build

@@ -8,10 +8,14 @@
 #include "analysis/engine/pair_scores.h"
 #include "analysis/engine/ranking/top_nine.h"
 #include "analysis/mainwindow/analysis_window.h"
+#include "analysis/mainwindow/list_form.h"
 #include "analysis/mainwindow/no_median_window.h"
 #include "analysis/mainwindow/prefs_form.h"
 #include "analysis/mainwindow/prefs_loader.h"
 #include "analysis/mainwindow/ui_words.h"
+#include "analysis/plotter/colours_window.h"
+#include "analysis/plotter/plotter_form.h"
+#include "analysis/plotter/plotter_state.h"
 #include "analysis/reports/results_window.h"
 #include "common/forms/application.h"
 #include "common/text/strings.h"
@@ -72,6 +76,12 @@ class AnalysisProgram {
     std::int32_t PlotColourC = common::RGB(0, 160, 0);
     // The quick key, 1 to 10, whose face the quick-key chooser is choosing.
     int QuickKeyIndex = 1;
+
+    // The plotter, its colour chooser and what it remembers; the list editor.
+    PlotterForm PlotterWindow{*this};
+    Colours ColoursWindow{*this};
+    PlotterState Plotter;
+    ListForm ListWindow{*this};
 };
 
 }  // namespace analysis

@@ -8,12 +8,63 @@
 
 namespace analysis {
 
+namespace {
+
+void captionColourButtons(Colours& colours) {
+    colours.ColourA.ToolTipText = "Set colour A";
+    colours.ColourB.ToolTipText = "Set colour B";
+    colours.ColourC.ToolTipText = "Set colour C";
+}
+
+void captionColoursWindow(Colours& colours, const UiWords& words) {
+    colours.Caption = words.ColoursWord;
+    colours.bgButton1.Caption = "Background";
+}
+
+void captionResultsWindow(Results& results) {
+    results.Caption = "Results";
+    results.Label1.Caption =
+        "Results are in HTML. View results in any web browser or from within this application "
+        "by clicking the View button.";
+    results.Frame1.Caption = "Results style";
+    results.Style3.Caption = "Feature match only";
+    results.Style1.Caption = "3 best matches in detail";
+    results.Style2.Caption = "All matches, sorted by result";
+    results.ViewButton.Caption = "View";
+    results.ResPrefs.Caption = "Preferences";
+    results.Command1.Caption = "Cancel";
+    results.WebLinkCheck.Caption = "With Web Links?";
+}
+
+void captionPlotterWindow(PlotterForm& plotter, const UiWords& words) {
+    plotter.Caption = "Plotter";
+    plotter.CheckBoxC.Caption = "Database Average";
+    plotter.ColourButton.ToolTipText = "Change Colours";
+    plotter.OKbutton.ToolTipText = "Back";
+    plotter.ProfileButton.ToolTipText = words.ViewProfile;
+    plotter.NoseLabel.Caption = "Line of Symmetry";
+    plotter.BottomLabel.Caption = "--- Bottom of chin";
+    plotter.EyeLevelLabel.Caption = "Eye level";
+    plotter.TopLabel.Caption = "--- Top of eyebrows";
+    plotter.Option1.Caption = "Shaded Boxes";
+    plotter.Option2.Caption = "Unshaded Boxes";
+    plotter.Command1.ToolTipText = words.EyesWord;
+    plotter.Command2.ToolTipText = words.NoseWord;
+    plotter.Command3.ToolTipText = words.MouthWord;
+    plotter.Command4.ToolTipText = words.LayoutWord;
+    plotter.Command5.ToolTipText = words.FaceShapeWord;
+}
+
+}  // namespace
+
 // Prepares the whole program: flags, words, captions, the data folder. No face or statistics
 // file is read here. Every caption that a string file may change is set before the language is
 // read, and the last captions after it, so they carry the chosen language.
 void Analysis::Form_Load() {
     program_.LimitReportStyles = -1;
-    // The plotter window is created here, before any word is set, once the program has one.
+    // The plotter's own load runs now, before any word or preference is set.
+    program_.PlotterWindow.Load();
+    Icon = program_.PlotterWindow.Icon;
     program_.Face1.Loaded = false;
     program_.Face2.Loaded = false;
     startInFaceListMode();
@@ -23,11 +74,13 @@ void Analysis::Form_Load() {
         swatch->FillStyle = forms::kFillTransparent;
     }
     setEnglishDefaults(program_.Words);
+    captionColourButtons(program_.ColoursWindow);
     captionMainWindow();
-    // The secondary windows (colour chooser, preferences, results, plotter) take their
-    // captions here as they join the program; the results captions come before SamplesWord.
+    captionColoursWindow(program_.ColoursWindow, program_.Words);
     program_.PrefsWindow.captionAtStartUp(program_.Words);
+    captionResultsWindow(program_.ResultsWindow);
     program_.Words.SamplesWord = kEnglishSamplesWord;
+    captionPlotterWindow(program_.PlotterWindow, program_.Words);
     captionMissingStatisticsWindow();
     program_.AppPath = Dir1.Path();
     program_.ImperialUnits = 0;
@@ -37,6 +90,7 @@ void Analysis::Form_Load() {
     program_.PrefsWindow.UnitsImperial.setValue(program_.ImperialUnits != 0);
     // The chosen language is read here.
     File1.ToolTipText = common::Str(File1.ListCount()) + program_.Words.FacesWord;
+    program_.ResultsWindow.Style4.Caption = program_.Words.HeightWord;
     showEmptyFaces();
 }
 

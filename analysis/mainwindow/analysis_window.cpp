@@ -138,6 +138,12 @@ void Analysis::wireHandlers() {
     Command6.onClick = [this] { Command6_Click(); };
     CompButton.onClick = [this] { CompButton_Click(); };
     CompListButton.onClick = [this] { CompListButton_Click(); };
+    OutputButton.onClick = [this] { OutputButton_Click(); };
+    PlotterButton.onClick = [this] { PlotterButton_Click(); };
+    ListEditButton.onClick = [this] { ListEditButton_Click(); };
+    HelpButton.onClick = [this] { HelpButton_Click(); };
+    URL1.onClick = [this] { URL1_Click(); };
+    URL2.onClick = [this] { URL2_Click(); };
 }
 
 void Analysis::QuitButton_Click() {

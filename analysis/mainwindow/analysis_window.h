@@ -112,6 +112,14 @@ class Analysis : public forms::Window {
     void CompButton_Click();
     void CompListButton_Click();
 
+    // Navigation to the other windows, the help page and the faces' web links.
+    void OutputButton_Click();
+    void PlotterButton_Click();
+    void ListEditButton_Click();
+    void HelpButton_Click();
+    void URL1_Click();
+    void URL2_Click();
+
   protected:
     void Form_Load() override;
     void Form_Unload() override;

@@ -1,7 +1,6 @@
 #include "common/files/text_file.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "common/text/cp1252.h"
@@ -15,11 +14,16 @@ std::string readWholeFile(std::string_view path) {
     if (!std::filesystem::is_regular_file(fsPath, ec)) {
         throw Error(ErrorCode::FileNotFound, std::string(path));
     }
-    std::ifstream in(fsPath, std::ios::binary);
+    std::ifstream in(fsPath, std::ios::binary | std::ios::ate);
     if (!in) {
         throw Error(ErrorCode::PermissionDenied, std::string(path));
     }
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    const std::streamoff size = in.tellg();
+    std::string bytes(size > 0 ? static_cast<std::size_t>(size) : 0, '\0');
+    in.seekg(0);
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return bytes;
 }
 
 namespace {

@@ -189,6 +189,8 @@ class Slider : public Control {
     int SmallChange = 1;
     int LargeChange = 5;
     int TickFrequency = 1;
+    // An upright slider has its Min at the bottom.
+    bool Vertical = false;
     std::function<void()> onChange;
 
   private:

@@ -101,7 +101,6 @@ FileListBox::FileListBox(Window& window, std::string name, int index)
     : Control(window, ControlKind::FileListBox, std::move(name), index),
       path_(normalFolder(window.app().startFolder())) {
     BackColor = kWhite;
-    Refresh();
 }
 
 void FileListBox::setPath(const std::string& path) {
@@ -116,9 +115,18 @@ void FileListBox::setPattern(const std::string& pattern) {
     Refresh();
 }
 
+const std::vector<std::string>& FileListBox::files() const {
+    if (stale_) {
+        files_ = listFiles(path_, pattern_);
+        stale_ = false;
+    }
+    return files_;
+}
+
 void FileListBox::Refresh() {
-    const std::string selected = FileName();
-    files_ = listFiles(path_, pattern_);
+    const std::string selected = stale_ ? std::string() : FileName();
+    stale_ = true;
+    files();
     listIndex_ = -1;
     for (int i = 0; i < ListCount(); ++i) {
         if (!selected.empty() && files_[static_cast<std::size_t>(i)] == selected) {
@@ -131,7 +139,7 @@ const std::string& FileListBox::List(int i) const {
     if (i < 0 || i >= ListCount()) {
         throw common::Error(common::ErrorCode::SubscriptOutOfRange, key());
     }
-    return files_[static_cast<std::size_t>(i)];
+    return files()[static_cast<std::size_t>(i)];
 }
 
 void FileListBox::setListIndex(int index) {
@@ -146,7 +154,7 @@ void FileListBox::setListIndex(int index) {
 }
 
 std::string FileListBox::FileName() const {
-    return listIndex_ < 0 ? std::string() : files_[static_cast<std::size_t>(listIndex_)];
+    return listIndex_ < 0 ? std::string() : files()[static_cast<std::size_t>(listIndex_)];
 }
 
 void FileListBox::keyDown(int keyCode) {

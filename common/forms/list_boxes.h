@@ -60,7 +60,7 @@ class FileListBox : public Control {
     // Reads the folder again; the selection stays on the same name while it is listed.
     void Refresh();
 
-    int ListCount() const { return static_cast<int>(files_.size()); }
+    int ListCount() const { return static_cast<int>(files().size()); }
     // Raises SubscriptOutOfRange outside 0..ListCount-1.
     const std::string& List(int i) const;
     int ListIndex() const { return listIndex_; }
@@ -73,9 +73,14 @@ class FileListBox : public Control {
     void keyDown(int keyCode);
 
   private:
+    // A new box reads its folder when it is first looked at, so one whose path and pattern are set
+    // at once does not read its start folder first; a set path or pattern reads it at once.
+    const std::vector<std::string>& files() const;
+
     std::string path_;
     std::string pattern_ = "*";
-    std::vector<std::string> files_;
+    mutable std::vector<std::string> files_;
+    mutable bool stale_ = true;
     int listIndex_ = -1;
 };
 

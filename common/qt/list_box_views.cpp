@@ -149,7 +149,11 @@ class FileListView : public ControlView {
         : model_(model), context_(context), widget_(&parent) {
         widget_.setObjectName(QString::fromStdString(model.key()));
         widget_.setSelectionMode(QAbstractItemView::SingleSelection);
-        QObject::connect(&widget_, &QListWidget::currentRowChanged, &widget_, [this](int row) {
+        // A selection is the user's choice; a current row that the list takes with the focus alone
+        // is none, and must not count as a click.
+        QObject::connect(&widget_, &QListWidget::itemSelectionChanged, &widget_, [this] {
+            const QList<QListWidgetItem*> chosen = widget_.selectedItems();
+            const int row = chosen.isEmpty() ? -1 : widget_.row(chosen.front());
             context_.forward([this, row] { model_.setListIndex(row); });
         });
         QObject::connect(&widget_, &QListWidget::itemDoubleClicked, &widget_,
@@ -180,7 +184,12 @@ class FileListView : public ControlView {
                 }
             });
         }
-        if (widget_.currentRow() != model_.ListIndex()) {
+        const QList<QListWidgetItem*> chosen = widget_.selectedItems();
+        const int selectedRow = chosen.isEmpty() ? -1 : widget_.row(chosen.front());
+        if (selectedRow != model_.ListIndex() || widget_.currentRow() != model_.ListIndex()) {
+            if (model_.ListIndex() < 0) {
+                widget_.clearSelection();
+            }
             widget_.setCurrentRow(model_.ListIndex());
         }
     }

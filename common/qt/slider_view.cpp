@@ -34,6 +34,11 @@ class SliderView : public ControlView {
         widget_.setSingleStep(model_.SmallChange);
         widget_.setPageStep(model_.LargeChange);
         widget_.setTickInterval(model_.TickFrequency);
+        const Qt::Orientation orientation = model_.Vertical ? Qt::Vertical : Qt::Horizontal;
+        if (widget_.orientation() != orientation) {
+            widget_.setOrientation(orientation);
+            widget_.setTickPosition(model_.Vertical ? QSlider::TicksRight : QSlider::TicksBelow);
+        }
         // A handle the user is dragging stays under the mouse.
         if (!widget_.isSliderDown() && widget_.value() != model_.Value()) {
             widget_.setValue(model_.Value());

@@ -6,7 +6,7 @@
 
 namespace qtui {
 
-// A horizontal slider that reports a click when the mouse is released on it, after the slider
+// A slider (horizontal unless its model stands it upright) that reports a click when the mouse is released on it, after the slider
 // has taken its new value.
 class SliderWidget : public QSlider {
     Q_OBJECT

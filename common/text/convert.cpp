@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 
 #include "common/text/error.h"
 #include "common/text/int16.h"
@@ -45,7 +46,10 @@ std::string formatMagnitude(double magnitude, int digits) {
         return text + expText;
     }
     if (exponent < 0) {
-        return "." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + allDigits;
+        std::string text(".");
+        text.append(static_cast<std::size_t>(-exponent - 1), '0');
+        text += allDigits;
+        return text;
     }
     const auto intDigits = static_cast<std::size_t>(exponent + 1);
     if (allDigits.size() <= intDigits) {
@@ -106,7 +110,9 @@ std::string Str(double value) {
 }
 
 std::string Str(long long value) {
-    return (value < 0 ? "" : " ") + std::to_string(value);
+    std::string text = value < 0 ? std::string() : std::string(1, ' ');
+    text += std::to_string(value);
+    return text;
 }
 
 std::string StrSingle(float value) {
@@ -117,10 +123,46 @@ std::string plain(long long value) {
     return std::to_string(value);
 }
 
+namespace {
+
+// Most values in the files are plain whole numbers: read those without building a text for the
+// general reader. Anything with a fraction, an exponent or a prefix is left to it.
+std::optional<double> wholeNumber(std::string_view text, std::size_t pos) {
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos++] == '-';
+    }
+    long long value = 0;
+    int digits = 0;
+    for (; pos < text.size(); ++pos) {
+        const char c = text[pos];
+        if (c >= '0' && c <= '9') {
+            if (++digits > 15) {
+                return std::nullopt;
+            }
+            value = value * 10 + (c - '0');
+        } else if (!skippable(c)) {
+            if (c == '.' || c == 'E' || c == 'e' || c == 'D' || c == 'd') {
+                return std::nullopt;
+            }
+            break;
+        }
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    return static_cast<double>(negative ? -value : value);
+}
+
+}  // namespace
+
 double Val(std::string_view text) {
     std::size_t pos = 0;
     while (pos < text.size() && skippable(text[pos])) {
         ++pos;
+    }
+    if (const auto whole = wholeNumber(text, pos)) {
+        return *whole;
     }
     if (pos + 1 < text.size() && text[pos] == '&') {
         const char kind =

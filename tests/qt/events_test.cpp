@@ -156,6 +156,14 @@ TEST_F(Events, AFileListReportsSelectionDoubleClickAndKeys) {
                                "File1_Click:gamma.txt", "File1_DblClick"}));
 }
 
+TEST_F(Events, FocusAloneSelectsNoFile) {
+    auto& files = widget<QListWidget>(window.File1);
+    QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&files, &focus);
+    EXPECT_EQ(window.File1.ListIndex(), -1);
+    EXPECT_TRUE(window.log.empty());
+}
+
 TEST_F(Events, TheFolderListOpensAFolderOnDoubleClickOrEnter) {
     auto& folders = widget<QListWidget>(window.Dir1);
     const int zeta = folders.count() - 1;

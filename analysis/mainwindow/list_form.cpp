@@ -1,0 +1,133 @@
+#include "analysis/mainwindow/list_form.h"
+
+#include "analysis/mainwindow/pixel_layout.h"
+#include "analysis/program.h"
+#include "common/files/text_file.h"
+#include "common/text/cp1252.h"
+#include "common/text/error.h"
+
+namespace analysis {
+
+namespace {
+
+constexpr std::string_view kEndLine = "99999";
+// The editor stops reading at the first line holding this, which the end line does.
+constexpr std::string_view kEndMark = "9999";
+
+// A list is saved in the data folder and nowhere else: a name that holds a folder separator or
+// names a folder itself is refused.
+bool isPlainFileName(std::string_view name) {
+    return name.find('/') == std::string_view::npos && name.find('\\') == std::string_view::npos &&
+           name.find('\0') == std::string_view::npos && name != "." && name != "..";
+}
+
+}  // namespace
+
+ListForm::ListForm(AnalysisProgram& program)
+    : Window(program.app(), "ListForm"), program_(program) {
+    Caption = "List Editor";
+    File2Copy.setPattern("*.lst");
+    ListSaveButton.Caption = "Save this list";
+    ListInPlay.MultiLine = true;
+    Command1.Caption = "<";
+    Command1.ToolTipText = "Add the selected face to the list";
+    Files2Choose.setPattern("*.txt");
+    OKbutton.Caption = "OK";
+    layOut();
+
+    Command1.onClick = [this] { Command1_Click(); };
+    // A double click on a face adds it, as the button does.
+    Files2Choose.onDblClick = [this] { Command1_Click(); };
+    File2Copy.onClick = [this] { File2Copy_Click(); };
+    ListSaveButton.onClick = [this] { ListSaveButton_Click(); };
+    OKbutton.onClick = [this] { OKbutton_Click(); };
+}
+
+// Lists on the left, the list being edited in the middle, the faces to add on the right.
+void ListForm::layOut() {
+    Width = pixels(660);
+    Height = pixels(420);
+    place(ChooseListLabel, 16, 12, 150, 36);
+    place(File2Copy, 16, 52, 150, 250);
+    place(FileBeingEdited, 16, 312, 150, 26);
+    place(ListSaveButton, 16, 346, 150, 30);
+    place(ListInstructions, 182, 12, 462, 36);
+    place(ListInPlay, 182, 52, 210, 324);
+    place(Command1, 404, 196, 36, 30);
+    place(Files2Choose, 452, 52, 192, 324);
+    place(OKbutton, 540, 382, 104, 30);
+}
+
+void ListForm::Form_Load() {
+    Files2Choose.setPath(program_.MainWindow.Dir1.Path());
+}
+
+// Without a chosen face there is no name to add, and no empty line is added either.
+void ListForm::Command1_Click() {
+    const std::string name = Files2Choose.FileName();
+    if (name.empty()) {
+        return;
+    }
+    ListInPlay.setText(ListInPlay.Text() + name + std::string(common::kCrLf));
+}
+
+// The list is read up to its end line; a list made by hand without one is read to its end. A
+// list that cannot be read leaves the editor as it was.
+void ListForm::File2Copy_Click() {
+    const std::string name = File2Copy.FileName();
+    if (name.empty()) {
+        return;
+    }
+    std::string list;
+    try {
+        common::TextFileReader reader(listPath(name));
+        while (!reader.eof()) {
+            const std::string line = reader.lineInput();
+            if (line.find(kEndMark) != std::string::npos) {
+                break;
+            }
+            list += line;
+            list += common::kCrLf;
+        }
+    } catch (const common::Error& error) {
+        app().platform().reportError(
+            "The list " + name + " could not be read: " + common::errorDescription(error.code()));
+        return;
+    }
+    FileBeingEdited.setText(name);
+    ListInPlay.setText(std::move(list));
+}
+
+void ListForm::ListSaveButton_Click() {
+    const std::string name = FileBeingEdited.Text();
+    if (name.empty()) {
+        return;
+    }
+    if (!isPlainFileName(name)) {
+        app().platform().reportError("The list was not saved: \"" + name +
+                                     "\" is not a file name of the data folder.");
+        return;
+    }
+    const std::string path = listPath(name);
+    try {
+        common::writeWholeFile(
+            path, ListInPlay.Text() + std::string(kEndLine) + std::string(common::kCrLf));
+    } catch (const common::Error& error) {
+        app().platform().reportError("The list could not be saved to " + path + ": " +
+                                     common::errorDescription(error.code()));
+    }
+    File2Copy.Refresh();
+}
+
+// The main window lists the list files too, a new one included.
+void ListForm::OKbutton_Click() {
+    Hide();
+    program_.MainWindow.ListFiles.Refresh();
+}
+
+// The editor's data folder is the one its list box shows, so the list clicked is the list read.
+std::string ListForm::listPath(std::string_view name) const {
+    return common::joinPath(File2Copy.Path(), name);
+}
+
+}  // namespace analysis

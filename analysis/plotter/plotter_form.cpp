@@ -1,0 +1,197 @@
+#include "analysis/plotter/plotter_form.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <utility>
+
+#include "analysis/mainwindow/pixel_layout.h"
+#include "analysis/program.h"
+#include "common/text/convert.h"
+#include "common/text/strings.h"
+
+namespace analysis {
+
+namespace {
+
+constexpr int kQuickKeysPerRow = 5;
+constexpr int kLinesPerFace = 11;
+
+// The design colours of the three faces, as the plot colours start before any preference.
+constexpr std::int32_t kColourA = common::RGB(255, 0, 0);
+constexpr std::int32_t kColourB = common::RGB(0, 0, 255);
+constexpr std::int32_t kColourC = common::RGB(0, 160, 0);
+
+void makeButton(forms::Label& label, std::string caption) {
+    label.Caption = std::move(caption);
+    label.ButtonLike = true;
+    label.TextAlign = forms::Alignment::Center;
+}
+
+// The views place, size and show what they draw; until then an item waits unseen at (0, 0).
+void designShape(forms::Shape& shape, forms::ShapeKind kind, std::int32_t colour) {
+    shape.Kind = kind;
+    shape.BorderColor = colour;
+    shape.FillColor = colour;
+    shape.FillStyle = forms::kFillTransparent;
+    shape.BorderWidth = 2;
+}
+
+void designLines(const forms::ControlArray<forms::Line>& lines, std::int32_t colour) {
+    for (int i = 0; i < kLinesPerFace; ++i) {
+        lines(i).BorderColor = colour;
+        lines(i).BorderWidth = 2;
+    }
+}
+
+}  // namespace
+
+PlotterForm::PlotterForm(AnalysisProgram& program) : Window(program.app(), "PlotterForm") {
+    setDesign();
+    designCanvas();
+    layOut();
+    OKbutton.onClick = [this] { OKbutton_Click(); };
+}
+
+void PlotterForm::setDesign() {
+    Caption = "Plotter";
+    // The main window takes this icon as its own when the program starts.
+    Icon = "design:plotter";
+    BackColor = forms::kWhite;
+
+    for (forms::PictureBox* panel : {&Picture1, &ButtonPanel}) {
+        panel->setDesignPicture("design:panel");
+    }
+    CheckBoxA.setValue(1);
+    CheckBoxB.setValue(1);
+    CheckBoxC.Caption = "Database Average";
+    CheckBoxA.ForeColor = kColourA;
+    CheckBoxB.ForeColor = kColourB;
+    CheckBoxC.ForeColor = kColourC;
+    const std::pair<forms::Image*, std::int32_t> leftArrows[] = {
+        {&RedLeftArrow, kColourA}, {&BlueLeftArrow, kColourB}, {&GreenLeftArrow, kColourC}};
+    const std::pair<forms::Image*, std::int32_t> rightArrows[] = {
+        {&RedRightArrow, kColourA}, {&BlueRightArrow, kColourB}, {&GreenRightArrow, kColourC}};
+    for (const auto& [arrow, colour] : leftArrows) {
+        arrow->setDesignPicture("design:left");
+        arrow->ForeColor = colour;
+    }
+    for (const auto& [arrow, colour] : rightArrows) {
+        arrow->setDesignPicture("design:right");
+        arrow->ForeColor = colour;
+    }
+    makeButton(ColourButton, "Colours");
+    Option1.Caption = "Shaded Boxes";
+    Option2.Caption = "Unshaded Boxes";
+    Option2.setValue(true);
+    BlankPanel.setDesignPicture("design:panel");
+    BlankPanel.Visible = false;
+
+    Statsbox.MultiLine = true;
+    Statsbox.Locked = true;
+    makeButton(Command1, "Eyes");
+    makeButton(Command2, "Nose");
+    makeButton(Command3, "Mouth");
+    makeButton(Command4, "Layout");
+    makeButton(Command5, "Shape");
+    makeButton(ProfileButton, "Profile");
+    // The keys load the faces of the preferences' quick keys F1 to F10.
+    for (int key = QuickKey.first(); key <= QuickKey.last(); ++key) {
+        makeButton(QuickKey(key), "F" + common::plain(key + 1));
+    }
+    makeButton(OKbutton, "Back");
+}
+
+void PlotterForm::designCanvas() {
+    TopLabel.Caption = "--- Top of eyebrows";
+    BottomLabel.Caption = "--- Bottom of chin";
+    EyeLevelLabel.Caption = "Eye level";
+    NoseLabel.Caption = "Line of Symmetry";
+    for (forms::Label* label : {&TopLabel, &BottomLabel, &EyeLevelLabel, &NoseLabel}) {
+        label->WordWrap = false;
+    }
+    EyeLevel.BorderColor = common::RGB(128, 128, 128);
+    EyeLevel.Style = forms::BorderStyle::Dot;
+
+    designLines(RedLine, kColourA);
+    designLines(BlueLine, kColourB);
+    designLines(GreenLine, kColourC);
+
+    using forms::ShapeKind;
+    designShape(Perimeter1, ShapeKind::Oval, kColourA);
+    designShape(Perimeter2, ShapeKind::Oval, kColourB);
+    designShape(Perimeter3, ShapeKind::Oval, kColourC);
+    const std::pair<forms::Shape*, std::int32_t> eyes[] = {
+        {&EyeArea1, kColourA},  {&EyeArea2, kColourA},  {&EyeArea1b, kColourB},
+        {&EyeArea2b, kColourB}, {&EyeArea1g, kColourC}, {&EyeArea2g, kColourC}};
+    for (const auto& [eye, colour] : eyes) {
+        designShape(*eye, ShapeKind::Oval, colour);
+    }
+    const std::pair<forms::Shape*, std::int32_t> boxes[] = {
+        {&NoseArea1, kColourA},   {&MouthArea1, kColourA}, {&NoseArea1b, kColourB},
+        {&MouthArea1b, kColourB}, {&NoseArea1g, kColourC}, {&MouthArea1g, kColourC}};
+    for (const auto& [box, colour] : boxes) {
+        designShape(*box, ShapeKind::Rectangle, colour);
+    }
+}
+
+// The canvas fills the window left of the panels; the panels stand one above the other.
+void PlotterForm::layOut() {
+    Width = pixels(900);
+    Height = pixels(680);
+
+    place(Picture1, 620, 0, 280, 222);
+    const std::pair<forms::CheckBox*, std::pair<forms::Image*, forms::Image*>> faces[] = {
+        {&CheckBoxA, {&RedLeftArrow, &RedRightArrow}},
+        {&CheckBoxB, {&BlueLeftArrow, &BlueRightArrow}},
+        {&CheckBoxC, {&GreenLeftArrow, &GreenRightArrow}},
+    };
+    int top = 12;
+    for (const auto& [check, arrows] : faces) {
+        for (forms::Control* control :
+             {static_cast<forms::Control*>(check), static_cast<forms::Control*>(arrows.first),
+              static_cast<forms::Control*>(arrows.second)}) {
+            control->Container = &Picture1;
+        }
+        place(*check, 12, top, 182, 26);
+        place(*arrows.first, 200, top, 30, 26);
+        place(*arrows.second, 236, top, 30, 26);
+        top += 32;
+    }
+    for (forms::Control* control :
+         std::initializer_list<forms::Control*>{&ColourButton, &Option1, &Option2, &BlankPanel}) {
+        control->Container = &Picture1;
+    }
+    place(ColourButton, 12, 114, 254, 30);
+    place(Option1, 12, 156, 254, 24);
+    place(Option2, 12, 184, 254, 24);
+    place(BlankPanel, 8, 152, 262, 60);
+
+    place(ButtonPanel, 620, 222, 280, 458);
+    Statsbox.Container = &ButtonPanel;
+    place(Statsbox, 12, 12, 256, 180);
+    forms::Label* views[] = {&Command1, &Command2, &Command3, &Command4, &Command5, &ProfileButton};
+    for (int i = 0; i < 6; ++i) {
+        views[i]->Container = &ButtonPanel;
+        place(*views[i], 12 + 87 * (i % 3), 206 + 36 * (i / 3), 82, 30);
+    }
+    for (int key = QuickKey.first(); key <= QuickKey.last(); ++key) {
+        QuickKey(key).Container = &ButtonPanel;
+        place(QuickKey(key), 12 + 52 * (key % kQuickKeysPerRow),
+              294 + 34 * (key / kQuickKeysPerRow), 48, 28);
+    }
+    OKbutton.Container = &ButtonPanel;
+    place(OKbutton, 164, 412, 104, 32);
+
+    // Where the reference labels wait until a view places them.
+    place(TopLabel, 24, 48, 220, 20);
+    place(EyeLevelLabel, 24, 240, 220, 20);
+    place(NoseLabel, 24, 400, 220, 20);
+    place(BottomLabel, 24, 612, 220, 20);
+}
+
+void PlotterForm::OKbutton_Click() {
+    Hide();
+}
+
+}  // namespace analysis

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "analysis/program.h"
+#include "common/forms/application.h"
+#include "common/recording_platform.h"
+
+namespace facegen {
+
+// The analysis program without a desktop, for benchmarks and developer tools: every event goes
+// through the program's error policy, so an error lands in platform.errors instead of ending the
+// process.
+class HeadlessAnalysis {
+  public:
+    // Starts the program in startFolder, where its start-up looks for Prefs.prf and the language
+    // files.
+    explicit HeadlessAnalysis(std::string startFolder);
+    HeadlessAnalysis(const HeadlessAnalysis&) = delete;
+    HeadlessAnalysis& operator=(const HeadlessAnalysis&) = delete;
+
+    // Points the face browser at the data folder.
+    void openFolder(std::string_view folder);
+    // Selects the face in the browser and chooses it as face 1, as the select button does.
+    // False when the browser does not list the file.
+    bool chooseFirstFace(std::string_view fileName);
+    // "Run Comparisons" over every face of the folder.
+    void runFolderComparison();
+
+    bool failed() const { return !platform.errors.empty(); }
+
+    common::RecordingPlatform platform;
+    forms::Application app;
+    analysis::AnalysisProgram program;
+};
+
+}  // namespace facegen

@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include "tests/analysis/program_fixture.h"
+
+namespace {
+
+// A data folder of faces with every view, statistics, and a picture for missing views.
+struct FaceBrowser : ProgramFixture {
+    void addFaces(std::initializer_list<const char*> names) {
+        for (const char* name : names) {
+            folder.write(std::string(name) + ".txt", sample::face(name, "Singer"));
+            for (int view = 0; view <= 4; ++view) {
+                folder.write(name + std::to_string(view) + ".jpg", sample::jpeg());
+            }
+        }
+        folder.write("Missing.jpg", sample::jpeg());
+        writeStatistics();
+        window.File1.Refresh();
+        window.ListFiles.Refresh();
+    }
+    void select(const std::string& fileName) {
+        for (int i = 0; i < window.File1.ListCount(); ++i) {
+            if (window.File1.List(i) == fileName) {
+                window.File1.setListIndex(i);
+            }
+        }
+    }
+    std::string picture(const std::string& name) const { return folder.file(name); }
+};
+
+}  // namespace
+
+TEST_F(FaceBrowser, SelectingFaceOneLocksTheFolderAndEnablesItsButtons) {
+    addFaces({"Ann", "Bob", "Cy", "Di"});
+    window.Command1_Click();
+    EXPECT_TRUE(window.Dir1.Enabled) << "nothing selected: nothing happens";
+    select("Bob.txt");
+    window.File1_DblClick();
+    EXPECT_FALSE(window.Dir1.Enabled);
+    EXPECT_FALSE(window.Drive1.Enabled);
+    EXPECT_TRUE(window.Command5.Enabled);
+    EXPECT_TRUE(window.CompButton.Enabled);
+    EXPECT_TRUE(window.PlotterButton.Enabled);
+    EXPECT_EQ(window.View1.Caption, "Typical");
+    EXPECT_EQ(window.Person1.Caption, "Bob");
+    EXPECT_EQ(window.Image1.Picture(), picture("Bob3.jpg"));
+}
+
+TEST_F(FaceBrowser, FewerThanFourFacesOnlyExplainWhy) {
+    addFaces({"Ann", "Bob", "Cy"});
+    select("Ann.txt");
+    window.Command1_Click();
+    EXPECT_FALSE(window.CompButton.Enabled);
+    EXPECT_EQ(window.CompButton.ToolTipText, "You need at least 3 faces to make comparisons");
+    program.PrefsWindow.F1Person(1).Caption = "Cy";
+    window.File1_KeyDown(112);
+    EXPECT_TRUE(window.CompButton.Enabled) << "a quick key enables the run without counting";
+    EXPECT_EQ(window.Person2.Caption, "Cy");
+}
+
+TEST_F(FaceBrowser, QuickKeys) {
+    addFaces({"Ann", "Bob", "Cy", "Di"});
+    window.File1_KeyDown(114);
+    EXPECT_EQ(window.Person2.Caption, "No data has been loaded.") << "F3 without a name";
+    program.PrefsWindow.F1Person(3).Caption = "Ghost";
+    window.Image2.LoadPicture(picture("Ann1.jpg"));
+    window.File1_KeyDown(114);
+    EXPECT_EQ(window.Image2.Picture(), picture("Missing.jpg"));
+    EXPECT_TRUE(window.CompButton.Enabled);
+    program.PrefsWindow.F1Person(10).Caption = "Di";
+    window.File1_KeyDown(121);
+    EXPECT_EQ(window.Person2.Caption, "Di");
+    window.File1_KeyDown(122);
+    window.File1_KeyDown(65);
+    EXPECT_EQ(window.Person2.Caption, "Di");
+}
+
+TEST_F(FaceBrowser, ViewRingStepsThroughTheFiveViews) {
+    addFaces({"Ann", "Bob", "Cy", "Di"});
+    select("Cy.txt");
+    window.Command1_Click();
+    const char* expected[5][2] = {{"Alternative", "Cy4.jpg"},
+                                  {"Full-length", "Cy0.jpg"},
+                                  {"Portrait", "Cy1.jpg"},
+                                  {"Profile", "Cy2.jpg"},
+                                  {"Typical", "Cy3.jpg"}};
+    for (const auto& [view, file] : expected) {
+        window.Command5_Click();
+        EXPECT_EQ(window.View1.Caption, view);
+        EXPECT_EQ(window.Image1.Picture(), picture(file));
+    }
+    folder.write("Cy4.jpg", "not a picture");
+    window.Command5_Click();
+    EXPECT_EQ(window.Image1.Picture(), picture("Missing.jpg"));
+}
+
+TEST_F(FaceBrowser, ViewRingWithEqualWordsOrAStrangeCaption) {
+    addFaces({"Ann", "Bob", "Cy", "Di"});
+    select("Cy.txt");
+    window.Command4_Click();
+    program.Words.ViewProfile = program.Words.ViewPortrait;
+    window.View2.Caption = "Full-length";
+    window.Command6_Click();
+    EXPECT_EQ(window.View2.Caption, "Portrait");
+    EXPECT_EQ(window.Image2.Picture(), picture("Cy2.jpg")) << "the later equal word decides";
+    window.View2.Caption = "Something else";
+    window.Command6_Click();
+    EXPECT_EQ(window.View2.Caption, "");
+    EXPECT_EQ(window.Image2.Picture(), picture("Missing.jpg"));
+}
+
+TEST_F(FaceBrowser, HotAreaBeforeAnyRunTriesTheResetName) {
+    addFaces({"Ann", "Bob", "Cy", "Di"});
+    window.FirstHotArea_Click();
+    EXPECT_EQ(window.Image2.Picture(), picture("Missing.jpg"));
+    EXPECT_EQ(window.View2.Caption, "Portrait");
+    program.Top.TopNames[2] = "Di";
+    window.SecondHotArea_Click();
+    EXPECT_EQ(window.Person2.Caption, "Di");
+    EXPECT_EQ(window.View2.Caption, "Portrait");
+    EXPECT_EQ(window.Image2.Picture(), picture("Di1.jpg"));
+}
+
+TEST_F(FaceBrowser, SwapReloadsBothFacesByName) {
+    addFaces({"Ann", "Bob", "Cy", "Di"});
+    select("Ann.txt");
+    window.Command1_Click();
+    select("Di.txt");
+    window.Command4_Click();
+    EXPECT_TRUE(window.Command6.Enabled);
+    window.SwapButton_Click();
+    EXPECT_EQ(window.Person1.Caption, "Di");
+    EXPECT_EQ(window.Person2.Caption, "Ann");
+    EXPECT_EQ(program.Face1.FaceName, "Di");
+    EXPECT_EQ(program.Face2.FaceName, "Ann");
+    EXPECT_EQ(window.Image1.Picture(), picture("Di3.jpg"));
+    EXPECT_EQ(window.Image2.Picture(), picture("Ann1.jpg"));
+}
+
+TEST_F(FaceBrowser, ListModeAndFaceListModeSwitchTheComparisonButtons) {
+    addFaces({"Ann", "Bob", "Cy", "Di"});
+    folder.write("Some.lst", "Ann.txt\r\n99999\r\n");
+    window.ListFiles.Refresh();
+    window.ListsButton_Click();
+    EXPECT_TRUE(window.ListEditButton.Enabled);
+    EXPECT_FALSE(window.File1.Visible);
+    EXPECT_TRUE(window.ListFiles.Visible);
+    window.ListFiles.setListIndex(0);
+    EXPECT_FALSE(window.CompListButton.Enabled) << "no face 1 yet";
+    window.Allbutton_Click();
+    EXPECT_FALSE(window.CompButton.Enabled);
+    select("Ann.txt");
+    window.Command1_Click();
+    window.ListsButton_Click();
+    EXPECT_FALSE(window.CompButton.Enabled);
+    window.ListFiles.setListIndex(-1);
+    window.ListFiles.setListIndex(0);
+    EXPECT_TRUE(window.CompListButton.Enabled);
+    window.Allbutton_Click();
+    EXPECT_FALSE(window.CompListButton.Enabled);
+    EXPECT_TRUE(window.CompButton.Enabled);
+    EXPECT_FALSE(window.ListEditButton.Enabled);
+}

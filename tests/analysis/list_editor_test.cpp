@@ -1,0 +1,235 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "tests/analysis/program_fixture.h"
+
+namespace {
+
+// The data folder is the start folder: the program starts without Sample data.
+struct ListEditor : ProgramFixture {
+    analysis::ListForm& editor = program.ListWindow;
+
+    analysis::ListForm& open() {
+        window.ListsButton.click();
+        window.ListEditButton.click();
+        return editor;
+    }
+
+    static void choose(forms::FileListBox& box, const std::string& name) {
+        for (int i = 0; i < box.ListCount(); ++i) {
+            if (box.List(i) == name) {
+                box.setListIndex(i);
+                return;
+            }
+        }
+        FAIL() << name << " is not listed in " << box.key();
+    }
+
+    void add(const std::string& face) {
+        choose(editor.Files2Choose, face);
+        editor.Command1.click();
+    }
+
+    void saveAs(const std::string& name) {
+        editor.FileBeingEdited.setText(name);
+        editor.ListSaveButton.click();
+    }
+
+    void load(const std::string& name) {
+        editor.File2Copy.setListIndex(-1);
+        choose(editor.File2Copy, name);
+    }
+
+    void writeFaces() const {
+        for (const char* face : {"Ann.txt", "Bob.txt", "Cid.txt", "Dee.txt", "Eve.txt"}) {
+            folder.write(face, "x");
+        }
+    }
+};
+
+}  // namespace
+
+TEST_F(ListEditor, OpensOnTheDataFolderAndIsNotThereBefore) {
+    EXPECT_FALSE(editor.Loaded());
+    writeFaces();
+    folder.write("Old.lst", "Ann.txt\r\n99999\r\n");
+    open();
+    EXPECT_TRUE(editor.Visible());
+    EXPECT_EQ(app.activeWindow(), &editor);
+    EXPECT_EQ(editor.Files2Choose.Path(), window.Dir1.Path());
+    EXPECT_EQ(editor.File2Copy.Path(), window.Dir1.Path());
+    EXPECT_EQ(editor.Files2Choose.ListCount(), 5);
+    ASSERT_EQ(editor.File2Copy.ListCount(), 1);
+    EXPECT_EQ(editor.File2Copy.List(0), "Old.lst");
+}
+
+TEST_F(ListEditor, TwoNamesSavedAndLoadedAgain) {
+    writeFaces();
+    open();
+    add("Ann.txt");
+    add("Bob.txt");
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\nBob.txt\r\n");
+    saveAs("Two.lst");
+    EXPECT_EQ(folder.read("Two.lst"), "Ann.txt\r\nBob.txt\r\n99999\r\n");
+    EXPECT_TRUE(platform.errors.empty());
+    // The list box shows the new list at once.
+    ASSERT_EQ(editor.File2Copy.ListCount(), 1);
+
+    editor.ListInPlay.setText("");
+    editor.FileBeingEdited.setText("");
+    load("Two.lst");
+    EXPECT_EQ(editor.FileBeingEdited.Text(), "Two.lst");
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\nBob.txt\r\n");
+}
+
+TEST_F(ListEditor, ShorterListReplacesALongerFile) {
+    writeFaces();
+    folder.write("Five.lst", "Ann.txt\r\nBob.txt\r\nCid.txt\r\nDee.txt\r\nEve.txt\r\n99999\r\n");
+    open();
+    load("Five.lst");
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\nBob.txt\r\nCid.txt\r\nDee.txt\r\nEve.txt\r\n");
+    editor.ListInPlay.setText("Cid.txt\r\n");
+    editor.ListSaveButton.click();
+    EXPECT_EQ(folder.read("Five.lst"), "Cid.txt\r\n99999\r\n");
+    load("Five.lst");
+    EXPECT_EQ(editor.ListInPlay.Text(), "Cid.txt\r\n");
+}
+
+TEST_F(ListEditor, LoadingStopsAtTheFirstLineHolding9999) {
+    folder.write("Odd.lst", "Ann.txt\r\nFace9999.txt\r\nBob.txt\r\n99999\r\n");
+    // Files edited on Linux end their lines with LF alone; hand-made lists may lack the end line
+    // or hold lines without ".txt", which the editor keeps as they are.
+    folder.write("Unix.lst", "Ann.txt\nnotes\n\nBob.txt\n99999\n");
+    folder.write("Bare.lst", "Ann.txt\r\nBob.txt");
+    folder.write("Empty.lst", "");
+    open();
+    load("Odd.lst");
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\n");
+    load("Unix.lst");
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\nnotes\r\n\r\nBob.txt\r\n");
+    load("Bare.lst");
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\nBob.txt\r\n");
+    load("Empty.lst");
+    EXPECT_EQ(editor.ListInPlay.Text(), "");
+    EXPECT_EQ(editor.FileBeingEdited.Text(), "Empty.lst");
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+TEST_F(ListEditor, EmptyListAndUnendedLastLine) {
+    open();
+    saveAs("None.lst");
+    EXPECT_EQ(folder.read("None.lst"), "99999\r\n");
+    // A last name typed without its line end shares the end line, and the editor stops there.
+    editor.ListInPlay.setText("Ann.txt\r\nBob.txt");
+    saveAs("Joined.lst");
+    EXPECT_EQ(folder.read("Joined.lst"), "Ann.txt\r\nBob.txt99999\r\n");
+    load("Joined.lst");
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\n");
+}
+
+TEST_F(ListEditor, EmptyNameWritesNothingAndOtherNamesAreKeptAsTyped) {
+    open();
+    editor.ListInPlay.setText("Ann.txt\r\n");
+    saveAs("");
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+    EXPECT_TRUE(platform.errors.empty());
+    // Saved under exactly the name typed, so the list boxes do not show it.
+    saveAs("Mine");
+    EXPECT_EQ(folder.read("Mine"), "Ann.txt\r\n99999\r\n");
+    EXPECT_EQ(editor.File2Copy.ListCount(), 0);
+}
+
+TEST_F(ListEditor, NamesLeadingOutOfTheDataFolderAreRefused) {
+    const std::string sub = folder.subfolder("Sub");
+    const std::filesystem::path outside = folder.path().parent_path() / "Escaped.lst";
+    std::filesystem::remove(outside);
+    open();
+    editor.ListInPlay.setText("Ann.txt\r\n");
+    for (const char* name :
+         {"../Escaped.lst", "Sub/Inside.lst", "/tmp/Escaped.lst", "Sub\\Inside.lst", "..", "."}) {
+        platform.errors.clear();
+        saveAs(name);
+        ASSERT_EQ(platform.errors.size(), 1u) << name;
+        EXPECT_NE(platform.errors[0].find(name), std::string::npos) << name;
+    }
+    EXPECT_FALSE(std::filesystem::exists(outside));
+    EXPECT_TRUE(std::filesystem::is_empty(common::toPath(sub)));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()),
+                            std::filesystem::directory_iterator()),
+              1);
+    // A name that merely holds dots is a plain file name.
+    platform.errors.clear();
+    saveAs("A.b..lst");
+    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_EQ(folder.read("A.b..lst"), "Ann.txt\r\n99999\r\n");
+}
+
+TEST_F(ListEditor, FailuresAreReportedAndLeaveTheEditorAsItWas) {
+    folder.subfolder("Taken.lst");
+    folder.write("Gone.lst", "Ann.txt\r\n99999\r\n");
+    open();
+    editor.ListInPlay.setText("Bob.txt\r\n");
+    saveAs("Taken.lst");
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_NE(platform.errors[0].find("could not be saved"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "Taken.lst"));
+
+    // A list deleted after it was listed cannot be read.
+    std::filesystem::remove(folder.path() / "Gone.lst");
+    load("Gone.lst");
+    ASSERT_EQ(platform.errors.size(), 2u);
+    EXPECT_NE(platform.errors[1].find("Gone.lst"), std::string::npos);
+    EXPECT_EQ(editor.ListInPlay.Text(), "Bob.txt\r\n");
+    EXPECT_EQ(editor.FileBeingEdited.Text(), "Taken.lst");
+}
+
+TEST_F(ListEditor, NothingChosenAddsOrLoadsNothing) {
+    writeFaces();
+    open();
+    editor.ListInPlay.setText("Ann.txt\r\n");
+    editor.FileBeingEdited.setText("Kept.lst");
+    editor.Command1.click();
+    editor.File2Copy.click();
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\n");
+    EXPECT_EQ(editor.FileBeingEdited.Text(), "Kept.lst");
+    // A double click on a face adds it.
+    choose(editor.Files2Choose, "Eve.txt");
+    editor.Files2Choose.dblClick();
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\nEve.txt\r\n");
+}
+
+TEST_F(ListEditor, OkHidesAndTheMainWindowListsTheNewList) {
+    open();
+    saveAs("New.lst");
+    EXPECT_EQ(window.ListFiles.ListCount(), 0);
+    editor.OKbutton.click();
+    EXPECT_FALSE(editor.Visible());
+    ASSERT_EQ(window.ListFiles.ListCount(), 1);
+    EXPECT_EQ(window.ListFiles.List(0), "New.lst");
+}
+
+TEST_F(ListEditor, TextsAreKeptAndTheBoxesFollowTheDataFolder) {
+    writeFaces();
+    open();
+    add("Ann.txt");
+    editor.FileBeingEdited.setText("Draft.lst");
+    editor.OKbutton.click();
+
+    const std::string other = folder.subfolder("Other");
+    folder.write("Other/Zed.txt", "x");
+    folder.write("Other/Zed.lst", "Zed.txt\r\n99999\r\n");
+    window.Dir1.setPath(other);
+    window.ListEditButton.click();
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\n");
+    EXPECT_EQ(editor.FileBeingEdited.Text(), "Draft.lst");
+    EXPECT_EQ(editor.File2Copy.Path(), other);
+    EXPECT_EQ(editor.Files2Choose.Path(), other);
+    ASSERT_EQ(editor.Files2Choose.ListCount(), 1);
+    EXPECT_EQ(editor.Files2Choose.List(0), "Zed.txt");
+    // The list is saved where the editor's lists are.
+    editor.ListSaveButton.click();
+    EXPECT_EQ(folder.read("Other/Draft.lst"), "Ann.txt\r\n99999\r\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Draft.lst"));
+}

@@ -1,0 +1,39 @@
+#include "bench/headless_analysis.h"
+
+#include <gtest/gtest.h>
+
+#include "bench/face_database.h"
+#include "tests/bench/face_lines.h"
+#include "tests/common/temp_folder.h"
+
+// The benchmark and the developer driver rest on this: a generated database, opened headless,
+// runs a whole comparison without an error and leaves the result lists and places behind.
+TEST(HeadlessAnalysis, RunsAFolderComparisonOverAGeneratedDatabase) {
+    TempFolder start;
+    TempFolder data;
+    const auto faces = facegen::generateFaces(8, 4);
+    facegen::writeDatabase(data.text(), faces, facegen::Pictures::Placeholders);
+
+    facegen::HeadlessAnalysis session(start.text());
+    session.openFolder(data.text());
+    ASSERT_EQ(session.program.MainWindow.File1.ListCount(), 8);
+    EXPECT_FALSE(session.chooseFirstFace("Nobody.txt"));
+    ASSERT_TRUE(session.chooseFirstFace(common::faceFileName(faces[2].face.name)));
+    EXPECT_EQ(session.program.MainWindow.Person1.Caption, faces[2].face.name);
+
+    session.runFolderComparison();
+    ASSERT_FALSE(session.failed()) << session.platform.errors.front();
+    const auto records = crLfLines(data.read("Results.tmp"));
+    ASSERT_EQ(records.size(), 9u);
+    EXPECT_EQ(records.back(), "99999");
+    EXPECT_TRUE(session.program.MainWindow.FirstPlace.Caption.starts_with("1st : "));
+    EXPECT_TRUE(session.program.MainWindow.ThirdPlace.Visible);
+}
+
+// An error inside an event is reported, as the program's error policy does, and never escapes.
+TEST(HeadlessAnalysis, ErrorsAreReportedNotThrown) {
+    TempFolder start;
+    facegen::HeadlessAnalysis session(start.text());
+    EXPECT_NO_THROW(session.openFolder(start.file("missing")));
+    EXPECT_TRUE(session.failed());
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string_view>
+#include <vector>
+
+#include "bench/face_generator.h"
+
+namespace sample {
+
+// The faces of the bundled sample database, the same on every machine.
+std::vector<facegen::GeneratedFace> sampleFaces();
+
+// Writes the sample database into the folder: every face data file with its drawn views (a few
+// faces lack their alternative view, as real collections do), Missing.jpg, the statistics files
+// and the list Favourites.lst. Drawing needs a QGuiApplication.
+void writeSampleDatabase(std::string_view folder);
+
+// A starting Prefs.prf in which every feature counts fully and the quick keys hold the first ten
+// faces; an existing file is left as it is.
+void writeStartingPrefs(std::string_view path);
+
+}  // namespace sample
