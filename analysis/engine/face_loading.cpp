@@ -6,6 +6,7 @@
 
 #include "analysis/engine/colour_line.h"
 #include "analysis/engine/face_file.h"
+#include "analysis/engine/photos.h"
 #include "analysis/engine/statistics_loading.h"
 #include "analysis/program.h"
 #include "common/files/text_file.h"
@@ -49,25 +50,6 @@ FaceDisplay secondFace(AnalysisProgram& program) {
 
 std::string inDataFolder(const AnalysisProgram& program, std::string_view name) {
     return common::joinPath(program.MainWindow.Dir1.Path(), name);
-}
-
-// When Missing.jpg cannot be shown either, the box keeps what it showed.
-void showMissingPhoto(const AnalysisProgram& program, forms::PictureBox& photo) {
-    try {
-        photo.LoadPicture(inDataFolder(program, "Missing.jpg"));
-    } catch (const common::Error&) {
-    }
-}
-
-// Shows a photo of the data folder; false (and Missing.jpg shown) when it cannot be loaded.
-bool showPhoto(const AnalysisProgram& program, forms::PictureBox& photo, std::string_view name) {
-    try {
-        photo.LoadPicture(inDataFolder(program, name));
-        return true;
-    } catch (const common::Error&) {
-        showMissingPhoto(program, photo);
-        return false;
-    }
 }
 
 // The file name less its ".txt"; a name too short to have one has no stem.
@@ -142,10 +124,10 @@ void LoadFirstFace(AnalysisProgram& program, std::string_view fileName) {
     }
     const std::string stem = stemOf(fileName);
     // A face without its Typical photo still loads, showing Missing.jpg.
-    showPhoto(program, face.photo, stem + "3.jpg");
+    showPhoto(face.photo, program.MainWindow.Dir1.Path(), stem + "3.jpg");
     const auto contents = readFaceFile(program, stem);
     if (!contents) {
-        showMissingPhoto(program, face.photo);
+        showMissingPhoto(face.photo, program.MainWindow.Dir1.Path());
         return;
     }
     storeFace(face, *contents);
@@ -164,16 +146,16 @@ void LoadSecondFace(AnalysisProgram& program, std::string_view fileName) {
     }
     // The caption of an empty slot with ".txt" added names no face.
     if (fileName == program.Words.NoDataText + ".txt") {
-        showMissingPhoto(program, face.photo);
+        showMissingPhoto(face.photo, program.MainWindow.Dir1.Path());
         return;
     }
     const std::string stem = stemOf(fileName);
-    if (!showPhoto(program, face.photo, stem + "1.jpg")) {
+    if (!showPhoto(face.photo, program.MainWindow.Dir1.Path(), stem + "1.jpg")) {
         return;
     }
     const auto contents = readFaceFile(program, stem);
     if (!contents) {
-        showMissingPhoto(program, face.photo);
+        showMissingPhoto(face.photo, program.MainWindow.Dir1.Path());
         return;
     }
     storeFace(face, *contents);

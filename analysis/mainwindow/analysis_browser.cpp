@@ -1,6 +1,7 @@
 #include "analysis/mainwindow/analysis_window.h"
 
 #include "analysis/engine/face_loading.h"
+#include "analysis/engine/photos.h"
 #include "analysis/program.h"
 #include "common/text/convert.h"
 #include "common/text/cp1252.h"
@@ -152,15 +153,7 @@ void Analysis::stepView(forms::Label& view, const forms::Label& person, forms::P
         }
     }
     view.Caption = next;
-    try {
-        photo.LoadPicture(common::joinPath(Dir1.Path(), person.Caption + suffix));
-    } catch (const common::Error&) {
-        try {
-            photo.LoadPicture(common::joinPath(Dir1.Path(), "Missing.jpg"));
-        } catch (const common::Error&) {
-            // Without Missing.jpg the photo keeps what it showed.
-        }
-    }
+    showPhoto(photo, Dir1.Path(), person.Caption + suffix);
 }
 
 }  // namespace analysis

@@ -5,6 +5,7 @@
 #include "analysis/engine/comparison/result_files.h"
 #include "analysis/engine/comparison/result_records.h"
 #include "analysis/engine/face_loading.h"
+#include "analysis/engine/photos.h"
 #include "analysis/program.h"
 #include "common/files/text_file.h"
 #include "common/text/cp1252.h"
@@ -15,19 +16,6 @@
 namespace analysis {
 
 namespace {
-
-void showCandidatePhoto(AnalysisProgram& program, std::string_view stem) {
-    Analysis& w = program.MainWindow;
-    try {
-        w.Image2.LoadPicture(common::joinPath(w.Dir1.Path(), std::string(stem) + "1.jpg"));
-    } catch (const common::Error&) {
-        try {
-            w.Image2.LoadPicture(common::joinPath(w.Dir1.Path(), "Missing.jpg"));
-        } catch (const common::Error&) {
-            // Without Missing.jpg the photo keeps what it showed; the candidate is compared.
-        }
-    }
-}
 
 void keepIfBest(BestCandidate& best, std::int16_t score, const FaceSlot& candidate,
                 const std::string& link) {
@@ -48,7 +36,8 @@ void CompareCandidate(AnalysisProgram& program, ResultFiles& files, std::string_
     }
     const std::string stem =
         fileName.size() < 4 ? std::string() : common::Left(fileName, fileName.size() - 4);
-    showCandidatePhoto(program, stem);
+    // A candidate without its portrait is still compared.
+    showPhoto(w.Image2, w.Dir1.Path(), stem + "1.jpg");
 
     CandidateFile candidate;
     try {
