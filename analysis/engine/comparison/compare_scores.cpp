@@ -51,12 +51,17 @@ void CompareColours(AnalysisProgram& program, ResultFiles& files) {
     if (program.Face1.FaceName == face2.FaceName) {
         return;
     }
-    // A hand-edited colour line without its four "~" cannot be compared: no colour record.
+    // A hand-edited colour line without its four "~", or with a value that is no colour, cannot
+    // be compared: no colour record, and the run goes on.
     const auto colours2 = parseColourLine(face2.ColourLine);
-    if (!colours2) {
+    const Analysis& w = program.MainWindow;
+    const auto isColour = [](std::int32_t v) { return v >= 0 && v <= 0xFFFFFF; };
+    if (!colours2 ||
+        !(isColour(colours2->hair) && isColour(colours2->eyes) && isColour(colours2->skin) &&
+          isColour(w.Face1Colour1.FillColor) && isColour(w.Face1Colour2.FillColor) &&
+          isColour(w.Face1Colour3.FillColor))) {
         return;
     }
-    const Analysis& w = program.MainWindow;
     const std::int32_t hair = ColourDistance(colours2->hair, w.Face1Colour1.FillColor);
     const std::int32_t eyes = ColourDistance(colours2->eyes, w.Face1Colour2.FillColor);
     const std::int32_t skin = ColourDistance(colours2->skin, w.Face1Colour3.FillColor);

@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "tests/analysis/comparison/comparison_fixture.h"
+
+using namespace comparison;
+
+namespace {
+
+std::vector<Face> sixFaces() {
+    std::vector<Face> faces;
+    const char* names[6] = {"Ann", "Bo", "Cy", "Di", "Ed", "Flo"};
+    for (int i = 0; i < 6; ++i) {
+        Face f{wizardFace(names[i], 7 * i), i % 2 == 0, 7 * i};
+        f.wizard.heightText = std::to_string(150 + 5 * i);
+        f.wizard.colours = common::FaceColours{0x203040 * (i + 1) % 0xFFFFFF, 0x102030, 0x405060};
+        faces.push_back(f);
+    }
+    return faces;
+}
+
+}  // namespace
+
+// Candidates whose files were edited by hand or damaged: the run goes on, writes its lists and
+// reports nothing, however odd the numbers in them.
+TEST_F(ComparisonFixture, DamagedCandidatesNeverStopARun) {
+    writeFaces(sixFaces());
+    folder.write("Odd1.txt", "Odd1\r\nOnly two lines\r\n");
+    std::string text = read("Bo.txt");
+    folder.write("Odd2.txt", "Odd2" + text.substr(2));
+    folder.write("Odd3.txt",
+                 "Odd3" + read("Cy.txt").substr(2) + "~ 2147483647~ -2147483648~ 99999999~\r\n");
+    std::string huge = read("Di.txt");
+    huge.replace(huge.find("\r\n", huge.find("NormY2")) + 2, 0, "30000&&&, -30000&&&\r\n");
+    folder.write("Odd4.txt", "Odd4" + huge.substr(2));
+    folder.write("Odd5.txt", "Odd5" + read("Ed.txt").substr(2) + "99999999#\r\n");
+    startAndSelect("Ann.txt");
+    window.CompButton_Click();
+    EXPECT_TRUE(platform.errors.empty()) << platform.errors.front();
+    EXPECT_EQ(window.CurrentTotal.Caption, "100%");
+    EXPECT_NE(read("Results.tmp").find("Odd3 -"), std::string::npos);
+    EXPECT_EQ(read("Results.tmp").find("Odd1 -"), std::string::npos);
+}
+
+// The same with random damage: digits blown up, lines cut or doubled, marks inserted.
+TEST_F(ComparisonFixture, RandomlyDamagedFacesNeverStopARun) {
+    writeFaces(sixFaces());
+    startAndSelect("Ann.txt");
+    std::mt19937 rng(99);
+    const std::vector<std::string> good = {read("Bo.txt"), read("Cy.txt"), read("Di.txt")};
+    for (int round = 0; round < 60; ++round) {
+        for (std::size_t f = 0; f < good.size(); ++f) {
+            std::string text = good[f];
+            for (int e = 0; e < 4; ++e) {
+                const std::size_t at = 4 + rng() % (text.size() - 4);
+                const char* pieces[] = {"9999999", "-32769", "~", "#", "[", "\r\n", "*", "1E300",
+                                        "&HFFFFFFFF", "-0.5"};
+                text.insert(at, pieces[rng() % 10]);
+            }
+            folder.write("Odd" + std::to_string(f) + ".txt", "Odd" + std::to_string(f) + text.substr(2));
+        }
+        window.File1.Refresh();
+        window.CompButton_Click();
+        ASSERT_TRUE(platform.errors.empty()) << "round " << round << ": " << platform.errors.front();
+    }
+}
