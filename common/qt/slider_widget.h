@@ -6,8 +6,8 @@
 
 namespace qtui {
 
-// A slider (horizontal unless its model stands it upright) that reports a click when the mouse is released on it, after the slider
-// has taken its new value.
+// A slider (horizontal unless its model stands it upright) that reports a click when the mouse is
+// released on it, after the slider has taken its new value.
 class SliderWidget : public QSlider {
     Q_OBJECT
 

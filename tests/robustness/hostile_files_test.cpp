@@ -71,7 +71,8 @@ std::string goodFace() {
     face.name = "Anna";
     face.description = "Model, Swedish";
     for (std::size_t k = 0; k < face.points.size(); ++k) {
-        face.points[k] = {static_cast<std::int16_t>(100 + 30 * k), static_cast<std::int16_t>(50 * k)};
+        face.points[k] = {static_cast<std::int16_t>(100 + 30 * k),
+                          static_cast<std::int16_t>(50 * k)};
     }
     face.angles.fill(30);
     face.heightText = "172";

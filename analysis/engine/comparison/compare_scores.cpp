@@ -56,10 +56,9 @@ void CompareColours(AnalysisProgram& program, ResultFiles& files) {
     const auto colours2 = parseColourLine(face2.ColourLine);
     const Analysis& w = program.MainWindow;
     const auto isColour = [](std::int32_t v) { return v >= 0 && v <= 0xFFFFFF; };
-    if (!colours2 ||
-        !(isColour(colours2->hair) && isColour(colours2->eyes) && isColour(colours2->skin) &&
-          isColour(w.Face1Colour1.FillColor) && isColour(w.Face1Colour2.FillColor) &&
-          isColour(w.Face1Colour3.FillColor))) {
+    if (!colours2 || !(isColour(colours2->hair) && isColour(colours2->eyes) &&
+                       isColour(colours2->skin) && isColour(w.Face1Colour1.FillColor) &&
+                       isColour(w.Face1Colour2.FillColor) && isColour(w.Face1Colour3.FillColor))) {
         return;
     }
     const std::int32_t hair = ColourDistance(colours2->hair, w.Face1Colour1.FillColor);

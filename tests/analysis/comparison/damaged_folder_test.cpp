@@ -54,14 +54,16 @@ TEST_F(ComparisonFixture, RandomlyDamagedFacesNeverStopARun) {
             std::string text = good[f];
             for (int e = 0; e < 4; ++e) {
                 const std::size_t at = 4 + rng() % (text.size() - 4);
-                const char* pieces[] = {"9999999", "-32769", "~", "#", "[", "\r\n", "*", "1E300",
-                                        "&HFFFFFFFF", "-0.5"};
+                const char* pieces[] = {"9999999", "-32769", "~",     "#",          "[",
+                                        "\r\n",    "*",      "1E300", "&HFFFFFFFF", "-0.5"};
                 text.insert(at, pieces[rng() % 10]);
             }
-            folder.write("Odd" + std::to_string(f) + ".txt", "Odd" + std::to_string(f) + text.substr(2));
+            folder.write("Odd" + std::to_string(f) + ".txt",
+                         "Odd" + std::to_string(f) + text.substr(2));
         }
         window.File1.Refresh();
         window.CompButton_Click();
-        ASSERT_TRUE(platform.errors.empty()) << "round " << round << ": " << platform.errors.front();
+        ASSERT_TRUE(platform.errors.empty())
+            << "round " << round << ": " << platform.errors.front();
     }
 }
