@@ -14,7 +14,7 @@ namespace common {
 namespace {
 
 // Formats a finite non-zero magnitude with the given number of significant digits the way the
-// numeric print routines of the older programs do: no trailing zeros, no "0" before ".", and
+// leading-blank number form requires: no trailing zeros, no "0" before ".", and
 // scientific notation ("1.5E+15", "1E-05") outside the fixed range.
 std::string formatMagnitude(double magnitude, int digits) {
     char buffer[64];

@@ -16,7 +16,7 @@ std::string utf8ToCp1252(std::string_view text);
 std::filesystem::path toPath(std::string_view text);
 std::string fromPath(const std::filesystem::path& path);
 
-// "<folder>\<name>" of the older programs: folder and name joined with one separator.
+// A file of a folder: folder and name joined with one separator.
 std::string joinPath(std::string_view folder, std::string_view name);
 
 }  // namespace common

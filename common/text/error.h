@@ -5,7 +5,7 @@
 
 namespace common {
 
-// Run-time error numbers, as users of the older programs know them from error messages.
+// Run-time error numbers, shown with their standard wording in error messages.
 enum class ErrorCode : int {
     InvalidCall = 5,
     Overflow = 6,

@@ -1,6 +1,6 @@
 #pragma once
 
-// The ranking procedures written out step by step as the older program ran them (repeated scans
+// The ranking procedures written out step by step (repeated scans
 // and string surgery on a scratch text), kept as the oracle for the direct implementations.
 
 #include <string>
