@@ -10,15 +10,25 @@ namespace forms {
 
 namespace {
 
-unsigned char foldCase(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') {
-        return static_cast<unsigned char>(c + 32);
+// The lower-case code point of a Windows-1252 character, so that names compare as the desktop's
+// file managers and scripting languages compare them: by letters, whatever their case.
+char32_t folded(char c) {
+    const char32_t cp = common::cp1252CodePoint(static_cast<unsigned char>(c));
+    if ((cp >= U'A' && cp <= U'Z') || (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7)) {
+        return cp + 32;
     }
-    // Latin capitals of Windows-1252 (except the multiplication sign).
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) {
-        return static_cast<unsigned char>(c + 32);
+    switch (cp) {
+        case 0x0160:
+            return 0x0161;  // S caron
+        case 0x0152:
+            return 0x0153;  // OE
+        case 0x017D:
+            return 0x017E;  // Z caron
+        case 0x0178:
+            return 0x00FF;  // Y diaeresis
+        default:
+            return cp;
     }
-    return c;
 }
 
 bool globMatch(std::string_view name, std::string_view pattern) {
@@ -73,8 +83,8 @@ std::vector<std::string> listEntries(std::string_view folder, Keep keep) {
 bool nameLess(std::string_view a, std::string_view b) {
     const std::size_t common = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < common; ++i) {
-        const auto ca = foldCase(static_cast<unsigned char>(a[i]));
-        const auto cb = foldCase(static_cast<unsigned char>(b[i]));
+        const char32_t ca = folded(a[i]);
+        const char32_t cb = folded(b[i]);
         if (ca != cb) {
             return ca < cb;
         }
@@ -82,7 +92,16 @@ bool nameLess(std::string_view a, std::string_view b) {
     if (a.size() != b.size()) {
         return a.size() < b.size();
     }
-    return a < b;
+    // Names that differ only in case: the order of their bytes on disk, which follows the
+    // characters' code points.
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const char32_t ca = common::cp1252CodePoint(static_cast<unsigned char>(a[i]));
+        const char32_t cb = common::cp1252CodePoint(static_cast<unsigned char>(b[i]));
+        if (ca != cb) {
+            return ca < cb;
+        }
+    }
+    return false;
 }
 
 bool matchesPattern(std::string_view name, std::string_view pattern) {

@@ -6,7 +6,8 @@
 
 namespace forms {
 
-// Name order as a file manager shows it: case-insensitive, ties broken by byte order.
+// Name order as a file manager shows it: case-insensitive, ties broken by byte order (of the
+// names as stored on disk, that is by character code point).
 bool nameLess(std::string_view a, std::string_view b);
 
 // Matches a file name against a pattern such as "*.txt" ("*" any run, "?" one character),

@@ -45,6 +45,10 @@ char byteFor(char32_t cp) {
 
 }  // namespace
 
+char32_t cp1252CodePoint(unsigned char byte) {
+    return codePoint(byte);
+}
+
 std::string cp1252ToUtf8(std::string_view text) {
     std::string out;
     out.reserve(text.size());

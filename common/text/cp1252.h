@@ -12,6 +12,9 @@ std::string cp1252ToUtf8(std::string_view text);
 // Characters without a Windows-1252 byte become "?".
 std::string utf8ToCp1252(std::string_view text);
 
+// The Unicode code point of one Windows-1252 byte.
+char32_t cp1252CodePoint(unsigned char byte);
+
 // File system paths from and to the 8-bit text form.
 std::filesystem::path toPath(std::string_view text);
 std::string fromPath(const std::filesystem::path& path);

@@ -16,6 +16,12 @@ TEST(FileListing, NameOrderIsCaseInsensitiveWithByteOrderTies) {
     EXPECT_FALSE(nameLess("bob.txt", "Bob.txt"));
     EXPECT_TRUE(nameLess("Ann.txt", "Anna.txt"));
     EXPECT_TRUE(nameLess("\xC9mile.txt", "\xE9mile2.txt"));
+    EXPECT_TRUE(nameLess("\xC9" "b", "\xE9" "c")) << "accented capitals fold like plain ones";
+    EXPECT_TRUE(nameLess("\xE9" "a", "\xC9" "b"));
+    // S caron (byte 8A) is U+0160: after every Latin-1 letter, though its byte is smaller.
+    EXPECT_TRUE(nameLess("\xFC" "ber", "\x8Aimon"));
+    EXPECT_TRUE(nameLess("\x8A" "a", "\x9A" "b"));
+    EXPECT_TRUE(nameLess("_x", "ax")) << "letters compare in lower case";
 }
 
 TEST(FileListing, PatternsMatchCaseSensitively) {
