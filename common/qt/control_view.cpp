@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "common/forms/control.h"
+#include "common/qt/click_tracker.h"
 #include "common/qt/text_conversion.h"
 
 namespace qtui {
@@ -38,6 +39,13 @@ void syncCommon(QWidget& widget, const forms::Control& control, const TwipsScale
     if (widget.font() != font) {
         widget.setFont(font);
     }
+}
+
+void forwardClicks(ClickTracker& clicks, forms::Control& control, const ViewContext& context) {
+    clicks.onClick = [&control, &context] { context.forward([&control] { control.click(); }); };
+    clicks.onDblClick = [&control, &context] {
+        context.forward([&control] { control.dblClick(); });
+    };
 }
 
 }  // namespace qtui

@@ -38,6 +38,12 @@ class ControlView {
     virtual void sync() = 0;
 };
 
+class ClickTracker;
+
+// Sends the clicks and double clicks a widget's tracker sees to the control's model, each through
+// the program's event dispatch.
+void forwardClicks(ClickTracker& clicks, forms::Control& control, const ViewContext& context);
+
 // Position and size, visibility, enabling, tool tip and font: what every kind of control shares.
 // The font is the base font with the control's size and weight.
 void syncCommon(QWidget& widget, const forms::Control& control, const TwipsScale& scale,

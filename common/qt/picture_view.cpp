@@ -14,8 +14,7 @@ class PictureView : public ControlView {
     PictureView(forms::PictureControl& model, QWidget& parent, const ViewContext& context)
         : model_(model), context_(context), widget_(&parent, context.pictures) {
         widget_.setObjectName(QString::fromStdString(model.key()));
-        widget_.clicks.onClick = [this] { context_.forward([this] { model_.click(); }); };
-        widget_.clicks.onDblClick = [this] { context_.forward([this] { model_.dblClick(); }); };
+        forwardClicks(widget_.clicks, model_, context_);
     }
 
     QWidget& widget() override { return widget_; }
