@@ -4,9 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <algorithm>
 #include <random>
 #include <utility>
 #include <vector>
@@ -67,8 +67,8 @@ PendingSave::PendingSave(std::string_view path) : path_(path), target_(toPath(pa
     for (int attempt = 0; fd_ < 0; ++attempt) {
         temporary_ = temporaryName(target_);
         // Created new, never through a link; 0666 less the user's mask, as any new file.
-        fd_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
-                     0666);
+        fd_ =
+            ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd_ < 0 && (errno != EEXIST || attempt == kNameTries)) {
             const int error = errno;
             temporary_.clear();

@@ -244,10 +244,10 @@ TEST(SafeSave, AFolderUnderTheNameIsReportedAndLeftAlone) {
 TEST(SafeSave, OddNamesSaveUnderExactlyTheirName) {
     TempFolder folder;
     const std::vector<std::string> names = {
-        "Zo\xEB \x80\x9F\xFF.lst",   // Windows-1252 letters with no ASCII form
-        std::string(255, 'a'),       // the longest name a folder takes
-        " leading and trailing ",    // blanks kept
-        "-dash;semi'quote\"",        // characters a shell would take apart
+        "Zo\xEB \x80\x9F\xFF.lst",  // Windows-1252 letters with no ASCII form
+        std::string(255, 'a'),      // the longest name a folder takes
+        " leading and trailing ",   // blanks kept
+        "-dash;semi'quote\"",       // characters a shell would take apart
     };
     for (const std::string& name : names) {
         common::writeWholeFile(folder.file(name), "v1");
@@ -261,8 +261,8 @@ TEST(SafeSave, OddNamesSaveUnderExactlyTheirName) {
 TEST(SafeSave, AReplacedFileKeepsItsPermissions) {
     TempFolder folder;
     folder.write("Prefs.prf", kOld);
-    fs::permissions(folder.path() / "Prefs.prf", fs::perms::owner_read | fs::perms::owner_write |
-                                                     fs::perms::group_read);
+    fs::permissions(folder.path() / "Prefs.prf",
+                    fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
     folder.write("Prefs.prf", "new");
     EXPECT_EQ(fs::status(folder.path() / "Prefs.prf").permissions(),
               fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -303,7 +303,8 @@ TEST(SafeSave, AUnitFailingOnItsLastFileLeavesEveryOldFile) {
     const ChildOutcome outcome = inChild(
         [&] {
             const std::string a = folder.file("a"), b = folder.file("b"), c = folder.file("c");
-            const common::FileContent unit[] = {{a, "short"}, {b, "short"}, {c, std::string(50, 'c')}};
+            const common::FileContent unit[] = {
+                {a, "short"}, {b, "short"}, {c, std::string(50, 'c')}};
             common::saveFilesTogether(unit);
             return std::string("saved");
         },
