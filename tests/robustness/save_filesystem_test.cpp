@@ -175,25 +175,31 @@ TEST(SafeSave, AFolderThatTakesNoFileIsReported) {
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"plain"});
 }
 
-// Permission bits do not stop root, so this case runs only for other users; the file-size limit
-// above stands for it everywhere.
+// Permission bits do not stop root, so a child run by root first becomes an ordinary user.
 TEST(SafeSave, ReadOnlyFolderLeavesTheOldFileAndIsReported) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "permission bits do not stop root";
-    }
     TempFolder folder;
     const std::string sub = folder.subfolder("locked");
-    common::writeWholeFile(common::joinPath(sub, "Favourites.lst"), kOld);
-    fs::permissions(common::toPath(sub), fs::perms::owner_read | fs::perms::owner_exec);
-    try {
-        common::writeWholeFile(common::joinPath(sub, "Favourites.lst"), "new");
-        ADD_FAILURE() << "saved into a read-only folder";
-    } catch (const common::Error& e) {
-        EXPECT_TRUE(mentions(e.what(), "Favourites.lst")) << e.what();
-        EXPECT_TRUE(mentions(e.what(), "Permission denied")) << e.what();
-    }
+    const std::string list = common::joinPath(sub, "Favourites.lst");
+    common::writeWholeFile(list, kOld);
+    fs::permissions(common::toPath(sub), fs::perms::owner_read | fs::perms::owner_exec |
+                                             fs::perms::group_read | fs::perms::group_exec |
+                                             fs::perms::others_read | fs::perms::others_exec);
+    const ChildOutcome outcome = inChild([&] {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            return std::string("still root");
+        }
+        common::writeWholeFile(list, "new");
+        return std::string("saved");
+    });
     fs::permissions(common::toPath(sub), fs::perms::owner_all);
-    EXPECT_EQ(common::readWholeFile(common::joinPath(sub, "Favourites.lst")), kOld);
+    if (outcome.report == "still root") {
+        GTEST_SKIP() << "root cannot become an ordinary user here";
+    }
+    EXPECT_EQ(outcome.code, 1);
+    EXPECT_TRUE(mentions(outcome.report, list)) << outcome.report;
+    EXPECT_TRUE(mentions(outcome.report, "Permission denied")) << outcome.report;
+    EXPECT_EQ(common::readWholeFile(list), kOld);
     EXPECT_TRUE(noTemporaryIn(common::toPath(sub)));
 }
 
