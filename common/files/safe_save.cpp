@@ -83,12 +83,7 @@ PendingSave::PendingSave(std::string_view path) : path_(path), target_(toPath(pa
 }
 
 PendingSave::~PendingSave() {
-    if (fd_ >= 0) {
-        ::close(fd_);
-    }
-    if (!committed_ && !temporary_.empty()) {
-        ::unlink(temporary_.c_str());
-    }
+    discard();
 }
 
 PendingSave::PendingSave(PendingSave&& other) noexcept
@@ -99,15 +94,19 @@ PendingSave::PendingSave(PendingSave&& other) noexcept
       buffer_(std::move(other.buffer_)),
       committed_(other.committed_) {}
 
-void PendingSave::fail(int error) {
+void PendingSave::discard() noexcept {
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;
     }
-    if (!temporary_.empty()) {
+    if (!committed_ && !temporary_.empty()) {
         ::unlink(temporary_.c_str());
-        temporary_.clear();
     }
+    temporary_.clear();
+}
+
+void PendingSave::fail(int error) {
+    discard();
     throw Error(ErrorCode::PathFileAccess, path_ + ": " + std::strerror(error));
 }
 
@@ -159,8 +158,6 @@ void PendingSave::finish() {
     }
 }
 
-// A folder under the file's name would take the rename's failure after the other files of a
-// unit were already in place, so it is refused beforehand.
 void PendingSave::rename() {
     if (isFolder(target_)) {
         fail(EISDIR);
@@ -182,6 +179,7 @@ void commitTogether(std::span<PendingSave> saves) {
         for (PendingSave& save : saves) {
             save.finish();
         }
+        // A folder under one of the names would fail its rename after others were in place.
         for (PendingSave& save : saves) {
             if (isFolder(save.target_)) {
                 save.fail(EISDIR);
@@ -193,10 +191,7 @@ void commitTogether(std::span<PendingSave> saves) {
     } catch (...) {
         // No temporary outlives a failed unit.
         for (PendingSave& save : saves) {
-            if (!save.committed_ && !save.temporary_.empty()) {
-                ::unlink(save.temporary_.c_str());
-                save.temporary_.clear();
-            }
+            save.discard();
         }
         throw;
     }

@@ -38,6 +38,8 @@ class PendingSave {
     friend void commitTogether(std::span<PendingSave> saves);
     void writeOut(std::string_view bytes);
     void rename();
+    // Closes and removes the temporary unless it was put in place.
+    void discard() noexcept;
     [[noreturn]] void fail(int error);
 
     std::string path_;
@@ -51,8 +53,10 @@ class PendingSave {
 // Saves bytes as the whole new content of one file: temporary file, flush to disk, rename.
 void saveFile(std::string_view path, std::string_view bytes);
 
-// Puts several files in place as one unit: every temporary is written and flushed to disk before
-// the first rename, so a failure on any of them leaves every old file as it was.
+// Puts several files in place as one unit: every temporary is written and flushed to disk, and
+// no name is taken by a folder, before the first rename, so a failure on any of them leaves every
+// old file as it was. Only a rename refused once others were done (renames within one folder
+// hardly fail) would leave the unit part new; the temporaries are removed whatever fails.
 void commitTogether(std::span<PendingSave> saves);
 
 struct FileContent {
