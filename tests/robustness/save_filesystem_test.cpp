@@ -309,8 +309,8 @@ TEST(SafeSave, AUnitFailingOnItsLastFileLeavesEveryOldFile) {
     const ChildOutcome outcome = inChild(
         [&] {
             const std::string a = folder.file("a"), b = folder.file("b"), c = folder.file("c");
-            const common::FileContent unit[] = {
-                {a, "short"}, {b, "short"}, {c, std::string(50, 'c')}};
+            const std::string longer(50, 'c');
+            const common::FileContent unit[] = {{a, "short"}, {b, "short"}, {c, longer}};
             common::saveFilesTogether(unit);
             return std::string("saved");
         },
