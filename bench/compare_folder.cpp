@@ -6,7 +6,7 @@
 // (its file name, ".txt" may be left off) becomes face 1 as the select button makes it; the run
 // leaves its result record files in the data folder. Prints the run's time and the three places.
 // Exit codes: 0 done, 1 usage or no such folder, 2 face not in the folder, 3 the program reported
-// an error.
+// an error, 4 a statistics file of the folder is missing or damaged.
 #include <chrono>
 #include <cstdio>
 #include <exception>
@@ -46,6 +46,10 @@ int run(const std::filesystem::path& folderPath, const std::string& face) {
     session.openFolder(common::fromPath(folderPath));
     if (session.failed()) {
         return reportErrors(session);
+    }
+    if (const std::string fault = session.statisticsFault(); !fault.empty()) {
+        std::fprintf(stderr, "compare_folder: %s\n", common::cp1252ToUtf8(fault).c_str());
+        return 4;
     }
     const bool chosen = session.chooseFirstFace(face) ||
                         (!face.ends_with(".txt") && session.chooseFirstFace(face + ".txt"));

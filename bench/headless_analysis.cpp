@@ -1,5 +1,9 @@
 #include "bench/headless_analysis.h"
 
+#include "analysis/engine/statistics_loading.h"
+#include "common/text/cp1252.h"
+#include "common/text/error.h"
+
 namespace facegen {
 
 HeadlessAnalysis::HeadlessAnalysis(std::string startFolder)
@@ -23,6 +27,27 @@ bool HeadlessAnalysis::chooseFirstFace(std::string_view fileName) {
         }
     }
     return false;
+}
+
+// Each file is read on its own, as all three of the set, so a fault is put down to its file.
+std::string HeadlessAnalysis::statisticsFault() const {
+    for (std::string_view name : {"Upper.vis", "Lower.vis", "Median.vis"}) {
+        const std::string path = common::joinPath(program.MainWindow.Dir1.Path(), name);
+        if (!common::fileExists(path)) {
+            return path + " is missing";
+        }
+        try {
+            const std::string text = common::readWholeFile(path);
+            auto upper = common::TextFileReader::fromText(text);
+            auto lower = common::TextFileReader::fromText(text);
+            auto median = common::TextFileReader::fromText(text);
+            analysis::FaceStatistics statistics;
+            analysis::readStatistics(upper, lower, median, statistics);
+        } catch (const common::Error& e) {
+            return path + " is damaged (" + common::errorDescription(e.code()) + ")";
+        }
+    }
+    return {};
 }
 
 void HeadlessAnalysis::runFolderComparison() {

@@ -25,6 +25,10 @@ class HeadlessAnalysis {
     // Selects the face in the browser and chooses it as face 1, as the select button does.
     // False when the browser does not list the file.
     bool chooseFirstFace(std::string_view fileName);
+    // Empty when Upper.vis, Lower.vis and Median.vis of the data folder all read whole; else
+    // which file is missing or damaged. The program itself would only show its missing-statistics
+    // window and go on comparing against an average face of zeros.
+    std::string statisticsFault() const;
     // "Run Comparisons" over every face of the folder.
     void runFolderComparison();
 

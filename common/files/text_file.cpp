@@ -5,9 +5,10 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <fstream>
+#include <cstring>
 #include <system_error>
 
+#include "common/files/safe_save.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
 
@@ -69,26 +70,32 @@ std::string readWholeFile(std::string_view path) {
     return bytes;
 }
 
-namespace {
-void writeFile(std::string_view path, std::string_view text, std::ios::openmode mode) {
-    std::ofstream out(toPath(path), std::ios::binary | mode);
-    if (!out) {
-        throw Error(ErrorCode::PathFileAccess, std::string(path));
-    }
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) {
-        throw Error(ErrorCode::PathFileAccess, std::string(path));
-    }
-}
-}  // namespace
-
 void writeWholeFile(std::string_view path, std::string_view text) {
-    writeFile(path, text, std::ios::trunc);
+    saveFile(path, text);
 }
 
+// Only a regular file is appended to: opened without waiting, so a named pipe never blocks.
 void appendToFile(std::string_view path, std::string_view text) {
-    writeFile(path, text, std::ios::app);
+    const FileDescriptor file(
+        ::open(toPath(path).c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
+    struct stat status {};
+    int error = 0;
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0) {
+        error = errno;
+    } else if (!S_ISREG(status.st_mode)) {
+        error = EINVAL;
+    }
+    while (error == 0 && !text.empty()) {
+        const ssize_t written = ::write(file.get(), text.data(), text.size());
+        if (written > 0) {
+            text.remove_prefix(static_cast<std::size_t>(written));
+        } else if (written == 0 || errno != EINTR) {
+            error = written == 0 ? ENOSPC : errno;
+        }
+    }
+    if (error != 0) {
+        throw Error(ErrorCode::PathFileAccess, std::string(path) + ": " + std::strerror(error));
+    }
 }
 
 std::string quotedItem(std::string_view text) {

@@ -34,9 +34,10 @@ class TextFileReader {
 
 // Reads a whole file as bytes; a missing file raises FileNotFound.
 std::string readWholeFile(std::string_view path);
-// Writes text as the whole new content of a file (an older, longer file leaves nothing behind).
+// Saves text as the whole new content of a file through the safe save (safe_save.h): a failed
+// save leaves the old file whole and raises common::Error naming the file and the reason.
 void writeWholeFile(std::string_view path, std::string_view text);
-// Appends text to a file, creating it when missing.
+// Appends text to a regular file, creating it when missing.
 void appendToFile(std::string_view path, std::string_view text);
 // A text as one quoted item on its own line: quote, text, quote, CR LF.
 std::string quotedItem(std::string_view text);

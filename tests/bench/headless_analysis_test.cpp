@@ -37,3 +37,24 @@ TEST(HeadlessAnalysis, ErrorsAreReportedNotThrown) {
     EXPECT_NO_THROW(session.openFolder(start.file("missing")));
     EXPECT_TRUE(session.failed());
 }
+
+// A run against missing or damaged statistics would compare every face with an average face of
+// zeros; the driver names the file instead.
+TEST(HeadlessAnalysis, MissingOrDamagedStatisticsAreNamed) {
+    TempFolder start;
+    TempFolder data;
+    facegen::writeDatabase(data.text(), facegen::generateFaces(3, 7), facegen::Pictures::None);
+    facegen::HeadlessAnalysis session(start.text());
+    session.openFolder(data.text());
+    EXPECT_EQ(session.statisticsFault(), "");
+
+    const std::string median = data.read("Median.vis");
+    data.write("Median.vis", median.substr(0, median.size() / 2));
+    EXPECT_EQ(session.statisticsFault(),
+              data.file("Median.vis") + " is damaged (Input past end of file)");
+    std::filesystem::remove(data.path() / "Lower.vis");
+    EXPECT_EQ(session.statisticsFault(), data.file("Lower.vis") + " is missing");
+    std::filesystem::remove(data.path() / "Upper.vis");
+    std::filesystem::create_directory(data.path() / "Upper.vis");
+    EXPECT_EQ(session.statisticsFault(), data.file("Upper.vis") + " is missing");
+}

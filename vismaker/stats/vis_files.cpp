@@ -2,6 +2,7 @@
 
 #include <span>
 
+#include "common/files/safe_save.h"
 #include "common/files/text_file.h"
 #include "common/text/convert.h"
 #include "common/text/cp1252.h"
@@ -65,9 +66,12 @@ VisFiles BuildVisFiles(const Limits& limits, int fileCount) {
 
 FaceValues WriteVisFiles(std::string_view folder, const Limits& limits, int fileCount) {
     VisFiles files = BuildVisFiles(limits, fileCount);
-    common::writeWholeFile(common::joinPath(folder, "Upper.vis"), files.upper);
-    common::writeWholeFile(common::joinPath(folder, "Lower.vis"), files.lower);
-    common::writeWholeFile(common::joinPath(folder, "Median.vis"), files.median);
+    const std::string upper = common::joinPath(folder, "Upper.vis");
+    const std::string lower = common::joinPath(folder, "Lower.vis");
+    const std::string median = common::joinPath(folder, "Median.vis");
+    const common::FileContent set[] = {
+        {upper, files.upper}, {lower, files.lower}, {median, files.median}};
+    common::saveFilesTogether(set);
     return files.midValues;
 }
 

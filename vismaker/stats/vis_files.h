@@ -24,9 +24,10 @@ struct VisFiles {
 // in the folder, shown on line 2.
 VisFiles BuildVisFiles(const Limits& limits, int fileCount);
 
-// Writes Upper.vis, Lower.vis and Median.vis into the folder, each as its whole new content, and
-// returns the midpoints. Every byte is worked out before the first file is touched, so an overflow
-// leaves the older files as they were.
+// Saves Upper.vis, Lower.vis and Median.vis into the folder as one unit and returns the
+// midpoints. Every byte is worked out before the first file is touched, and the three are put in
+// place only once all three are written, so an overflow or a failed save leaves the older files
+// as they were and the three never disagree.
 FaceValues WriteVisFiles(std::string_view folder, const Limits& limits, int fileCount);
 
 }  // namespace vismaker

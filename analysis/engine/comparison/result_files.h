@@ -1,29 +1,30 @@
 #pragma once
 
-#include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
+
+#include "common/files/safe_save.h"
 
 namespace analysis {
 
-// The five result record files of one comparison run, created empty in the data folder and kept
-// open for appending while the run goes on; closing appends the "99999" line to each.
+// The five result record files of one comparison run. The records of the run are written aside,
+// into temporary files of the data folder, and close puts the five lists in place together, each
+// ended by its "99999" line. A run that stops before that leaves the last run's lists as they
+// were, and no temporary behind.
 class ResultFiles {
   public:
-    // Raises common::Error when a file cannot be created.
+    // Raises common::Error when the data folder takes no new file.
     explicit ResultFiles(std::string_view folder);
-    ~ResultFiles();
-    ResultFiles(const ResultFiles&) = delete;
-    ResultFiles& operator=(const ResultFiles&) = delete;
 
-    void appendResults(std::string_view record) { append(results_, record); }
-    void appendResults2(std::string_view record) { append(results2_, record); }
-    void appendHeight(std::string_view record) { append(heights_, record); }
-    void appendColour(std::string_view record) { append(colours_, record); }
-    void appendProfile(std::string_view record) { append(profiles_, record); }
+    void appendResults(std::string_view record) { files_[0].write(record); }
+    void appendResults2(std::string_view record) { files_[1].write(record); }
+    void appendHeight(std::string_view record) { files_[2].write(record); }
+    void appendColour(std::string_view record) { files_[3].write(record); }
+    void appendProfile(std::string_view record) { files_[4].write(record); }
 
-    // Ends every file with its "99999" line and closes it; raises common::Error when a write
-    // failed on the way.
+    // Ends every list with its "99999" line and puts the five in place as one unit; raises
+    // common::Error naming the file when one cannot be written, and then none is replaced.
     void close();
 
     static constexpr std::string_view kResults = "Results.tmp";
@@ -33,14 +34,8 @@ class ResultFiles {
     static constexpr std::string_view kProfiles = "ProfileResults.tmp";
 
   private:
-    void append(std::ofstream& file, std::string_view record);
-    std::ofstream open(std::string_view folder, std::string_view name);
-
-    std::ofstream results_;
-    std::ofstream results2_;
-    std::ofstream heights_;
-    std::ofstream colours_;
-    std::ofstream profiles_;
+    // In the order of the names above.
+    std::vector<common::PendingSave> files_;
     bool closed_ = false;
 };
 
