@@ -77,8 +77,34 @@ TEST(FeatureScores, ZeroDenominatorsScoreZero) {
     EXPECT_EQ(s.ProportionScore1, 0);
     EXPECT_EQ(s.ProportionScore2, 0);
     ScoreNoseShape({f1, f2, avg}, 20, s);
-    // Only the nostril-height term can score; the two ratio terms are 0: Int(s3 / 3).
-    EXPECT_LE(s.NoseShapeScore, 33);
+    // Both ratio terms 0; the nostril height of face 1 and face 2 is the same: Int(100 / 3).
+    EXPECT_EQ(s.NoseShapeScore, 33);
+}
+
+// Each nose ratio is left unscored only by its own zero denominator: the nostril width leaves the
+// first ratio at 0 but is a fine numerator of the second.
+TEST(FeatureScores, NoseRatiosFailOnlyByTheirOwnDenominator) {
+    // Half face widths 800; nostril widths 200 (face 1), 400 (average): ratios 0.25 and 0.5.
+    const auto nose = [](int nostril1, int nostril2, int nostrilAverage, int faceWidthAverage) {
+        Portrait f1 = typicalFace(), f2 = typicalFace(), avg = typicalFace();
+        f1.X[19] = f1.X[4] - nostril1;
+        f2.X[19] = f2.X[4] - nostril2;
+        avg.X[19] = avg.X[4] - nostrilAverage;
+        avg.X[5] = avg.X[4] - faceWidthAverage;
+        FeatureScores s;
+        ScoreNoseShape({f1, f2, avg}, 20, s);
+        return s.NoseShapeScore;
+    };
+    // Face 2 without nostril width: s1 0; s2 of 0.25 and 0 about 0.5 is 50; s3 100.
+    EXPECT_EQ(nose(200, 0, 400, 800), 50);
+    // The average without nostril width: 0.25 and 0.125 about 0 give 50 as well.
+    EXPECT_EQ(nose(200, 100, 0, 800), 50);
+    // Face 1 without nostril width: 0 and 0.25 about 0.5 give 50.
+    EXPECT_EQ(nose(0, 200, 400, 800), 50);
+    // No face width for the average: only s2 is 0; s1 of equal faces is 100.
+    EXPECT_EQ(nose(140, 140, 140, 0), 66);
+    // Every denominator in place and face 1 equal to face 2: 100.
+    EXPECT_EQ(nose(200, 200, 400, 800), 100);
 }
 
 TEST(FeatureScores, MouthRoundsWhereTheOthersFloor) {
