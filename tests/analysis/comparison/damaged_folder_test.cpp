@@ -39,8 +39,41 @@ TEST_F(ComparisonFixture, DamagedCandidatesNeverStopARun) {
     window.CompButton_Click();
     EXPECT_TRUE(platform.errors.empty()) << platform.errors.front();
     EXPECT_EQ(window.CurrentTotal.Caption, "100%");
-    EXPECT_NE(read("Results.tmp").find("Odd3 -"), std::string::npos);
-    EXPECT_EQ(read("Results.tmp").find("Odd1 -"), std::string::npos);
+
+    const std::string results = read("Results.tmp");
+    const std::string heights = read("HeightResults.tmp");
+    const std::string colours = read("ColourResults.tmp");
+    const std::string profiles = read("ProfileResults.tmp");
+    const std::string info = " -Model, British (Portrait only)=";
+    // Cut short: no record in any list.
+    for (const std::string& list : {results, read("Results2.tmp"), heights, colours, profiles}) {
+        EXPECT_EQ(list.find("Odd1"), std::string::npos) << list;
+    }
+    // A copy under another name scores as its original.
+    EXPECT_NE(results.find("\r\nOdd2" + info + " 71  59  59  59{ 144} #0 ~\r\n"), std::string::npos)
+        << results;
+    EXPECT_NE(results.find("\r\nBo" + info + " 71  59  59  59{ 144} #0 ~\r\n"), std::string::npos);
+    EXPECT_NE(colours.find("144 H144 E0 S0 [Odd2]"), std::string::npos);
+    // Values that are no colours: no colour record and no colour factor; height and profile stay.
+    EXPECT_NE(results.find("\r\nOdd3" + info + " 51  50  50  50{ 0} #53 ~\r\n"), std::string::npos);
+    EXPECT_EQ(colours.find("[Odd3]"), std::string::npos);
+    EXPECT_NE(heights.find("\r\n 160# Odd3 ["), std::string::npos);
+    EXPECT_NE(profiles.find("\r\nOdd3 {53} [50] [62] [50] [50]$\r\n"), std::string::npos);
+    // An extra coordinate line shifts the landmarks: other scores, but the trailer is read.
+    EXPECT_NE(results.find("\r\nOdd4" + info), std::string::npos);
+    EXPECT_NE(results.find("{ 305} #0 ~\r\nOdd5"), std::string::npos);
+    EXPECT_NE(heights.find("\r\n 165# Odd4 ["), std::string::npos);
+    EXPECT_NE(colours.find("305 H305 E0 S0 [Odd4]"), std::string::npos);
+    // A height too large for any height field counts as none: Odd5 has no height record.
+    EXPECT_NE(results.find("\r\nOdd5" + info + " 46  61  61  63{ 321} #57 ~\r\n"),
+              std::string::npos);
+    EXPECT_EQ(heights.find("Odd5"), std::string::npos);
+    EXPECT_NE(heights.find(" 170# Ed ["), std::string::npos);
+    // The ranking takes every candidate that could be read.
+    EXPECT_EQ(program.Top.TopNames[1], "Bo");
+    EXPECT_EQ(program.Top.TopNames[2], "Odd2");
+    EXPECT_EQ(program.Top.TopNames[3], "Di");
+    EXPECT_EQ(program.Top.TopNames[9], "Odd4");
 }
 
 // The same with random damage: digits blown up, lines cut or doubled, marks inserted.
