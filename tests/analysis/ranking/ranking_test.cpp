@@ -160,6 +160,12 @@ TEST(RankTopNine, MarksInNamesAndDescriptionsChangeNoPlace) {
     EXPECT_EQ(top.TopNoses[3], 60);
     EXPECT_EQ(top.TopMouths[3], 90);
     EXPECT_EQ(RankTopNine(records, "Me -the first", false).TopLinks[1], "");
+
+    // A hyphenated face 1 never ranks itself either.
+    const TopNine hyphenated = RankTopNine(
+        {candidate("Mary-Jane", "me", 100), candidate("Mar", "other", 50)}, "Mary-Jane", false);
+    EXPECT_EQ(hyphenated.TopNames[1], "Mar");
+    EXPECT_EQ(hyphenated.TopNames[2], "A");
 }
 
 TEST(RankTopNine, LinkIsTheTextInBrackets) {
