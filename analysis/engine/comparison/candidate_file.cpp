@@ -10,16 +10,17 @@ CandidateFile parseCandidateFile(std::string text) {
     auto file = common::TextFileReader::fromText(std::move(text));
     CandidateFile candidate;
     readFixedPart(file, candidate.face);
-    // A web address holding "#" or "~" counts for those marks too: its height is 0, since the
-    // line begins with "[".
+    // A line holding "[" is the web address and nothing else: an address may well hold "~" or
+    // "#", and taking it for the colour line or the height would throw the candidate's own away.
     try {
         for (int i = 0; i < 5 && !file.eof(); ++i) {
             const std::string line = file.lineInput();
-            if (line.find('#') != std::string::npos) {
-                candidate.height = common::Val(line);
-            }
             if (line.find('[') != std::string::npos) {
                 candidate.urlLine = line;
+                continue;
+            }
+            if (line.find('#') != std::string::npos) {
+                candidate.height = common::Val(line);
             }
             if (line.find('~') != std::string::npos) {
                 candidate.colourLine = line;

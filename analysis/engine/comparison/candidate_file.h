@@ -7,14 +7,15 @@
 namespace analysis {
 
 // A candidate's face data file as the comparison run reads it: the fixed lines, then at most five
-// trailer lines, each tested for every mark.
+// trailer lines. A line holding "[" is the web address only; every other line is tested for both
+// the height mark "#" and the colour mark "~".
 struct CandidateFile {
     FaceFileContents face;
-    // The leading number of the last line holding "#"; 0 when none.
+    // The leading number of the last line holding "#" (and no "["); 0 when none.
     double height = 0;
     // The whole last line holding "[", brackets included; "" when none.
     std::string urlLine;
-    // The last line holding "~"; "" when none.
+    // The last line holding "~" (and no "["); "" when none.
     std::string colourLine;
 };
 

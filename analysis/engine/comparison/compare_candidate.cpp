@@ -26,7 +26,8 @@ void keepIfBest(BestCandidate& best, std::int16_t score, const FaceSlot& candida
 
 }  // namespace
 
-void CompareCandidate(AnalysisProgram& program, ResultFiles& files, std::string_view fileName) {
+std::optional<ResultRecord> CompareCandidate(AnalysisProgram& program, ResultFiles& files,
+                                             std::string_view fileName) {
     Analysis& w = program.MainWindow;
     FaceSlot& face2 = program.Face2;
     face2.Loaded = true;
@@ -44,7 +45,7 @@ void CompareCandidate(AnalysisProgram& program, ResultFiles& files, std::string_
         candidate = parseCandidateFile(
             common::readWholeFile(common::joinPath(w.Dir1.Path(), stem + ".txt")));
     } catch (const common::Error&) {
-        return;
+        return std::nullopt;
     }
     face2.FaceName = candidate.face.name;
     face2.FaceInfo = candidate.face.info;
@@ -81,6 +82,14 @@ void CompareCandidate(AnalysisProgram& program, ResultFiles& files, std::string_
         face2.FaceHeight = common::toInt16(height);
         files.appendHeight(heightRecord(names, face2.FaceHeight));
     }
+    const WeightedScores& weighted = scores.Weighted;
+    return ResultRecord{face2.FaceName,
+                        face2.FaceInfo,
+                        linkBetweenBrackets(candidate.urlLine),
+                        weighted.OverallScore,
+                        weighted.WeightedEyesScore,
+                        weighted.WeightedNoseScore,
+                        weighted.WeightedMouthScore};
 }
 
 }  // namespace analysis

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "analysis/engine/face_slot.h"
 #include "analysis/engine/face_statistics.h"
+#include "analysis/engine/ranking/top_nine.h"
 #include "analysis/engine/scoring/feature_scores.h"
 #include "analysis/engine/scoring/overall_score.h"
 
@@ -26,12 +29,15 @@ void CompareColours(AnalysisProgram& program, ResultFiles& files);
 void CompareProfiles(AnalysisProgram& program, ResultFiles& files);
 // Runs the feature scorers, shows their progress and weighs the overall score.
 void CompareFeatures(AnalysisProgram& program);
-// Reads one candidate into face slot 2, scores it against face 1 and appends its records. A
-// candidate whose face data file cannot be read is skipped: it writes no record.
-void CompareCandidate(AnalysisProgram& program, ResultFiles& files, std::string_view fileName);
+// Reads one candidate into face slot 2, scores it against face 1 and appends its records; gives
+// the candidate as the ranking takes it. A candidate whose face data file cannot be read is
+// skipped: it writes no record and gives nothing.
+std::optional<ResultRecord> CompareCandidate(AnalysisProgram& program, ResultFiles& files,
+                                             std::string_view fileName);
 
-// After a run: the nine best matches, the colour list in order, the quick keys.
-void RankTopNine(AnalysisProgram& program);
+// After a run: the nine best matches of the run's candidates (in run order), the colour list in
+// order, the quick keys.
+void RankTopNine(AnalysisProgram& program, const std::vector<ResultRecord>& candidates);
 void RankColourResults(AnalysisProgram& program);
 void FillQuickKeys(AnalysisProgram& program);
 

@@ -118,14 +118,17 @@ void Analysis::runComparison(const std::vector<std::string>& candidates,
     }
 
     ResultFiles files(Dir1.Path());
+    std::vector<ResultRecord> compared;
     for (std::size_t k = 0; k < candidates.size(); ++k) {
-        CompareCandidate(program_, files, candidates[k]);
+        if (auto record = CompareCandidate(program_, files, candidates[k])) {
+            compared.push_back(std::move(*record));
+        }
         CurrentTotal.Caption = progress(static_cast<int>(k));
         CurrentTotal.Refresh();
     }
     files.close();
 
-    RankTopNine(program_);
+    RankTopNine(program_, compared);
     RankColourResults(program_);
     FillQuickKeys(program_);
 

@@ -16,9 +16,10 @@ std::string inDataFolder(const AnalysisProgram& program, std::string_view name) 
 }
 }  // namespace
 
-void RankTopNine(AnalysisProgram& program) {
-    const std::string text = common::readWholeFile(inDataFolder(program, ResultFiles::kResults));
-    program.Top = analysis::RankTopNine(text, program.MainWindow.Person1.Caption,
+// Each candidate ranks by its own name and scores as the run knew them: read back from
+// Results.tmp, a name or description holding "=", " -" or "~" would shift another's.
+void RankTopNine(AnalysisProgram& program, const std::vector<ResultRecord>& candidates) {
+    program.Top = analysis::RankTopNine(candidates, program.MainWindow.Person1.Caption,
                                         program.ResultsWindow.WebLinkCheck.Value() == 1);
 }
 

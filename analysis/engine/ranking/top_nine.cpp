@@ -52,12 +52,7 @@ ResultRecord parseResultRecord(std::string_view line, bool withLinks) {
     record.mouth = score(g3 == 0 ? std::string() : midOrEmpty(scores, g3 + 1, 1LL << 30));
 
     if (withLinks) {
-        const std::size_t open = common::InStr(line, "[");
-        if (open != 0) {
-            const std::size_t close = common::InStr(open + 1, line, "]");
-            record.link = close == 0 ? common::Mid(line, open + 1)
-                                     : common::Mid(line, open + 1, close - open - 1);
-        }
+        record.link = linkBetweenBrackets(line);
     }
 
     const std::string head =
@@ -72,15 +67,19 @@ ResultRecord parseResultRecord(std::string_view line, bool withLinks) {
     return record;
 }
 
-TopNine RankTopNine(std::string_view resultsText, std::string_view face1Caption, bool withLinks) {
+std::string linkBetweenBrackets(std::string_view text) {
+    const std::size_t open = common::InStr(text, "[");
+    if (open == 0) {
+        return {};
+    }
+    const std::size_t close = common::InStr(open + 1, text, "]");
+    return close == 0 ? common::Mid(text, open + 1) : common::Mid(text, open + 1, close - open - 1);
+}
+
+TopNine RankTopNine(const std::vector<ResultRecord>& records, std::string_view face1Caption,
+                    bool withLinks) {
     TopNine top;
-    auto reader = common::TextFileReader::fromText(std::string(resultsText));
-    while (!reader.eof()) {
-        const std::string line = reader.lineInput();
-        if (line == "99999") {
-            break;
-        }
-        const ResultRecord r = parseResultRecord(line, withLinks);
+    for (const ResultRecord& r : records) {
         if (r.total < top.TopTotals[9] || r.name == face1Caption) {
             continue;
         }
@@ -101,13 +100,26 @@ TopNine RankTopNine(std::string_view resultsText, std::string_view face1Caption,
         }
         top.TopNames[place] = r.name;
         top.TopInfos[place] = r.info;
-        top.TopLinks[place] = r.link;
+        top.TopLinks[place] = withLinks ? r.link : std::string();
         top.TopTotals[place] = r.total;
         top.TopEyes[place] = r.eyes;
         top.TopNoses[place] = r.nose;
         top.TopMouths[place] = r.mouth;
     }
     return top;
+}
+
+TopNine RankTopNine(std::string_view resultsText, std::string_view face1Caption, bool withLinks) {
+    std::vector<ResultRecord> records;
+    auto reader = common::TextFileReader::fromText(std::string(resultsText));
+    while (!reader.eof()) {
+        const std::string line = reader.lineInput();
+        if (line == "99999") {
+            break;
+        }
+        records.push_back(parseResultRecord(line, withLinks));
+    }
+    return RankTopNine(records, face1Caption, withLinks);
 }
 
 }  // namespace analysis

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace analysis {
 
@@ -23,7 +24,8 @@ struct TopNine {
     void ClearTopNine();
 };
 
-// One record of Results.tmp taken apart.
+// One candidate of a run as the ranking sees it: its own name, description, web address and
+// scores.
 struct ResultRecord {
     std::string name;
     std::string info;
@@ -34,14 +36,23 @@ struct ResultRecord {
     std::int16_t mouth = 0;
 };
 
-// Splits a Results.tmp record: name and description at the first " -" (so hyphenated names stay
-// whole), the four scores after the first "=", the web address between "[" and "]" when links are
-// wanted.
+// The web address a ranked record shows: the text between the first "[" and the first "]" after
+// it (to the end when there is no "]"); "" without a "[".
+std::string linkBetweenBrackets(std::string_view text);
+
+// Ranks the candidates of a run, in run order, into the nine places: a record goes below every
+// record whose total it does not beat, a record whose total equals place 9's replaces it, and face
+// 1 never ranks. Links are kept only when wanted.
+TopNine RankTopNine(const std::vector<ResultRecord>& records, std::string_view face1Caption,
+                    bool withLinks);
+
+// Splits a Results.tmp record read back: name and description at the first " -" (so hyphenated
+// names stay whole), the four scores after the first "=", the web address between "[" and "]" when
+// links are wanted. Only a record whose name and description hold none of the marks "=", " -" and
+// "~" reads back as written; a run ranks from what it knows of each candidate instead.
 ResultRecord parseResultRecord(std::string_view line, bool withLinks);
 
-// Ranks the records of Results.tmp (its text, up to the line "99999") into the nine places: a
-// record goes below every record whose total it does not beat, face 1 never ranks, and a record
-// whose total equals place 9's replaces it.
+// Ranks the records of a Results.tmp text, up to its line "99999", as above.
 TopNine RankTopNine(std::string_view resultsText, std::string_view face1Caption, bool withLinks);
 
 }  // namespace analysis

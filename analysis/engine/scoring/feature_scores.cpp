@@ -102,8 +102,9 @@ void ScoreNoseShape(const PortraitTrio& faces, int faceSlider, FeatureScores& sc
             [](const Portrait& p) { return double(p.Y[6] - p.Y[4]) / double(p.X[4] - p.X[19]); },
             faceSlider);
     }
+    // A nostril width of 0 is a fine numerator: only the face width can leave s2 unscored.
     double s2 = 0;
-    if (!anyZero(faces, nostrilWidth) && !anyZero(faces, faceWidth)) {
+    if (!anyZero(faces, faceWidth)) {
         s2 = similarity(
             faces,
             [](const Portrait& p) { return double(p.X[4] - p.X[19]) / double(p.X[4] - p.X[5]); },

@@ -44,7 +44,8 @@ void ScoreEyebrowAngles(const PortraitTrio& faces, FeatureScores& scores);
 void ScoreNoseAngles(const PortraitTrio& faces, FeatureScores& scores);
 void ScoreMouthAngles(const PortraitTrio& faces, FeatureScores& scores);
 void ScoreEyeShape(const PortraitTrio& faces, int faceSlider, FeatureScores& scores);
-// A ratio whose denominator is 0 for any of the three faces scores 0 in its term.
+// A ratio whose denominator is 0 for any of the three faces scores 0 in its term, and only that
+// term: a nostril width of 0 leaves the first ratio at 0 and the second one scored.
 void ScoreNoseShape(const PortraitTrio& faces, int faceSlider, FeatureScores& scores);
 void ScoreMouthShape(const PortraitTrio& faces, int faceSlider, FeatureScores& scores);
 void ScoreFeatureShapes(const PortraitTrio& faces, int faceSlider, FeatureScores& scores);

@@ -54,13 +54,14 @@ TEST_F(ComparisonFixture, FolderRunWritesTheResultListsAndRanks) {
     EXPECT_EQ(heights.find("Cleo ["), std::string::npos);
     EXPECT_TRUE(endsWith(read("ProfileResults.tmp"), "99999\r\n"));
 
-    // Face 1 never ranks; the nearest faces in measurement rank first.
+    // Face 1 is the average face here, so every other face scores alike: equal totals keep the
+    // folder's order, and face 1 never ranks.
     const auto& top = program.Top;
-    EXPECT_NE(top.TopNames[1], "Cleo");
+    EXPECT_EQ(window.FirstPlace.Caption, "1st : Anna  24%");
+    EXPECT_EQ(window.SecondPlace.Caption, "2nd : Bea  24%");
+    EXPECT_EQ(window.ThirdPlace.Caption, "3rd : Dora  24%");
+    EXPECT_EQ(top.TopNames[4], "Eve");
     EXPECT_EQ(top.TopNames[5], "A");
-    EXPECT_GE(top.TopTotals[1], top.TopTotals[2]);
-    EXPECT_EQ(window.FirstPlace.Caption,
-              "1st : " + top.TopNames[1] + " " + common::Str(top.TopTotals[1]) + "%");
     EXPECT_TRUE(window.FirstPlace.Visible);
     EXPECT_TRUE(window.Blankbit.Visible);
 
@@ -109,12 +110,24 @@ TEST_F(ComparisonFixture, ProfilesAreComparedOnlyWhenBothFacesHaveThem) {
     writeFaces(faces);
     startAndSelect("Anna.txt");
     window.CompButton_Click();
-    const std::string profiles = read("ProfileResults.tmp");
-    EXPECT_TRUE(profiles.starts_with("Bea {")) << profiles;
-    EXPECT_NE(profiles.find("\r\nDora {"), std::string::npos);
-    EXPECT_EQ(profiles.find("Cleo"), std::string::npos);
-    EXPECT_EQ(profiles.find("Anna"), std::string::npos) << "face 1 against itself: no record";
+    // Every profile angle of Bea lies 3 degrees beyond Anna's, 2 short of the average's: each term
+    // is the tolerance floor 50; Dora's lie 5 beyond the average, Anna's 5 before it: 50 as well.
+    // The eye angles add element 20, the same for all: (3 x 50 + 100) / 4 = 62.
+    EXPECT_EQ(read("ProfileResults.tmp"),
+              "Bea {53} [50] [62] [50] [50]$\r\n"
+              "Dora {53} [50] [62] [50] [50]$\r\n"
+              "99999\r\n")
+        << "no record for face 1 against itself nor for faces without profile points";
+    const std::string results = read("Results.tmp");
+    EXPECT_NE(results.find("\r\nBea -Model, British (Portrait only)= 61  50  50  50{ 48} #53 ~"),
+              std::string::npos)
+        << results;
+    EXPECT_NE(results.find("\r\nCleo -Model, British (Portrait only)= 58  100  100  100{ 96} #0 ~"),
+              std::string::npos);
     EXPECT_TRUE(program.ResultsWindow.Style6.Enabled);
+    EXPECT_EQ(window.FirstPlace.Caption, "1st : Bea  61%");
+    EXPECT_EQ(window.SecondPlace.Caption, "2nd : Cleo  58%");
+    EXPECT_EQ(window.ThirdPlace.Caption, "3rd : Dora  47%");
 }
 
 TEST_F(ComparisonFixture, SingleCandidateShowsADoneRun) {
@@ -123,7 +136,14 @@ TEST_F(ComparisonFixture, SingleCandidateShowsADoneRun) {
     EXPECT_FALSE(window.CompButton.Enabled);
     EXPECT_EQ(window.CompButton.ToolTipText, "You need at least 3 faces to make comparisons");
     window.CompButton_Click();
-    EXPECT_EQ(platform.painted.back().substr(0, 13), "CurrentTotal=");
+    std::vector<std::string> totals;
+    for (const std::string& p : platform.painted) {
+        if (p.starts_with("CurrentTotal=")) {
+            totals.push_back(p.substr(13));
+        }
+    }
+    EXPECT_EQ(totals, std::vector<std::string>{"100%"}) << "0 of 0 steps shows as done";
+    EXPECT_EQ(window.CurrentTotal.Caption, "100%");
     EXPECT_EQ(window.FirstPlace.Caption, "1st : A  0%");
     EXPECT_EQ(read("Results.tmp").substr(0, 5), "Solo ");
 }
@@ -200,4 +220,81 @@ TEST_F(ComparisonFixture, AFolderThatCannotBeWrittenLeavesTheWindowUsable) {
     EXPECT_EQ(platform.errors.size(), 1u);
     EXPECT_TRUE(window.FirstPlace.Visible);
     EXPECT_FALSE(platform.busy);
+}
+
+// A web address holding "~" or "#" is the address only: the candidate keeps its colours (and with
+// them the colour factor) and its height.
+TEST_F(ComparisonFixture, WebAddressKeepsTheCandidatesColoursAndHeight) {
+    auto faces = fiveFaces();
+    faces[3].wizard.webAddress = "uni.example.edu/~dora/#top";
+    writeFaces(faces);
+    startAndSelect("Cleo.txt");
+    window.CompButton_Click();
+    EXPECT_NE(read("ColourResults.tmp").find("048 H48 E0 S0 [Dora]"), std::string::npos);
+    EXPECT_NE(read("HeightResults.tmp")
+                  .find("\r\n 163# Dora [Model, British (Portrait only)] ~"
+                        "[uni.example.edu/~dora/#top]\r\n"),
+              std::string::npos);
+    EXPECT_NE(
+        read("Results.tmp").find("\r\nDora -Model, British (Portrait only)= 24  0  0  0{ 48}"),
+        std::string::npos);
+    EXPECT_EQ(window.ThirdPlace.Caption, "3rd : Dora  24%");
+}
+
+// Names and descriptions holding "=", " -" or "~" neither move any candidate nor stop the run;
+// face 1 never ranks, even with " -" in its name.
+TEST_F(ComparisonFixture, MarksInNamesAndDescriptionsChangeNoPlace) {
+    std::vector<std::string> places;
+    const auto runWith = [&](const std::vector<std::pair<std::string, std::string>>& names) {
+        std::vector<Face> faces;
+        const int shifts[5] = {0, 10, 20, 30, 40};
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            Face f{wizardFace(names[i].first, shifts[i], names[i].second), true, shifts[i]};
+            faces.push_back(f);
+        }
+        writeFaces(faces);
+        if (platform.painted.empty()) {
+            startAndSelect(common::faceFileName(names[0].first));
+        } else {
+            window.File1.Refresh();
+            for (int i = 0; i < window.File1.ListCount(); ++i) {
+                if (window.File1.List(i) == common::faceFileName(names[0].first)) {
+                    window.File1.setListIndex(i);
+                }
+            }
+            window.Command1_Click();
+        }
+        ASSERT_EQ(window.Person1.Caption, names[0].first);
+        window.CompButton_Click();
+        EXPECT_TRUE(platform.errors.empty()) << platform.errors.front();
+        places.clear();
+        for (std::size_t i = 1; i <= 9; ++i) {
+            places.push_back(program.Top.TopNames[i] + " " + common::Str(program.Top.TopTotals[i]));
+        }
+    };
+    runWith({{"Anna", "Model"},
+             {"Bea", "Dancer"},
+             {"Cleo", "Villain"},
+             {"Dora", "Poet"},
+             {"Eve", "Singer"}});
+    const std::vector<std::string> plain = places;
+    ASSERT_EQ(plain[0], "Bea  62") << "the nearest face ranks first";
+    for (const char* file : {"Anna.txt", "Bea.txt", "Cleo.txt", "Dora.txt", "Eve.txt"}) {
+        std::filesystem::remove(folder.file(file));
+    }
+    runWith({{"Anna -the first", "Me=1 ~ -x"},
+             {"Bea", "Dancer (E=mc2 fan)"},
+             {"Evil=40000", "Villain=40000"},
+             {"Dora", "Poet - writer ~ reader"},
+             {"Eve -Eve=7", "Singer"}});
+    std::vector<std::string> expected = plain;
+    for (std::string& place : expected) {
+        place = place.starts_with("Cleo ")  ? "Evil=40000" + place.substr(4)
+                : place.starts_with("Eve ") ? "Eve -Eve=7" + place.substr(3)
+                                            : place;
+    }
+    EXPECT_EQ(places, expected);
+    EXPECT_EQ(window.FirstPlace.Caption, "1st : Bea  62%");
+    EXPECT_EQ(program.Top.TopInfos[1], "Dancer (E=mc2 fan) (Portrait only)");
+    EXPECT_EQ(window.Person2.Caption, "Bea");
 }

@@ -54,9 +54,9 @@ TEST(CandidateFile, FiveTrailerLinesEachTestedForEveryMark) {
     auto c = parseCandidateFile(candidateText({"172#", "~ 1~ 2~ 3~", "[www.x.org/#~]",
                                                "\xA3"
                                                "5\xA3"}));
-    EXPECT_EQ(c.height, 0) << "the address line holds a # and begins with [";
+    EXPECT_EQ(c.height, 172);
     EXPECT_EQ(c.urlLine, "[www.x.org/#~]");
-    EXPECT_EQ(c.colourLine, "[www.x.org/#~]");
+    EXPECT_EQ(c.colourLine, "~ 1~ 2~ 3~");
     EXPECT_EQ(c.face.name, "Cand");
     EXPECT_EQ(c.face.info, "Actor (Portrait only)");
 
@@ -67,6 +67,27 @@ TEST(CandidateFile, FiveTrailerLinesEachTestedForEveryMark) {
     EXPECT_EQ(c.urlLine, "");
     c = parseCandidateFile(candidateText({"1E999#"}));
     EXPECT_EQ(c.height, 0);
+    c = parseCandidateFile(candidateText({"170# ~ 4~ 5~ 6~"}));
+    EXPECT_EQ(c.height, 170) << "a line without [ counts for both other marks";
+    EXPECT_EQ(c.colourLine, "170# ~ 4~ 5~ 6~");
+}
+
+// A web address is never the colour line nor the height, wherever it stands in the trailer.
+TEST(CandidateFile, WebAddressIsNothingButTheAddress) {
+    for (const std::string& address :
+         {std::string("[http://uni.example.edu/~ann/]"), std::string("[www.x.org/#top]"),
+          std::string("[12#~ 1~ 2~ 3~]")}) {
+        auto c = parseCandidateFile(candidateText({"165#", "~ 7~ 8~ 9~", address}));
+        EXPECT_EQ(c.urlLine, address);
+        EXPECT_EQ(c.colourLine, "~ 7~ 8~ 9~") << address;
+        EXPECT_EQ(c.height, 165) << address;
+        c = parseCandidateFile(candidateText({address, "~ 7~ 8~ 9~", "165#"}));
+        EXPECT_EQ(c.colourLine, "~ 7~ 8~ 9~") << address;
+        EXPECT_EQ(c.height, 165) << address;
+        c = parseCandidateFile(candidateText({address}));
+        EXPECT_EQ(c.colourLine, "") << address;
+        EXPECT_EQ(c.height, 0) << address;
+    }
 }
 
 TEST(CandidateFile, ShortFileIsAnError) {

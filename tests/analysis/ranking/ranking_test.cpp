@@ -17,6 +17,15 @@ std::string record(const std::string& name, const std::string& info, int total, 
            common::Str(nose) + " " + common::Str(mouth) + "{ 45} #75 ~" + url + "\r\n";
 }
 
+std::string record(const ResultRecord& r, const std::string& url) {
+    return record(r.name, r.info, r.total, r.eyes, r.nose, r.mouth, url);
+}
+
+ResultRecord candidate(const std::string& name, const std::string& info, int total,
+                       const std::string& link = "") {
+    return ResultRecord{name, info, link, static_cast<std::int16_t>(total), 70, 60, 90};
+}
+
 void expectSame(const TopNine& a, const TopNine& b) {
     for (std::size_t i = 1; i <= 9; ++i) {
         EXPECT_EQ(a.TopNames[i], b.TopNames[i]) << i;
@@ -97,24 +106,74 @@ TEST(RankTopNine, EndsOnlyAtAnExactClosingLine) {
     EXPECT_EQ(RankTopNine("", "Me", false).TopNames[1], "A");
 }
 
+// On records whose names and descriptions hold no mark, ranking the run's candidates, reading
+// their Results.tmp text back and the literal procedure on that text all agree.
 TEST(RankTopNine, MatchesTheLiteralProcedureOnGeneratedLists) {
     std::mt19937 rng(12345);
     for (int round = 0; round < 300; ++round) {
+        std::vector<ResultRecord> records;
         std::string text;
         const int n = static_cast<int>(rng() % 40);
         for (int i = 0; i < n; ++i) {
             const std::string name =
                 (rng() % 5 == 0 ? "Anne-Marie " : "Face ") + std::to_string(rng() % 30);
-            const std::string url = rng() % 3 == 0 ? "[www.site" + std::to_string(i) + ".com]" : "";
-            text += record(name, "Actor (Portrait only)", static_cast<int>(rng() % 101),
-                           static_cast<int>(rng() % 101), static_cast<int>(rng() % 101),
-                           static_cast<int>(rng() % 101), url);
+            const std::string address = "www.site" + std::to_string(i) + ".com";
+            const bool hasUrl = rng() % 3 == 0;
+            ResultRecord r{name,
+                           "Actor (Portrait only)",
+                           hasUrl ? address : "",
+                           static_cast<std::int16_t>(rng() % 101),
+                           static_cast<std::int16_t>(rng() % 101),
+                           static_cast<std::int16_t>(rng() % 101),
+                           static_cast<std::int16_t>(rng() % 101)};
+            text += record(r, hasUrl ? "[" + address + "]" : "");
+            records.push_back(std::move(r));
         }
         text += "99999\r\n";
         const bool links = rng() % 2 == 0;
-        expectSame(RankTopNine(text, "Face 3", links),
-                   oracle::rankTopNineLiterally(text, "Face 3", links));
+        const TopNine literal = oracle::rankTopNineLiterally(text, "Face 3", links);
+        expectSame(RankTopNine(records, "Face 3", links), literal);
+        expectSame(RankTopNine(text, "Face 3", links), literal);
     }
+}
+
+// Whatever a name or description holds, each candidate ranks by its own name and scores.
+TEST(RankTopNine, MarksInNamesAndDescriptionsChangeNoPlace) {
+    const std::vector<ResultRecord> records = {
+        candidate("Best", "Dancer (E=mc2 fan)", 90, "www.best.org"),
+        candidate("Second", "Singer - songwriter ~ poet", 80),
+        candidate("Evil=40000", "Villain=32768 ~ -1", 70),
+        candidate("Me -the first", "self", 100),
+        candidate("Fourth", "x=99 -y~z", 60),
+    };
+    const TopNine top = RankTopNine(records, "Me -the first", true);
+    const std::vector<std::string> names = {"Best", "Second", "Evil=40000", "Fourth", "A"};
+    const std::vector<int> totals = {90, 80, 70, 60, 0};
+    for (std::size_t i = 1; i <= 5; ++i) {
+        EXPECT_EQ(top.TopNames[i], names[i - 1]) << i;
+        EXPECT_EQ(top.TopTotals[i], totals[i - 1]) << i;
+    }
+    EXPECT_EQ(top.TopInfos[1], "Dancer (E=mc2 fan)");
+    EXPECT_EQ(top.TopInfos[2], "Singer - songwriter ~ poet");
+    EXPECT_EQ(top.TopLinks[1], "www.best.org");
+    EXPECT_EQ(top.TopEyes[3], 70);
+    EXPECT_EQ(top.TopNoses[3], 60);
+    EXPECT_EQ(top.TopMouths[3], 90);
+    EXPECT_EQ(RankTopNine(records, "Me -the first", false).TopLinks[1], "");
+
+    // A hyphenated face 1 never ranks itself either.
+    const TopNine hyphenated = RankTopNine(
+        {candidate("Mary-Jane", "me", 100), candidate("Mar", "other", 50)}, "Mary-Jane", false);
+    EXPECT_EQ(hyphenated.TopNames[1], "Mar");
+    EXPECT_EQ(hyphenated.TopNames[2], "A");
+}
+
+TEST(RankTopNine, LinkIsTheTextInBrackets) {
+    EXPECT_EQ(linkBetweenBrackets("[www.ann.org]"), "www.ann.org");
+    EXPECT_EQ(linkBetweenBrackets("see [http://x.org/~a/] there"), "http://x.org/~a/");
+    EXPECT_EQ(linkBetweenBrackets("[http://x.org/99999"), "http://x.org/99999");
+    EXPECT_EQ(linkBetweenBrackets("no address"), "");
+    EXPECT_EQ(linkBetweenBrackets(""), "");
 }
 
 TEST(RankColourResults, SortsByKeyKeepingFileOrderForTies) {
@@ -140,6 +199,22 @@ TEST(RankColourResults, FourDigitTotalsRankAfterThreeDigitOnes) {
         "1128 H400 E400 S328 [Far]{x}\r\n128 H40 E40 S48 [Near]{y}\r\n99999\r\n";
     EXPECT_EQ(rankColourRecords(text),
               "128 H40 E40 S48 [Near]{y}\xA3\r\n1128 H400 E400 S328 [Far]{x}\xA3\r\n99999\r\n");
+}
+
+// A colour record ranks by its own key, whatever its name and description hold.
+TEST(RankColourResults, MarksInNamesAndDescriptionsChangeNoPlace) {
+    const std::string text =
+        "300 H100 E100 S100 [Hugh H. Hall]{H 007 H [x] \xA3 99999}\r\n"
+        "045 H12 E20 S13 [Dancer=E]{E=mc2 fan ~ - H}\r\n"
+        "1128 H400 E400 S328 [Far -away]{}\r\n"
+        "007 H1 E2 S4 [Near]{000 H0}\r\n"
+        "99999\r\n";
+    EXPECT_EQ(rankColourRecords(text),
+              "007 H1 E2 S4 [Near]{000 H0}\xA3\r\n"
+              "045 H12 E20 S13 [Dancer=E]{E=mc2 fan ~ - H}\xA3\r\n"
+              "300 H100 E100 S100 [Hugh H. Hall]{H 007 H [x] \xA3 99999}\xA3\r\n"
+              "1128 H400 E400 S328 [Far -away]{}\xA3\r\n"
+              "99999\r\n");
 }
 
 TEST(RankColourResults, MatchesTheLiteralProcedureOnGeneratedLists) {

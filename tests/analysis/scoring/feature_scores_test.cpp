@@ -76,9 +76,41 @@ TEST(FeatureScores, ZeroDenominatorsScoreZero) {
     ScoreFaceShape({f1, f2, avg}, s);
     EXPECT_EQ(s.ProportionScore1, 0);
     EXPECT_EQ(s.ProportionScore2, 0);
+    FeatureScores averageWithoutWidth;
+    Portrait narrow = typicalFace();
+    narrow.X[5] = narrow.X[4];
+    ScoreFaceShape({f1, f1, narrow}, averageWithoutWidth);
+    EXPECT_EQ(averageWithoutWidth.ProportionScore1, 0) << "the same faces, but no average width";
+    EXPECT_EQ(averageWithoutWidth.ProportionScore2, 0);
     ScoreNoseShape({f1, f2, avg}, 20, s);
-    // Only the nostril-height term can score; the two ratio terms are 0: Int(s3 / 3).
-    EXPECT_LE(s.NoseShapeScore, 33);
+    // Both ratio terms 0; the nostril height of face 1 and face 2 is the same: Int(100 / 3).
+    EXPECT_EQ(s.NoseShapeScore, 33);
+}
+
+// Each nose ratio is left unscored only by its own zero denominator: the nostril width leaves the
+// first ratio at 0 but is a fine numerator of the second.
+TEST(FeatureScores, NoseRatiosFailOnlyByTheirOwnDenominator) {
+    // Half face widths 800; nostril widths 200 (face 1), 400 (average): ratios 0.25 and 0.5.
+    const auto nose = [](int nostril1, int nostril2, int nostrilAverage, int faceWidthAverage) {
+        Portrait f1 = typicalFace(), f2 = typicalFace(), avg = typicalFace();
+        f1.X[19] = f1.X[4] - nostril1;
+        f2.X[19] = f2.X[4] - nostril2;
+        avg.X[19] = avg.X[4] - nostrilAverage;
+        avg.X[5] = avg.X[4] - faceWidthAverage;
+        FeatureScores s;
+        ScoreNoseShape({f1, f2, avg}, 20, s);
+        return s.NoseShapeScore;
+    };
+    // Face 2 without nostril width: s1 0; s2 of 0.25 and 0 about 0.5 is 50; s3 100.
+    EXPECT_EQ(nose(200, 0, 400, 800), 50);
+    // The average without nostril width: 0.25 and 0.125 about 0 give 50 as well.
+    EXPECT_EQ(nose(200, 100, 0, 800), 50);
+    // Face 1 without nostril width: 0 and 0.25 about 0.5 give 50.
+    EXPECT_EQ(nose(0, 200, 400, 800), 50);
+    // No face width for the average: only s2 is 0; s1 of equal faces is 100.
+    EXPECT_EQ(nose(140, 140, 140, 0), 66);
+    // Every denominator in place and face 1 equal to face 2: 100.
+    EXPECT_EQ(nose(200, 200, 400, 800), 100);
 }
 
 TEST(FeatureScores, MouthRoundsWhereTheOthersFloor) {
@@ -150,8 +182,28 @@ TEST(OverallScore, FaceSliderWeighsTheOutline) {
     s.ProportionScore2 = 60;  // s = 50
     SliderValues sliders{20, 20, 20, 20, 20, 20, 20};
     EXPECT_EQ(weighFeatureScores(s, 0, 0, sliders).OverallScore, 94);  // (50 + 800) / 9 = 94.4
+    sliders.face = 10;
+    EXPECT_EQ(weighFeatureScores(s, 0, 0, sliders).OverallScore, 97);  // (75 + 800) / 9 = 97.2
     sliders.face = 0;
     EXPECT_EQ(weighFeatureScores(s, 0, 0, sliders).OverallScore, 100);
+}
+
+// Each term is 100 - ((100 - score) x factor) x weight and the nine are summed left to right:
+// either sum below lies on a half, where another order would round the other way.
+TEST(OverallScore, TermsInTheirWrittenOrder) {
+    FeatureScores a;
+    a.ProportionScore1 = 74, a.ProportionScore2 = 95, a.AngleScore23 = 17, a.JawlineScore = 90;
+    a.EyeAngleScore = 46, a.NoseAngleScore = 54, a.MouthAngleScore = 99;
+    a.NoseShapeScore = 28, a.EyeShapeScore = 100, a.MouthShapeScore = 37;
+    // The sum is 697.5 exactly: 77.5 rounds to 78; (100 - score) x (factor x weight) gives 77.
+    EXPECT_EQ(weighFeatureScores(a, 0, 0, SliderValues{18, 19, 18, 19, 20, 20, 0}).OverallScore,
+              78);
+    FeatureScores b;
+    b.ProportionScore1 = 18, b.ProportionScore2 = 65, b.AngleScore23 = 57, b.JawlineScore = 85;
+    b.EyeAngleScore = 26, b.NoseAngleScore = 39, b.MouthAngleScore = 96;
+    b.NoseShapeScore = 37, b.EyeShapeScore = 97, b.MouthShapeScore = 89;
+    // Summed left to right just below 805.5: 89; summed in pairs it reaches 805.5 and gives 90.
+    EXPECT_EQ(weighFeatureScores(b, 0, 0, SliderValues{5, 10, 2, 9, 20, 20, 6}).OverallScore, 89);
 }
 
 TEST(ProfileScores, WeightingAndMean) {

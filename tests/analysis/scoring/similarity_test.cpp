@@ -35,6 +35,14 @@ TEST(MeasurementSimilarity, RatiosAsDoubles) {
     EXPECT_EQ(MeasurementSimilarity(0.7, 1.0, 0, 20), 70);
 }
 
+// The order of the operations decides the last bit: 100 x 29 / 50 is 58, 100 x (29 / 50)
+// is 57.99...
+TEST(MeasurementSimilarity, OperationsInTheirWrittenOrder) {
+    EXPECT_EQ(MeasurementSimilarity(329, 350, 300, 20), 57) << "r = d1 / d2 first, then Int(100 r)";
+    EXPECT_EQ(MeasurementSimilarity(271, 321, 300, 20), 58) << "Int(100 d1 / (d1 + d2))";
+    EXPECT_EQ(strictSimilarity(329, 350, 300), 58) << "Int(100 smaller / larger)";
+}
+
 TEST(StrictRule, WorkedExamples) {
     EXPECT_EQ(strictSimilarity(300, 400, 350), 0);
     EXPECT_EQ(strictSimilarity(300, 400, 200), 50);
