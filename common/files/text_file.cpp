@@ -112,17 +112,16 @@ TextFileReader TextFileReader::fromText(std::string text) {
 }
 
 bool TextFileReader::atLineEnd() const {
-    return pos_ < data_.size() && (data_[pos_] == '\r' || data_[pos_] == '\n');
+    if (pos_ >= data_.size()) {
+        return false;
+    }
+    return data_[pos_] == '\n' ||
+           (data_[pos_] == '\r' && pos_ + 1 < data_.size() && data_[pos_ + 1] == '\n');
 }
 
 void TextFileReader::skipLineEnd() {
-    if (pos_ < data_.size() && data_[pos_] == '\r') {
-        ++pos_;
-        if (pos_ < data_.size() && data_[pos_] == '\n') {
-            ++pos_;
-        }
-    } else if (pos_ < data_.size() && data_[pos_] == '\n') {
-        ++pos_;
+    if (atLineEnd()) {
+        pos_ += data_[pos_] == '\r' ? 2 : 1;
     }
 }
 

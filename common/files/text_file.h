@@ -13,8 +13,8 @@ class TextFileReader {
     // Reads from text already in memory, as the scratch text boxes are read.
     static TextFileReader fromText(std::string text);
 
-    // The next line without its line end. CR LF, a lone LF and a lone CR each end a line, so files
-    // edited on Linux read like the ones written here. Past the end: InputPastEnd.
+    // The next line without its line end. CR LF or a lone LF ends a line, so files edited on Linux
+    // read like the ones written here; a lone CR is part of the line. Past the end: InputPastEnd.
     std::string lineInput();
     // The next item of a comma-separated line: leading blanks skipped; a quoted item up to its
     // closing quote, else up to the next comma or line end (trailing blanks dropped).
