@@ -6,7 +6,7 @@
 namespace common {
 
 // An 8-bit text file opened for reading. The whole file is read on open (face, statistics and
-// settings files are small); a missing file raises FileNotFound.
+// settings files are small); it fails as readWholeFile does.
 class TextFileReader {
   public:
     explicit TextFileReader(std::string_view path);
@@ -32,7 +32,9 @@ class TextFileReader {
     std::size_t pos_ = 0;
 };
 
-// Reads a whole file as bytes; a missing file raises FileNotFound.
+// Reads a whole file as bytes. A missing file raises FileNotFound, one the user may not read
+// PermissionDenied. Anything that is not a regular file (a folder, a named pipe, a device) is
+// refused at once with PathFileAccess, naming the path and what it is: a read never blocks.
 std::string readWholeFile(std::string_view path);
 // Writes text as the whole new content of a file (an older, longer file leaves nothing behind).
 void writeWholeFile(std::string_view path, std::string_view text);
@@ -40,6 +42,7 @@ void writeWholeFile(std::string_view path, std::string_view text);
 void appendToFile(std::string_view path, std::string_view text);
 // A text as one quoted item on its own line: quote, text, quote, CR LF.
 std::string quotedItem(std::string_view text);
+// True for a regular file (or a link to one); a folder, pipe or device is no file here.
 bool fileExists(std::string_view path);
 
 inline constexpr std::string_view kCrLf = "\r\n";
