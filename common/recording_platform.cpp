@@ -1,7 +1,6 @@
 #include "common/recording_platform.h"
 
 #include "common/files/text_file.h"
-#include "common/text/cp1252.h"
 #include "common/text/error.h"
 
 namespace common {
