@@ -16,7 +16,9 @@ class Platform {
   public:
     virtual ~Platform() = default;
 
-    // Raises FileNotFound for a missing file and InvalidPicture for one that is not a picture.
+    // Raises FileNotFound for a missing file, PathFileAccess at once for anything that is not a
+    // regular file (a folder, a named pipe, a device) and InvalidPicture for one that is not a
+    // picture.
     virtual void checkPicture(std::string_view path) = 0;
     virtual void beep() = 0;
     // Hands a document or web address to the desktop's default handler; the result is not used.

@@ -1,21 +1,13 @@
 #include "common/recording_platform.h"
 
-#include <fstream>
-
 #include "common/files/text_file.h"
-#include "common/text/cp1252.h"
 #include "common/text/error.h"
 
 namespace common {
 
+// Read as the real platform reads: a pipe or folder named like a photo is refused, never waited on.
 void RecordingPlatform::checkPicture(std::string_view path) {
-    std::ifstream in(toPath(path), std::ios::binary);
-    if (!in || !fileExists(path)) {
-        throw Error(ErrorCode::FileNotFound, std::string(path));
-    }
-    std::string bytes(8, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    const std::string bytes = readWholeFile(path);
     const auto starts = [&bytes](std::string_view magic) { return bytes.starts_with(magic); };
     if (!(starts("\xFF\xD8\xFF") || starts("GIF8") || starts("BM") || starts("\x89PNG"))) {
         throw Error(ErrorCode::InvalidPicture, std::string(path));

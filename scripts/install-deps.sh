@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs every Debian package the build, the tests and the screenshots need; skips what is present.
+# locales-all gives the tests a comma-decimal locale to prove number conversions ignore it.
 set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev
     libgtest-dev googletest libbenchmark-dev
-    fonts-dejavu-core
+    fonts-dejavu-core locales-all
     xvfb xauth imagemagick xdg-utils
 )
 

@@ -35,18 +35,58 @@ class FileDescriptor {
 
 }  // namespace
 
+namespace {
+
+// What a path names when it is not a regular file, for the message that refuses it.
+std::string_view kindOf(mode_t mode) {
+    if (S_ISDIR(mode)) {
+        return "a folder";
+    }
+    if (S_ISFIFO(mode)) {
+        return "a named pipe";
+    }
+    if (S_ISCHR(mode) || S_ISBLK(mode)) {
+        return "a device";
+    }
+    if (S_ISSOCK(mode)) {
+        return "a socket";
+    }
+    return "no regular file";
+}
+
+[[noreturn]] void refuseOpen(std::string_view path, int error) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            throw Error(ErrorCode::FileNotFound, std::string(path));
+        case EACCES:
+        case EPERM:
+            throw Error(ErrorCode::PermissionDenied, std::string(path));
+        default:
+            throw Error(ErrorCode::PathFileAccess, std::string(path));
+    }
+}
+
+}  // namespace
+
 // Read with one open, one status query and as few reads as the size allows: a comparison run
-// reads every face file of the folder.
+// reads every face file of the folder. The open never waits (O_NONBLOCK: a named pipe without a
+// writer would otherwise hold the program forever), and the open file itself is checked, so
+// nothing can swap a pipe or device in between a check and the read.
 std::string readWholeFile(std::string_view path) {
-    const FileDescriptor file(::open(toPath(path).c_str(), O_RDONLY | O_CLOEXEC));
+    const FileDescriptor file(
+        ::open(toPath(path).c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     if (file.get() < 0) {
-        throw Error(errno == ENOENT || errno == ENOTDIR ? ErrorCode::FileNotFound
-                                                        : ErrorCode::PermissionDenied,
-                    std::string(path));
+        refuseOpen(path, errno);
     }
     struct stat status {};
-    if (::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode)) {
-        throw Error(ErrorCode::FileNotFound, std::string(path));
+    if (::fstat(file.get(), &status) != 0) {
+        throw Error(ErrorCode::PathFileAccess, std::string(path));
+    }
+    if (!S_ISREG(status.st_mode)) {
+        throw Error(ErrorCode::PathFileAccess, std::string(path) + " is " +
+                                                   std::string(kindOf(status.st_mode)) +
+                                                   ", not a file that can be read");
     }
     std::string bytes(static_cast<std::size_t>(status.st_size) + 1, '\0');
     std::size_t filled = 0;
@@ -119,17 +159,16 @@ TextFileReader TextFileReader::fromText(std::string text) {
 }
 
 bool TextFileReader::atLineEnd() const {
-    return pos_ < data_.size() && (data_[pos_] == '\r' || data_[pos_] == '\n');
+    if (pos_ >= data_.size()) {
+        return false;
+    }
+    return data_[pos_] == '\n' ||
+           (data_[pos_] == '\r' && pos_ + 1 < data_.size() && data_[pos_ + 1] == '\n');
 }
 
 void TextFileReader::skipLineEnd() {
-    if (pos_ < data_.size() && data_[pos_] == '\r') {
-        ++pos_;
-        if (pos_ < data_.size() && data_[pos_] == '\n') {
-            ++pos_;
-        }
-    } else if (pos_ < data_.size() && data_[pos_] == '\n') {
-        ++pos_;
+    if (atLineEnd()) {
+        pos_ += data_[pos_] == '\r' ? 2 : 1;
     }
 }
 

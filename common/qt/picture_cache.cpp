@@ -1,16 +1,29 @@
 #include "common/qt/picture_cache.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImageReader>
 #include <algorithm>
 #include <system_error>
 
-#include "common/qt/text_conversion.h"
+#include "common/files/text_file.h"
 #include "common/text/cp1252.h"
+#include "common/text/error.h"
 
 namespace qtui {
 
+// The bytes come through the suite's file reader, so a pipe or device named like a photo is
+// refused at once instead of blocking the painting; Qt decodes from memory.
 QImage decodePicture(std::string_view path, QSize size) {
-    QImageReader reader(toQtPath(path));
+    QByteArray bytes;
+    try {
+        bytes = QByteArray::fromStdString(common::readWholeFile(path));
+    } catch (const common::Error&) {
+        return {};
+    }
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     if (!size.isEmpty()) {
         reader.setScaledSize(size);
         reader.setQuality(100);

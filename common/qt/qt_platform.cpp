@@ -1,12 +1,13 @@
 #include "common/qt/qt_platform.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
 #include <QDesktopServices>
 #include <QImageReader>
 #include <QMessageBox>
-#include <filesystem>
-#include <system_error>
 
+#include "common/files/text_file.h"
 #include "common/qt/document_url.h"
 #include "common/qt/qt_binding.h"
 #include "common/qt/text_conversion.h"
@@ -21,12 +22,13 @@ QtPlatform::~QtPlatform() {
     }
 }
 
+// The bytes are read through the suite's file reader, which refuses a pipe, device or folder at
+// once; Qt then judges them from memory and never opens the path itself.
 void QtPlatform::checkPicture(std::string_view path) {
-    std::error_code error;
-    if (!std::filesystem::is_regular_file(common::toPath(path), error)) {
-        throw common::Error(common::ErrorCode::FileNotFound, std::string(path));
-    }
-    QImageReader reader(toQtPath(path));
+    QByteArray bytes = QByteArray::fromStdString(common::readWholeFile(path));
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
     if (!reader.canRead() || !reader.size().isValid()) {
         throw common::Error(common::ErrorCode::InvalidPicture, std::string(path));
     }

@@ -1,9 +1,10 @@
 #include "common/text/convert.h"
 
-#include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
+#include <iterator>
+#include <limits>
 #include <optional>
 
 #include "common/text/error.h"
@@ -15,14 +16,21 @@ namespace {
 
 // Formats a finite non-zero magnitude with the given number of significant digits the way the
 // leading-blank number form requires: no trailing zeros, no "0" before ".", and
-// scientific notation ("1.5E+15", "1E-05") outside the fixed range.
+// scientific notation ("1.5E+15", "1E-05") outside the fixed range. The digits come from
+// std::to_chars, which ignores the user's locale: "." stays the decimal mark on every desktop.
 std::string formatMagnitude(double magnitude, int digits) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", digits - 1, magnitude);
-    const std::string sci(buffer);
+    const auto written = std::to_chars(std::begin(buffer), std::end(buffer), magnitude,
+                                       std::chars_format::scientific, digits - 1);
+    const std::string_view sci(buffer, static_cast<std::size_t>(written.ptr - buffer));
     const auto ePos = sci.find('e');
-    std::string mantissa = sci.substr(0, ePos);
-    const int exponent = std::atoi(sci.c_str() + ePos + 1);
+    const std::string_view mantissa = sci.substr(0, ePos);
+    std::string_view exponentText = sci.substr(ePos + 1);
+    if (!exponentText.empty() && exponentText.front() == '+') {
+        exponentText.remove_prefix(1);
+    }
+    int exponent = 0;
+    std::from_chars(exponentText.data(), exponentText.data() + exponentText.size(), exponent);
 
     std::string allDigits;
     for (char c : mantissa) {
@@ -40,10 +48,13 @@ std::string formatMagnitude(double magnitude, int digits) {
             text += '.';
             text += allDigits.substr(1);
         }
-        char expText[16];
-        std::snprintf(expText, sizeof expText, "E%c%02d", exponent < 0 ? '-' : '+',
-                      std::abs(exponent));
-        return text + expText;
+        text += exponent < 0 ? "E-" : "E+";
+        const int shown = std::abs(exponent);
+        if (shown < 10) {
+            text += '0';
+        }
+        text += std::to_string(shown);
+        return text;
     }
     if (exponent < 0) {
         std::string text(".");
@@ -59,6 +70,10 @@ std::string formatMagnitude(double magnitude, int digits) {
 }
 
 std::string leadingBlank(double value, int digits) {
+    // Infinity and "not a number" have no leading-blank form.
+    if (!std::isfinite(value)) {
+        throw Error(ErrorCode::Overflow);
+    }
     if (value == 0.0) {
         return " 0";
     }
@@ -81,8 +96,10 @@ double radixValue(std::string_view text, std::size_t pos, int radix) {
         int digit = -1;
         if (c >= '0' && c <= '9') {
             digit = c - '0';
-        } else if (radix == 16 && std::isxdigit(static_cast<unsigned char>(c))) {
-            digit = std::toupper(static_cast<unsigned char>(c)) - 'A' + 10;
+        } else if (radix == 16 && c >= 'A' && c <= 'F') {
+            digit = c - 'A' + 10;
+        } else if (radix == 16 && c >= 'a' && c <= 'f') {
+            digit = c - 'a' + 10;
         }
         if (digit < 0 || digit >= radix) {
             break;
@@ -115,8 +132,12 @@ std::string Str(long long value) {
     return text;
 }
 
-std::string StrSingle(float value) {
-    return leadingBlank(static_cast<double>(value), 7);
+std::string StrSingle(double value) {
+    // A double beyond the single-precision range has no single-precision value to show.
+    if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) {
+        throw Error(ErrorCode::Overflow);
+    }
+    return leadingBlank(static_cast<double>(static_cast<float>(value)), 7);
 }
 
 std::string plain(long long value) {
@@ -165,23 +186,27 @@ double Val(std::string_view text) {
         return *whole;
     }
     if (pos + 1 < text.size() && text[pos] == '&') {
-        const char kind =
-            static_cast<char>(std::toupper(static_cast<unsigned char>(text[pos + 1])));
-        if (kind == 'H') {
+        const char kind = text[pos + 1];
+        if (kind == 'H' || kind == 'h') {
             return radixValue(text, pos + 2, 16);
         }
-        if (kind == 'O') {
+        if (kind == 'O' || kind == 'o') {
             return radixValue(text, pos + 2, 8);
         }
         return 0.0;
     }
 
-    std::string clean;
+    bool negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
-        clean += text[pos++];
+        negative = text[pos++] == '-';
     }
+    // The digits without blanks, and the decimal exponent of the first significant one, which
+    // tells a value too large for a double from one too small.
+    std::string clean;
     bool digits = false;
     bool point = false;
+    long long leadExponent = 0;
+    bool significant = false;
     for (; pos < text.size(); ++pos) {
         const char c = text[pos];
         if (skippable(c)) {
@@ -190,6 +215,16 @@ double Val(std::string_view text) {
         if (c >= '0' && c <= '9') {
             clean += c;
             digits = true;
+            if (!significant && c != '0') {
+                significant = true;
+                if (point) {
+                    --leadExponent;
+                }
+            } else if (significant && !point) {
+                ++leadExponent;
+            } else if (!significant && point) {
+                --leadExponent;
+            }
         } else if (c == '.' && !point) {
             clean += c;
             point = true;
@@ -203,12 +238,18 @@ double Val(std::string_view text) {
     if (pos < text.size() &&
         (text[pos] == 'E' || text[pos] == 'e' || text[pos] == 'D' || text[pos] == 'd')) {
         std::string exponent = "e";
+        long long exponentValue = 0;
+        bool exponentNegative = false;
         std::size_t p = pos + 1;
         while (p < text.size() && skippable(text[p])) {
             ++p;
         }
         if (p < text.size() && (text[p] == '+' || text[p] == '-')) {
-            exponent += text[p++];
+            exponentNegative = text[p] == '-';
+            if (exponentNegative) {
+                exponent += '-';
+            }
+            ++p;
         }
         bool expDigits = false;
         for (; p < text.size(); ++p) {
@@ -220,17 +261,24 @@ double Val(std::string_view text) {
                 break;
             }
             exponent += c;
+            exponentValue = std::min(exponentValue * 10 + (c - '0'), 1'000'000'000LL);
             expDigits = true;
         }
         if (expDigits) {
             clean += exponent;
+            leadExponent += exponentNegative ? -exponentValue : exponentValue;
         }
     }
-    const double value = std::strtod(clean.c_str(), nullptr);
-    if (std::isinf(value)) {
-        throw Error(ErrorCode::Overflow);
+    double value = 0.0;
+    const auto parsed = std::from_chars(clean.data(), clean.data() + clean.size(), value);
+    if (parsed.ec == std::errc::result_out_of_range) {
+        // Too small for a double reads as 0, too large is an overflow.
+        if (leadExponent > 0) {
+            throw Error(ErrorCode::Overflow);
+        }
+        value = 0.0;
     }
-    return value;
+    return negative ? -value : value;
 }
 
 double Int(double value) {

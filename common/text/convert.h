@@ -6,7 +6,8 @@
 
 namespace common {
 
-// Leading-blank form of a number: " 12", "-7", " .5", " 1E+15" (15 significant digits).
+// Leading-blank form of a number: " 12", "-7", " .5", " 1E+15" (15 significant digits), with
+// "." as the decimal mark whatever the user's locale. Infinity and "not a number" raise Overflow.
 std::string Str(double value);
 std::string Str(long long value);
 inline std::string Str(int value) {
@@ -15,8 +16,9 @@ inline std::string Str(int value) {
 inline std::string Str(std::int16_t value) {
     return Str(static_cast<long long>(value));
 }
-// The same for a single-precision number (7 significant digits).
-std::string StrSingle(float value);
+// The same for a single-precision number (7 significant digits); the value is first rounded to
+// single precision.
+std::string StrSingle(double value);
 
 // Plain form of a whole number: "12", "-7".
 std::string plain(long long value);

@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <clocale>
+#include <cmath>
 #include <functional>
+#include <limits>
+#include <string>
 
 #include "common/text/convert.h"
 #include "common/text/cp1252.h"
@@ -20,6 +24,27 @@ ErrorCode errorOf(const std::function<void()>& f) {
     }
     return ErrorCode::InvalidCall;
 }
+
+// Switches the process to a locale whose decimal mark is a comma, as a desktop program does when
+// it adopts the user's settings, and back to "C" at the end.
+class CommaDecimalLocale {
+  public:
+    CommaDecimalLocale() {
+        for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "fr_FR.UTF-8", "de_DE"}) {
+            if (std::setlocale(LC_ALL, name) != nullptr) {
+                active_ = name;
+                return;
+            }
+        }
+    }
+    ~CommaDecimalLocale() { std::setlocale(LC_ALL, "C"); }
+    CommaDecimalLocale(const CommaDecimalLocale&) = delete;
+    CommaDecimalLocale& operator=(const CommaDecimalLocale&) = delete;
+    bool active() const { return !active_.empty(); }
+
+  private:
+    std::string active_;
+};
 
 }  // namespace
 
@@ -45,6 +70,37 @@ TEST(Str, SinglePrecisionShowsSevenDigits) {
     EXPECT_EQ(StrSingle(1.0f / 3.0f), " .3333333");
 }
 
+TEST(Str, InfiniteOrUndefinedIsAnOverflowError) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_EQ(errorOf([&] { Str(inf); }), ErrorCode::Overflow);
+    EXPECT_EQ(errorOf([&] { Str(-inf); }), ErrorCode::Overflow);
+    EXPECT_EQ(errorOf([&] { Str(nan); }), ErrorCode::Overflow);
+    EXPECT_EQ(errorOf([&] { StrSingle(inf); }), ErrorCode::Overflow);
+    EXPECT_EQ(errorOf([&] { StrSingle(nan); }), ErrorCode::Overflow);
+    // Beyond the single-precision range: the value a fuzzer fed through the single form.
+    EXPECT_EQ(errorOf([] { StrSingle(Val("1.5E+300")); }), ErrorCode::Overflow);
+    EXPECT_EQ(errorOf([] { StrSingle(-1e39); }), ErrorCode::Overflow);
+    EXPECT_EQ(StrSingle(std::numeric_limits<float>::max()), " 3.402823E+38");
+    EXPECT_EQ(Str(std::numeric_limits<double>::max()), " 1.79769313486232E+308");
+    EXPECT_EQ(Str(-1e-300), "-1E-300");
+}
+
+TEST(Conversions, IgnoreACommaDecimalLocale) {
+    const CommaDecimalLocale locale;
+    ASSERT_TRUE(locale.active()) << "no comma-decimal locale installed (package locales-all)";
+    EXPECT_EQ(Str(2.5), " 2.5");
+    EXPECT_EQ(Str(-0.25), "-.25");
+    EXPECT_EQ(Str(1.5e15), " 1.5E+15");
+    EXPECT_EQ(StrSingle(116.67f), " 116.67");
+    EXPECT_EQ(Str(2) + "%", " 2%");
+    EXPECT_EQ(Val("1.5"), 1.5);
+    EXPECT_EQ(Val("-2.5E2"), -250);
+    EXPECT_EQ(Val("1,5"), 1);
+    EXPECT_EQ(Val("&HFF"), 255);
+    EXPECT_EQ(Round(116.666666, 2), 116.67);
+}
+
 TEST(Val, ReadsTheNumericPrefix) {
     EXPECT_EQ(Val(""), 0);
     EXPECT_EQ(Val("*"), 0);
@@ -67,6 +123,13 @@ TEST(Val, ReadsTheNumericPrefix) {
     EXPECT_EQ(Val("&O17"), 15);
     EXPECT_EQ(Val("-"), 0);
     EXPECT_EQ(errorOf([] { Val("1E999"); }), ErrorCode::Overflow);
+    EXPECT_EQ(errorOf([] { Val("-1E999"); }), ErrorCode::Overflow);
+    EXPECT_EQ(errorOf([] { Val("99999999999999999999E308"); }), ErrorCode::Overflow);
+    EXPECT_EQ(Val("1E-999"), 0);
+    EXPECT_EQ(Val("-.0001E-400"), 0);
+    EXPECT_EQ(Val(std::string(400, '0') + "1E-400"), 0);
+    EXPECT_EQ(errorOf([] { Val("1" + std::string(400, '0') + "E-10"); }), ErrorCode::Overflow);
+    EXPECT_EQ(Val("1E-320"), 1E-320);
 }
 
 TEST(Rounding, FloorAndTiesToEven) {

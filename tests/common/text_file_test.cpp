@@ -8,13 +8,13 @@
 
 using namespace common;
 
-TEST(LineInput, AcceptsCrLfLoneLfAndLoneCr) {
-    auto reader = TextFileReader::fromText("one\r\ntwo\nthree\rfour");
+TEST(LineInput, CrLfAndLoneLfEndALineButALoneCrDoesNot) {
+    auto reader = TextFileReader::fromText("one\r\ntwo\nthree\rfour\r\r\nfive\r");
     EXPECT_EQ(reader.lineInput(), "one");
     EXPECT_EQ(reader.lineInput(), "two");
-    EXPECT_EQ(reader.lineInput(), "three");
+    EXPECT_EQ(reader.lineInput(), "three\rfour\r");
     EXPECT_FALSE(reader.eof());
-    EXPECT_EQ(reader.lineInput(), "four");
+    EXPECT_EQ(reader.lineInput(), "five\r");
     EXPECT_TRUE(reader.eof());
     EXPECT_THROW(reader.lineInput(), Error);
 }
@@ -38,6 +38,14 @@ TEST(InputItem, SplitsAtCommasAndLineEnds) {
     EXPECT_EQ(reader.inputItem(), "-12");
     EXPECT_EQ(reader.inputItem(), "99999");
     EXPECT_EQ(reader.lineInput(), "99999");
+    EXPECT_TRUE(reader.eof());
+}
+
+TEST(InputItem, ALoneCrStaysInTheItem) {
+    auto reader = TextFileReader::fromText("12\r34,5\r\n6\n");
+    EXPECT_EQ(reader.inputItem(), "12\r34");
+    EXPECT_EQ(reader.inputItem(), "5");
+    EXPECT_EQ(reader.inputItem(), "6");
     EXPECT_TRUE(reader.eof());
 }
 

@@ -42,7 +42,7 @@ TEST(QtPlatform, ChecksPicturesByTheirContent) {
     EXPECT_EQ(checkError(platform, folder.file("notes.jpg")), common::ErrorCode::InvalidPicture);
     EXPECT_EQ(checkError(platform, folder.file("empty.jpg")), common::ErrorCode::InvalidPicture);
     EXPECT_EQ(checkError(platform, folder.file("missing.jpg")), common::ErrorCode::FileNotFound);
-    EXPECT_EQ(checkError(platform, folder.file("album.jpg")), common::ErrorCode::FileNotFound);
+    EXPECT_EQ(checkError(platform, folder.file("album.jpg")), common::ErrorCode::PathFileAccess);
     EXPECT_EQ(checkError(platform, ""), common::ErrorCode::FileNotFound);
 }
 
