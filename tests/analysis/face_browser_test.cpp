@@ -249,3 +249,20 @@ TEST_F(FaceBrowser, ListModeAndFaceListModeSwitchTheComparisonButtons) {
     EXPECT_TRUE(window.CompButton.Enabled);
     EXPECT_FALSE(window.ListEditButton.Enabled);
 }
+
+// Choosing the same list again is a click like any other.
+TEST_F(FaceBrowser, ChoosingTheSameListAgainEnablesCompareWithListAgain) {
+    addFaces({"Ann", "Bob", "Cy", "Di"});
+    folder.write("Some.lst", "Ann.txt\r\n99999\r\n");
+    window.ListFiles.Refresh();
+    select("Ann.txt");
+    window.Command1_Click();
+    window.ListsButton_Click();
+    window.ListFiles.clickEntry(0);
+    ASSERT_TRUE(window.CompListButton.Enabled);
+    window.Allbutton_Click();
+    window.ListsButton_Click();
+    EXPECT_FALSE(window.CompListButton.Enabled);
+    window.ListFiles.clickEntry(0);
+    EXPECT_TRUE(window.CompListButton.Enabled);
+}
