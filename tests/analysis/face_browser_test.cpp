@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+
 #include "tests/analysis/program_fixture.h"
 
 namespace {
@@ -265,4 +268,54 @@ TEST_F(FaceBrowser, ChoosingTheSameListAgainEnablesCompareWithListAgain) {
     EXPECT_FALSE(window.CompListButton.Enabled);
     window.ListFiles.clickEntry(0);
     EXPECT_TRUE(window.CompListButton.Enabled);
+}
+
+// Every face the browser lists opens, whatever bytes its name holds on disk: UTF-8 beyond
+// Windows-1252 and Latin-1 alike, photos included.
+TEST_F(FaceBrowser, FacesOpenWhateverBytesTheirNamesHold) {
+    addFaces({"Ann", "Bob"});
+    const auto onDisk = [this](const std::string& stem) {
+        std::ofstream(folder.path() / (stem + ".txt"), std::ios::binary)
+            << sample::face("Someone", "Singer");
+        for (int view = 0; view <= 4; ++view) {
+            std::ofstream(folder.path() / (stem + std::to_string(view) + ".jpg"), std::ios::binary)
+                << sample::jpeg();
+        }
+    };
+    const std::string polish = "\xC5\x81ukasz W\xC3\xB3jcik";
+    const std::string latin1 = "Jos\xE9";
+    onDisk(polish);
+    onDisk(latin1);
+    window.File1.Refresh();
+    ASSERT_EQ(window.File1.ListCount(), 4);
+    EXPECT_EQ(window.File1.List(2), latin1 + ".txt");
+    EXPECT_EQ(window.File1.List(3), polish + ".txt");
+    select(polish + ".txt");
+    window.Command1_Click();
+    select(latin1 + ".txt");
+    window.Command4_Click();
+    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_EQ(program.FaceFile1, polish + ".txt");
+    EXPECT_EQ(program.FaceFile2, latin1 + ".txt");
+    EXPECT_EQ(window.Image1.Picture(), picture(polish + "3.jpg"));
+    EXPECT_EQ(window.Image2.Picture(), picture(latin1 + "1.jpg"));
+    window.SwapButton_Click();
+    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_EQ(window.Image1.Picture(), picture(latin1 + "3.jpg"));
+    EXPECT_EQ(window.Image2.Picture(), picture(polish + "1.jpg"));
+}
+
+// A run over the folder reads a face whose name on disk is Latin-1 like any other.
+TEST_F(FaceBrowser, ARunComparesFacesWhateverBytesTheirNamesHold) {
+    addFaces({"Ann", "Bob", "Cy"});
+    std::ofstream(folder.path() / "Jos\xE9.txt", std::ios::binary)
+        << sample::face("Jos\xE9", "Singer");
+    window.File1.Refresh();
+    select("Ann.txt");
+    window.Command1_Click();
+    ASSERT_TRUE(window.CompButton.Enabled);
+    window.CompButton_Click();
+    EXPECT_TRUE(platform.errors.empty());
+    const auto& names = program.Top.TopNames;
+    EXPECT_NE(std::find(names.begin(), names.end(), "Jos\xE9"), names.end());
 }
