@@ -14,8 +14,10 @@ void KeyListWidget::keyPressEvent(QKeyEvent* event) {
 
 void KeyListWidget::mousePressEvent(QMouseEvent* event) {
     const QListWidgetItem* hit = itemAt(event->position().toPoint());
+    // A plain left click; Ctrl+click on the selected entry takes the selection away instead.
     const bool onSelected = hit != nullptr && hit->isSelected() &&
-                            event->button() == Qt::LeftButton && selectedItems().size() == 1;
+                            event->button() == Qt::LeftButton &&
+                            event->modifiers() == Qt::NoModifier && selectedItems().size() == 1;
     const int hitRow = hit != nullptr ? row(hit) : -1;
     QListWidget::mousePressEvent(event);
     if (onSelected && onSelectedEntryClicked) {
