@@ -96,7 +96,8 @@ void LoadPrefs(AnalysisProgram& program) {
             lines += (lines.empty() ? "" : ", ") + common::plain(line);
         }
         program.app().platform().reportError(
-            "The preferences file " + path + " is damaged (line " + lines +
+            "The preferences file " + path + " is damaged (" +
+            (reading.damagedLines.size() == 1 ? "line " : "lines ") + lines +
             "). Those settings start at their usual values; every other setting is kept.");
     }
     // The plotter repaints its background in the colour read here, once the program has one.

@@ -285,7 +285,10 @@ TEST(PrefsLoading, AShortFileKeepsTheLinesItHolds) {
             keys[key] = kGoldenNames[key];
         }
         EXPECT_EQ(run.quickKeys(), keys);
-        EXPECT_EQ(run.platform.errors.size(), count >= 24 ? 0u : 1u);
+        ASSERT_EQ(run.platform.errors.size(), count >= 24 ? 0u : 1u);
+        if (count == 22) {
+            EXPECT_NE(run.platform.errors[0].find("lines 23, 24"), std::string::npos);
+        }
     }
 }
 
