@@ -40,6 +40,10 @@ class AnalysisProgram {
 
     FaceSlot Face1;
     FaceSlot Face2;
+    // The face data files the loaders last filled the slots from ("<stem>.txt"); "" until then.
+    // Face 1 counts as loaded once it has one.
+    std::string FaceFile1;
+    std::string FaceFile2;
     FaceStatistics Statistics;
     UiWords Words;
 

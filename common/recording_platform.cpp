@@ -40,6 +40,11 @@ void RecordingPlatform::reportError(std::string_view message) {
     errors.emplace_back(message);
 }
 
+bool RecordingPlatform::askYesNo(std::string_view question) {
+    questions.emplace_back(question);
+    return answerYes;
+}
+
 void RecordingPlatform::endProgram() {
     ended = true;
 }

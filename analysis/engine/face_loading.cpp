@@ -66,11 +66,15 @@ void startLoad(FaceDisplay& face) {
     }
 }
 
-std::optional<FaceFileContents> readFaceFile(const AnalysisProgram& program,
-                                             const std::string& stem) {
+// A face that cannot be read is reported once, with its file and what is wrong; the slot and its
+// display keep the earlier face, so no name is ever shown with another face's data.
+std::optional<FaceFileContents> readFaceFile(AnalysisProgram& program, const std::string& stem) {
+    const std::string path = inDataFolder(program, stem + ".txt");
     try {
-        return parseFaceFile(common::readWholeFile(inDataFolder(program, stem + ".txt")));
-    } catch (const common::Error&) {
+        return parseFaceFile(common::readWholeFile(path));
+    } catch (const common::Error& error) {
+        program.app().platform().reportError("The face file " + path + " could not be read: " +
+                                             common::errorDescription(error.code()));
         return std::nullopt;
     }
 }
@@ -116,53 +120,62 @@ void showFaceColours(const AnalysisProgram& program, FaceDisplay face) {
 
 }  // namespace
 
-void LoadFirstFace(AnalysisProgram& program, std::string_view fileName) {
+bool LoadFirstFace(AnalysisProgram& program, std::string_view fileName) {
     FaceDisplay face = firstFace(program);
-    startLoad(face);
     if (fileName.empty()) {
-        return;
+        startLoad(face);
+        return false;
     }
+    face.slot.Loaded = true;
     const std::string stem = stemOf(fileName);
-    // A face without its Typical photo still loads, showing Missing.jpg.
-    showPhoto(face.photo, program.MainWindow.Dir1.Path(), stem + "3.jpg");
     const auto contents = readFaceFile(program, stem);
     if (!contents) {
         showMissingPhoto(face.photo, program.MainWindow.Dir1.Path());
-        return;
+        return false;
     }
+    startLoad(face);
+    // A face without its Typical photo still loads, showing Missing.jpg.
+    showPhoto(face.photo, program.MainWindow.Dir1.Path(), stem + "3.jpg");
+    program.MainWindow.View1.Caption = program.Words.ViewTypical;
     storeFace(face, *contents);
     ShowFirstFaceColours(program);
     showWebAddress(face, *contents);
     showNameAndInfo(program, face);
+    program.FaceFile1 = std::string(fileName);
     LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis");
+    return true;
 }
 
-void LoadSecondFace(AnalysisProgram& program, std::string_view fileName) {
+bool LoadSecondFace(AnalysisProgram& program, std::string_view fileName) {
     FaceDisplay face = secondFace(program);
-    startLoad(face);
-    program.MainWindow.View2.Caption = program.Words.ViewPortrait;
-    if (fileName.empty()) {
-        return;
-    }
     // The caption of an empty slot with ".txt" added names no face.
-    if (fileName == program.Words.NoDataText + ".txt") {
-        showMissingPhoto(face.photo, program.MainWindow.Dir1.Path());
-        return;
+    if (fileName.empty() || fileName == program.Words.NoDataText + ".txt") {
+        startLoad(face);
+        program.MainWindow.View2.Caption = program.Words.ViewPortrait;
+        if (!fileName.empty()) {
+            showMissingPhoto(face.photo, program.MainWindow.Dir1.Path());
+        }
+        return false;
     }
+    face.slot.Loaded = true;
     const std::string stem = stemOf(fileName);
-    if (!showPhoto(face.photo, program.MainWindow.Dir1.Path(), stem + "1.jpg")) {
-        return;
-    }
     const auto contents = readFaceFile(program, stem);
     if (!contents) {
         showMissingPhoto(face.photo, program.MainWindow.Dir1.Path());
-        return;
+        return false;
     }
+    startLoad(face);
+    // A face without its Portrait photo still loads, showing Missing.jpg, so the face shown is
+    // always the face named.
+    showPhoto(face.photo, program.MainWindow.Dir1.Path(), stem + "1.jpg");
+    program.MainWindow.View2.Caption = program.Words.ViewPortrait;
     storeFace(face, *contents);
     showWebAddress(face, *contents);
     showNameAndInfo(program, face);
     ShowSecondFaceColours(program);
+    program.FaceFile2 = std::string(fileName);
     LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis");
+    return true;
 }
 
 void ShowFirstFaceColours(AnalysisProgram& program) {

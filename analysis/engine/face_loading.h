@@ -7,10 +7,12 @@ namespace analysis {
 class AnalysisProgram;
 
 // Load a face data file "<stem>.txt" of the data folder into face slot 1 or 2, show it on the
-// main window and read the statistics files afresh. A face that cannot be read shows Missing.jpg
-// and leaves the slot's earlier face in place.
-void LoadFirstFace(AnalysisProgram& program, std::string_view fileName);
-void LoadSecondFace(AnalysisProgram& program, std::string_view fileName);
+// main window with its view (Typical for face 1, Portrait for face 2; Missing.jpg when that
+// photo is missing) and read the statistics files afresh. A face file that cannot be read is
+// reported to the user, shows Missing.jpg and leaves the slot, its caption, its colours and the
+// statistics as they were. Returns whether the face was loaded.
+bool LoadFirstFace(AnalysisProgram& program, std::string_view fileName);
+bool LoadSecondFace(AnalysisProgram& program, std::string_view fileName);
 
 // Paint the hair, eye and skin swatches of face 1 or 2 from the slot's colour line; a line that
 // cannot be read leaves the swatches transparent and their tool tips as they were.

@@ -24,8 +24,11 @@ void Analysis::Dir1_Change() {
 }
 
 namespace {
-bool faceOneChosen(const Analysis& window, const UiWords& words) {
-    return window.Person1.Caption != words.NoDataText;
+constexpr int kKeyReturn = 13;
+
+// The comparisons need face 1: without it a run would rank a face of nothing.
+bool faceOneChosen(const AnalysisProgram& program) {
+    return !program.FaceFile1.empty();
 }
 }  // namespace
 
@@ -34,7 +37,7 @@ void Analysis::Allbutton_Click() {
     File1.Visible = true;
     ListFiles.Visible = false;
     CompListButton.Enabled = false;
-    if (faceOneChosen(*this, program_.Words)) {
+    if (faceOneChosen(program_)) {
         CompButton.Enabled = true;
     }
 }
@@ -47,15 +50,16 @@ void Analysis::ListsButton_Click() {
 }
 
 void Analysis::ListFiles_Click() {
-    if (faceOneChosen(*this, program_.Words)) {
+    if (faceOneChosen(program_)) {
         CompListButton.Enabled = true;
     }
 }
 
 // Once face 1 is chosen the data folder stays as it is for the rest of the run of the program.
+// A face that cannot be read changes nothing here: face 1 stays as it was.
 void Analysis::Command1_Click() {
     const std::string fileName = File1.FileName();
-    if (fileName.empty()) {
+    if (fileName.empty() || !LoadFirstFace(program_, fileName)) {
         return;
     }
     Dir1.Enabled = false;
@@ -68,8 +72,6 @@ void Analysis::Command1_Click() {
         CompButton.Enabled = true;
     }
     PlotterButton.Enabled = true;
-    URL1.Visible = true;
-    LoadFirstFace(program_, fileName);
 }
 
 void Analysis::File1_DblClick() {
@@ -80,16 +82,18 @@ void Analysis::Command4_Click() {
     if (File1.ListCount() < 4) {
         CompButton.ToolTipText = program_.Words.NeedThreeFacesText;
     }
-    const std::string fileName = File1.FileName();
-    if (!fileName.empty()) {
+    if (LoadSecondFace(program_, File1.FileName())) {
         Command6.Enabled = true;
-        URL2.Visible = true;
     }
-    LoadSecondFace(program_, fileName);
 }
 
-// F1 to F10 load the face of that quick key as face 2.
+// Return selects face 1 as a double click does; F1 to F10 load the face of that quick key as
+// face 2.
 void Analysis::File1_KeyDown(int keyCode) {
+    if (keyCode == kKeyReturn) {
+        File1_DblClick();
+        return;
+    }
     if (keyCode < forms::kKeyF1 || keyCode > forms::kKeyF10) {
         return;
     }
@@ -98,11 +102,16 @@ void Analysis::File1_KeyDown(int keyCode) {
         return;
     }
     LoadSecondFace(program_, name + ".txt");
-    CompButton.Enabled = true;
+    if (faceOneChosen(program_)) {
+        CompButton.Enabled = true;
+    }
 }
 
 void Analysis::hotArea(int place) {
-    LoadSecondFace(program_, program_.Top.TopNames[static_cast<std::size_t>(place)] + ".txt");
+    if (!LoadSecondFace(program_,
+                        program_.Top.TopNames[static_cast<std::size_t>(place)] + ".txt")) {
+        return;
+    }
     View2.Caption = program_.Words.ViewFullLength;
     Command6_Click();
 }
@@ -117,26 +126,31 @@ void Analysis::ThirdHotArea_Click() {
     hotArea(3);
 }
 
-// The faces are reloaded from the data folder by their shown names.
+// The faces are reloaded from the files they came from, each showing its loader's view. Both
+// faces must be there; face 1 that cannot be read stops the swap before face 2 changes.
 void Analysis::SwapButton_Click() {
-    const std::string old = Person1.Caption;
-    Person1.Caption = Person2.Caption;
-    LoadFirstFace(program_, Person2.Caption + ".txt");
-    Person2.Caption = old;
-    LoadSecondFace(program_, old + ".txt");
+    const std::string first = program_.FaceFile1;
+    const std::string second = program_.FaceFile2;
+    if (first.empty() || second.empty()) {
+        return;
+    }
+    if (LoadFirstFace(program_, second)) {
+        LoadSecondFace(program_, first);
+    }
 }
 
 void Analysis::Command5_Click() {
-    stepView(View1, Person1, Image1);
+    stepView(View1, program_.FaceFile1, Image1);
 }
 void Analysis::Command6_Click() {
-    stepView(View2, Person2, Image2);
+    stepView(View2, program_.FaceFile2, Image2);
 }
 
 // The next view of the ring Full-length, Portrait, Profile, Typical, Alternative. Each word is
 // tested against the unchanged caption in turn, so with two equal words the later one decides,
-// and a caption that is none of them leaves no next view.
-void Analysis::stepView(forms::Label& view, const forms::Label& person, forms::PictureBox& photo) {
+// and a caption that is none of them leaves no next view. The photos are named after the face's
+// file, which may differ from the name the face file gives.
+void Analysis::stepView(forms::Label& view, std::string_view faceFile, forms::PictureBox& photo) {
     const UiWords& w = program_.Words;
     const std::string* ring[5] = {&w.ViewFullLength, &w.ViewPortrait, &w.ViewProfile,
                                   &w.ViewTypical, &w.ViewAlternative};
@@ -153,7 +167,8 @@ void Analysis::stepView(forms::Label& view, const forms::Label& person, forms::P
         }
     }
     view.Caption = next;
-    showPhoto(photo, Dir1.Path(), person.Caption + suffix);
+    const std::string stem(faceFile.substr(0, faceFile.size() < 4 ? 0 : faceFile.size() - 4));
+    showPhoto(photo, Dir1.Path(), stem + suffix);
 }
 
 }  // namespace analysis

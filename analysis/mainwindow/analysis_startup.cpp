@@ -16,8 +16,11 @@ void captionColourButtons(Colours& colours) {
     colours.ColourC.ToolTipText = "Set colour C";
 }
 
+// ColoursWord has no English text: the window keeps its plain caption until a word is given.
 void captionColoursWindow(Colours& colours, const UiWords& words) {
-    colours.Caption = words.ColoursWord;
+    if (!words.ColoursWord.empty()) {
+        colours.Caption = words.ColoursWord;
+    }
     colours.bgButton1.Caption = "Background";
 }
 

@@ -126,7 +126,7 @@ class Analysis : public forms::Window {
 
   private:
     void hotArea(int place);
-    void stepView(forms::Label& view, const forms::Label& person, forms::PictureBox& photo);
+    void stepView(forms::Label& view, std::string_view faceFile, forms::PictureBox& photo);
     void runComparison(const std::vector<std::string>& candidates,
                        const std::vector<std::string_view>& pages,
                        const std::function<std::string(int)>& progress);

@@ -1,5 +1,8 @@
 #include "analysis/mainwindow/list_form.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "analysis/mainwindow/pixel_layout.h"
 #include "analysis/program.h"
 #include "common/files/text_file.h"
@@ -10,9 +13,9 @@ namespace analysis {
 
 namespace {
 
+// A list ends at the line that is exactly this; a face named "Agent 9999" stays in the list.
 constexpr std::string_view kEndLine = "99999";
-// The editor stops reading at the first line holding this, which the end line does.
-constexpr std::string_view kEndMark = "9999";
+constexpr std::string_view kListEnding = ".lst";
 
 // A list is saved in the data folder and nowhere else: a name that holds a folder separator or
 // names a folder itself is refused.
@@ -26,6 +29,9 @@ bool isPlainFileName(std::string_view name) {
 ListForm::ListForm(AnalysisProgram& program)
     : Window(program.app(), "ListForm"), program_(program) {
     Caption = "List Editor";
+    ChooseListLabel.Caption = "Lists:";
+    ListInstructions.Caption =
+        "Double-click a face to add it to the list, then save the list under a name.";
     File2Copy.setPattern("*.lst");
     ListSaveButton.Caption = "Save this list";
     ListInPlay.MultiLine = true;
@@ -83,7 +89,7 @@ void ListForm::File2Copy_Click() {
         common::TextFileReader reader(listPath(name));
         while (!reader.eof()) {
             const std::string line = reader.lineInput();
-            if (line.find(kEndMark) != std::string::npos) {
+            if (line == kEndLine) {
                 break;
             }
             list += line;
@@ -98,8 +104,10 @@ void ListForm::File2Copy_Click() {
     ListInPlay.setText(std::move(list));
 }
 
+// A list is saved as "<name>.lst", so that it appears among the lists, and an existing list is
+// replaced only when the user says so.
 void ListForm::ListSaveButton_Click() {
-    const std::string name = FileBeingEdited.Text();
+    std::string name = FileBeingEdited.Text();
     if (name.empty()) {
         return;
     }
@@ -108,7 +116,16 @@ void ListForm::ListSaveButton_Click() {
                                      "\" is not a file name of the data folder.");
         return;
     }
+    if (!name.ends_with(kListEnding)) {
+        name += kListEnding;
+        FileBeingEdited.setText(name);
+    }
     const std::string path = listPath(name);
+    std::error_code absent;
+    if (std::filesystem::exists(common::toPath(path), absent) &&
+        !app().platform().askYesNo("The list " + name + " exists already. Replace it?")) {
+        return;
+    }
     try {
         common::writeWholeFile(
             path, ListInPlay.Text() + std::string(kEndLine) + std::string(common::kCrLf));

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <string_view>
 
@@ -11,11 +13,19 @@ namespace analysis {
 
 namespace {
 
+bool startsWithMailto(std::string_view address) {
+    constexpr std::string_view kMailto = "mailto:";
+    return address.size() >= kMailto.size() &&
+           std::equal(kMailto.begin(), kMailto.end(), address.begin(), [](char want, char got) {
+               return want == std::tolower(static_cast<unsigned char>(got));
+           });
+}
+
 // A stored address such as "www.example.org" carries no scheme; handed over bare, the desktop
-// would take it for a file name.
+// would take it for a file name. One that names its own scheme is used as it stands.
 std::string webAddress(std::string_view address) {
     std::string full(address);
-    if (full.find("://") == std::string::npos) {
+    if (full.find("://") == std::string::npos && !startsWithMailto(full)) {
         full.insert(0, "http://");
     }
     return full;

@@ -21,4 +21,8 @@ void NoMedian::Command1_Click() {
     app().End();
 }
 
+void NoMedian::Form_Unload() {
+    app().End();
+}
+
 }  // namespace analysis

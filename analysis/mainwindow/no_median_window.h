@@ -14,6 +14,11 @@ class NoMedian : public forms::Window {
     forms::CommandButton Command1{*this, "Command1"};
 
     void Command1_Click();
+
+  protected:
+    // Closing by the title bar ends the program like the button: without statistics every
+    // score would be made against an average face of zeros.
+    void Form_Unload() override;
 };
 
 }  // namespace analysis

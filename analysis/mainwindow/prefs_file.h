@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace analysis {
 
@@ -24,10 +25,17 @@ struct PrefsValues {
 // The 25 lines of Prefs.prf, CR LF each.
 std::string prefsFileText(const PrefsValues& prefs);
 
-// Reads Prefs.prf text. Line 12 "A" turns automatic quick keys on and line 13 "I" imperial units;
-// anything else leaves them off. A short file, a line that is not a number where one is read, a
-// number out of range or a weight outside 0..20 raises common::Error, so the caller can keep its
-// design values whole.
-PrefsValues parsePrefsFile(std::string_view text);
+// Prefs.prf as read: the settings, and the file lines (1-based) that could not be read.
+struct PrefsReading {
+    PrefsValues values;
+    std::vector<int> damagedLines;
+};
+
+// Reads Prefs.prf text line by line. Line 12 "A" turns automatic quick keys on and line 13 "I"
+// imperial units; anything else leaves them off. A damaged line takes its setting from fallback
+// alone and is named in damagedLines: a missing line, a weight that is not a number or lies
+// outside 0..20, a colour whose value does not fit 32 bits (colours are read as far as they are
+// a number, so "red" is 0). Every other setting is read as the file holds it.
+PrefsReading parsePrefsFile(std::string_view text, const PrefsValues& fallback);
 
 }  // namespace analysis

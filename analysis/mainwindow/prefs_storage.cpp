@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -18,6 +19,7 @@ namespace analysis {
 namespace {
 
 constexpr std::string_view kPrefsFile = "Prefs.prf";
+constexpr int kWeightWithoutPrefs = 20;
 
 // The seven weight sliders in the order of the file.
 auto weightSliders(PrefsForm& form) {
@@ -69,14 +71,35 @@ void applyPrefs(AnalysisProgram& program, const PrefsValues& prefs) {
 }  // namespace
 
 void LoadPrefs(AnalysisProgram& program) {
-    PrefsValues prefs;
+    // Without a file, or for a damaged line, a weight counts fully: with every weight at 0 each
+    // candidate with colours would score 0 and every other one about 99%.
+    PrefsValues fallback = currentPrefs(program);
+    fallback.weights.fill(kWeightWithoutPrefs);
+    const std::string path = common::joinPath(program.AppPath, kPrefsFile);
+    std::string text;
     try {
-        prefs =
-            parsePrefsFile(common::readWholeFile(common::joinPath(program.AppPath, kPrefsFile)));
-    } catch (const common::Error&) {
+        text = common::readWholeFile(path);
+    } catch (const common::Error& error) {
+        applyPrefs(program, fallback);
+        std::error_code absent;
+        if (std::filesystem::exists(common::toPath(path), absent)) {
+            program.app().platform().reportError("The preferences could not be read from " + path +
+                                                 ": " + common::errorDescription(error.code()));
+        }
         return;
     }
-    applyPrefs(program, prefs);
+    const PrefsReading reading = parsePrefsFile(text, fallback);
+    applyPrefs(program, reading.values);
+    if (!reading.damagedLines.empty()) {
+        std::string lines;
+        for (int line : reading.damagedLines) {
+            lines += (lines.empty() ? "" : ", ") + common::plain(line);
+        }
+        program.app().platform().reportError(
+            "The preferences file " + path + " is damaged (" +
+            (reading.damagedLines.size() == 1 ? "line " : "lines ") + lines +
+            "). Those settings start at their usual values; every other setting is kept.");
+    }
     // The plotter repaints its background in the colour read here, once the program has one.
 }
 

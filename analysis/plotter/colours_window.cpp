@@ -21,6 +21,11 @@ Colours::Colours(AnalysisProgram& program) : Window(program.app(), "Colours") {
 }
 
 void Colours::setDesign() {
+    // Plain English until a string file gives other words.
+    Caption = "Colours";
+    RedSlider.ToolTipText = "Red";
+    GreenSlider.ToolTipText = "Green";
+    BlueSlider.ToolTipText = "Blue";
     RGBlabel.Caption = "  R        G         B";
     RGBlabel.WordWrap = false;
     // Large enough for its letters to stand over their sliders.

@@ -10,24 +10,21 @@ namespace forms {
 
 namespace {
 
-// The lower-case code point of a Windows-1252 character, so that names compare as the desktop's
-// file managers and scripting languages compare them: by letters, whatever their case.
-char32_t folded(char c) {
-    const char32_t cp = common::cp1252CodePoint(static_cast<unsigned char>(c));
-    if ((cp >= U'A' && cp <= U'Z') || (cp >= 0xC0 && cp <= 0xDE && cp != 0xD7)) {
-        return cp + 32;
+// The Windows-1252 lower case of one byte: names compare by letters, whatever their case.
+unsigned char folded(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    if ((byte >= 'A' && byte <= 'Z') || (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7)) {
+        return static_cast<unsigned char>(byte + 32);
     }
-    switch (cp) {
-        case 0x0160:
-            return 0x0161;  // S caron
-        case 0x0152:
-            return 0x0153;  // OE
-        case 0x017D:
-            return 0x017E;  // Z caron
-        case 0x0178:
-            return 0x00FF;  // Y diaeresis
+    switch (byte) {
+        case 0x8A:  // S caron
+        case 0x8C:  // OE
+        case 0x8E:  // Z caron
+            return static_cast<unsigned char>(byte + 16);
+        case 0x9F:  // Y diaeresis
+            return 0xFF;
         default:
-            return cp;
+            return byte;
     }
 }
 
@@ -81,27 +78,18 @@ std::vector<std::string> listEntries(std::string_view folder, Keep keep) {
 }  // namespace
 
 bool nameLess(std::string_view a, std::string_view b) {
-    const std::size_t common = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < common; ++i) {
-        const char32_t ca = folded(a[i]);
-        const char32_t cb = folded(b[i]);
-        if (ca != cb) {
-            return ca < cb;
-        }
+    const auto byFolded = [](char x, char y) { return folded(x) < folded(y); };
+    if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), byFolded)) {
+        return true;
     }
-    if (a.size() != b.size()) {
-        return a.size() < b.size();
+    if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), byFolded)) {
+        return false;
     }
-    // Names that differ only in case: the order of their bytes on disk, which follows the
-    // characters' code points.
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        const char32_t ca = common::cp1252CodePoint(static_cast<unsigned char>(a[i]));
-        const char32_t cb = common::cp1252CodePoint(static_cast<unsigned char>(b[i]));
-        if (ca != cb) {
-            return ca < cb;
-        }
-    }
-    return false;
+    // Names that differ only in case: by their bytes.
+    const auto byByte = [](char x, char y) {
+        return static_cast<unsigned char>(x) < static_cast<unsigned char>(y);
+    };
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), byByte);
 }
 
 bool matchesPattern(std::string_view name, std::string_view pattern) {

@@ -153,6 +153,14 @@ void FileListBox::setListIndex(int index) {
     click();
 }
 
+void FileListBox::clickEntry(int index) {
+    if (index == listIndex_ && index >= 0) {
+        click();
+    } else {
+        setListIndex(index);
+    }
+}
+
 std::string FileListBox::FileName() const {
     return listIndex_ < 0 ? std::string() : files()[static_cast<std::size_t>(listIndex_)];
 }

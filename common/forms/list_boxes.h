@@ -66,6 +66,9 @@ class FileListBox : public Control {
     int ListIndex() const { return listIndex_; }
     // Selecting another entry runs the click handler, as a click does; -1 selects nothing.
     void setListIndex(int index);
+    // The user clicks an entry: it is selected, and the click handler runs also when it was
+    // selected already.
+    void clickEntry(int index);
     // The selected file's name, "" when nothing is selected.
     std::string FileName() const;
 

@@ -11,7 +11,9 @@ QUrl documentUrl(std::string_view target) {
     if (text.isEmpty()) {
         return {};
     }
-    if (text.startsWith(QLatin1String("http"), Qt::CaseInsensitive)) {
+    // An address that names its own scheme is used as it stands.
+    if (text.contains(QLatin1String("://")) ||
+        text.startsWith(QLatin1String("mailto:"), Qt::CaseInsensitive)) {
         return QUrl(text, QUrl::TolerantMode);
     }
     if (text.startsWith(QLatin1String("www"), Qt::CaseInsensitive)) {

@@ -156,6 +156,10 @@ class FileListView : public ControlView {
             const int row = chosen.isEmpty() ? -1 : widget_.row(chosen.front());
             context_.forward([this, row] { model_.setListIndex(row); });
         });
+        // A click on the selected entry changes no selection, yet it is a click.
+        widget_.onSelectedEntryClicked = [this](int row) {
+            context_.forward([this, row] { model_.clickEntry(row); });
+        };
         QObject::connect(&widget_, &QListWidget::itemDoubleClicked, &widget_,
                          [this] { context_.forward([this] { model_.dblClick(); }); });
         // The program hears the key first; arrow keys then move the selection as usual.

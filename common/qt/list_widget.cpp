@@ -1,6 +1,7 @@
 #include "common/qt/list_widget.h"
 
 #include <QKeyEvent>
+#include <QMouseEvent>
 
 namespace qtui {
 
@@ -9,6 +10,19 @@ void KeyListWidget::keyPressEvent(QKeyEvent* event) {
         onKey(*event);
     }
     QListWidget::keyPressEvent(event);
+}
+
+void KeyListWidget::mousePressEvent(QMouseEvent* event) {
+    const QListWidgetItem* hit = itemAt(event->position().toPoint());
+    // A plain left click; Ctrl+click on the selected entry takes the selection away instead.
+    const bool onSelected = hit != nullptr && hit->isSelected() &&
+                            event->button() == Qt::LeftButton &&
+                            event->modifiers() == Qt::NoModifier && selectedItems().size() == 1;
+    const int hitRow = hit != nullptr ? row(hit) : -1;
+    QListWidget::mousePressEvent(event);
+    if (onSelected && onSelectedEntryClicked) {
+        onSelectedEntryClicked(hitRow);
+    }
 }
 
 int IndentDelegate::indent(const QStyleOptionViewItem& option, const QModelIndex& index) {

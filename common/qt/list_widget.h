@@ -6,7 +6,8 @@
 
 namespace qtui {
 
-// A list that tells its owner about every key press before moving its selection.
+// A list that tells its owner about every key press before moving its selection, and about a
+// click on the entry that is already selected, which changes no selection.
 class KeyListWidget : public QListWidget {
     Q_OBJECT
 
@@ -14,9 +15,11 @@ class KeyListWidget : public QListWidget {
     explicit KeyListWidget(QWidget* parent) : QListWidget(parent) {}
 
     std::function<void(const QKeyEvent&)> onKey;
+    std::function<void(int row)> onSelectedEntryClicked;
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
 };
 
 // Indents each entry by its depth (kDepthRole), as a folder list shows the chain of folders.

@@ -79,6 +79,14 @@ void QtPlatform::reportError(std::string_view message) {
     showError(binding_ != nullptr ? binding_->dialogParent() : nullptr, toQString(message));
 }
 
+bool QtPlatform::askYesNo(std::string_view question) {
+    QWidget* parent = QApplication::activeWindow();
+    if (parent == nullptr && binding_ != nullptr) {
+        parent = binding_->dialogParent();
+    }
+    return askQuestion(parent, toQString(question));
+}
+
 void QtPlatform::endProgram() {
     if (binding_ != nullptr) {
         binding_->closeAllWindows();
@@ -91,6 +99,12 @@ void QtPlatform::endProgram() {
 
 void QtPlatform::showError(QWidget* parent, const QString& message) {
     QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(), message);
+}
+
+bool QtPlatform::askQuestion(QWidget* parent, const QString& question) {
+    return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), question,
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes;
 }
 
 }  // namespace qtui

@@ -6,7 +6,8 @@
 
 namespace qtui {
 
-// The programs keep text as Windows-1252 bytes; Qt shows Unicode.
+// The programs keep text as Windows-1252 bytes; Qt shows Unicode. Text that is valid UTF-8 is
+// shown as UTF-8 (string-file words, file names beyond Windows-1252), any other as Windows-1252.
 QString toQString(std::string_view text);
 std::string fromQString(const QString& text);
 

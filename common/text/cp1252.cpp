@@ -1,7 +1,9 @@
 #include "common/text/cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <system_error>
 
 namespace common {
 
@@ -100,14 +102,119 @@ std::string utf8ToCp1252(std::string_view text) {
     return out;
 }
 
+std::optional<std::string> utf8AsCp1252(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        std::size_t extra = 0;
+        char32_t cp = lead;
+        if (lead < 0x80) {
+            extra = 0;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            extra = 1;
+            cp = lead & 0x1F;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            extra = 2;
+            cp = lead & 0x0F;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            extra = 3;
+            cp = lead & 0x07;
+        } else {
+            return std::nullopt;
+        }
+        if (i + extra >= text.size() && extra > 0) {
+            return std::nullopt;
+        }
+        for (std::size_t k = 1; k <= extra; ++k) {
+            const auto next = static_cast<unsigned char>(text[i + k]);
+            if ((next & 0xC0) != 0x80) {
+                return std::nullopt;
+            }
+            cp = (cp << 6) | (next & 0x3F);
+        }
+        // Overlong forms, surrogates and code points beyond Unicode are no UTF-8.
+        constexpr std::array<char32_t, 4> kLeast = {0, 0x80, 0x800, 0x10000};
+        if (cp < kLeast[extra] || (cp >= 0xD800 && cp <= 0xDFFF) || cp > 0x10FFFF) {
+            return std::nullopt;
+        }
+        const char byte = byteFor(cp);
+        if (byte == '?' && cp != U'?') {
+            return std::nullopt;
+        }
+        out += byte;
+        i += extra + 1;
+    }
+    return out;
+}
+
+namespace {
+
+// The held form of one name on disk: its characters in Windows-1252 when it is UTF-8 made of
+// such characters, else its bytes as they stand.
+std::string heldName(const std::string& onDisk) {
+    return utf8AsCp1252(onDisk).value_or(onDisk);
+}
+
+// The name on disk of one held name within folder: the UTF-8 form of its characters when such
+// an entry exists, else the held bytes when those exist, else the UTF-8 form (a new file).
+std::filesystem::path diskName(const std::filesystem::path& folder, const std::string& held) {
+    const std::string utf8 = cp1252ToUtf8(held);
+    if (utf8 == held) {
+        return folder / held;
+    }
+    std::error_code error;
+    const std::filesystem::path asText = folder / utf8;
+    if (std::filesystem::exists(std::filesystem::symlink_status(asText, error))) {
+        return asText;
+    }
+    const std::filesystem::path asBytes = folder / held;
+    if (std::filesystem::exists(std::filesystem::symlink_status(asBytes, error))) {
+        return asBytes;
+    }
+    return asText;
+}
+
+}  // namespace
+
 std::filesystem::path toPath(std::string_view text) {
-    const std::string utf8 = cp1252ToUtf8(text);
-    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+    std::filesystem::path path;
+    std::size_t start = 0;
+    if (text.starts_with('/')) {
+        path = "/";
+        start = 1;
+    }
+    while (start <= text.size()) {
+        const std::size_t end = std::min(text.find('/', start), text.size());
+        const std::string part(text.substr(start, end - start));
+        if (!part.empty()) {
+            path = diskName(path, part);
+        }
+        if (end == text.size()) {
+            if (text.size() > 1 && text.ends_with('/')) {
+                path /= "";
+            }
+            break;
+        }
+        start = end + 1;
+    }
+    return path;
 }
 
 std::string fromPath(const std::filesystem::path& path) {
-    const std::u8string utf8 = path.u8string();
-    return utf8ToCp1252(std::string(utf8.begin(), utf8.end()));
+    const std::string native = path.native();
+    std::string held;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = std::min(native.find('/', start), native.size());
+        held += heldName(native.substr(start, end - start));
+        if (end == native.size()) {
+            break;
+        }
+        held += '/';
+        start = end + 1;
+    }
+    return held;
 }
 
 std::string joinPath(std::string_view folder, std::string_view name) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,7 +16,15 @@ std::string utf8ToCp1252(std::string_view text);
 // The Unicode code point of one Windows-1252 byte.
 char32_t cp1252CodePoint(unsigned char byte);
 
-// File system paths from and to the 8-bit text form.
+// Text that is valid UTF-8 made only of characters Windows-1252 has, in Windows-1252; nothing
+// for any other text.
+std::optional<std::string> utf8AsCp1252(std::string_view text);
+
+// File system paths from and to the 8-bit text form. A name on disk that is UTF-8 of Windows-1252
+// characters is held as those characters; any other name is held byte for byte (so a UTF-8 name
+// with characters beyond Windows-1252 keeps its UTF-8 bytes). toPath finds each held name on
+// disk again: the UTF-8 form of its characters when that exists, else its bytes; a name found
+// in neither form (a file to be made) takes the UTF-8 form.
 std::filesystem::path toPath(std::string_view text);
 std::string fromPath(const std::filesystem::path& path);
 

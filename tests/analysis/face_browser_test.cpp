@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <fstream>
+
 #include "tests/analysis/program_fixture.h"
 
 namespace {
@@ -60,8 +63,12 @@ TEST_F(FaceBrowser, FewerThanFourFacesOnlyExplainWhy) {
 
 TEST_F(FaceBrowser, QuickKeys) {
     addFaces({"Ann", "Bob", "Cy", "Di"});
+    select("Ann.txt");
+    window.Command1_Click();
+    window.CompButton.Enabled = false;
     window.File1_KeyDown(114);
     EXPECT_EQ(window.Person2.Caption, "No data has been loaded.") << "F3 without a name";
+    EXPECT_FALSE(window.CompButton.Enabled);
     program.PrefsWindow.F1Person(3).Caption = "Ghost";
     window.Image2.LoadPicture(picture("Ann1.jpg"));
     window.File1_KeyDown(114);
@@ -73,6 +80,45 @@ TEST_F(FaceBrowser, QuickKeys) {
     window.File1_KeyDown(122);
     window.File1_KeyDown(65);
     EXPECT_EQ(window.Person2.Caption, "Di");
+}
+
+// A run needs face 1: a quick key in a folder without it must not offer a comparison of nothing.
+TEST_F(FaceBrowser, ComparisonsWaitForFaceOne) {
+    addFaces({"Ann", "Bob", "Cy", "Di"});
+    folder.write("Some.lst", "Ann.txt\r\n99999\r\n");
+    window.ListFiles.Refresh();
+    program.PrefsWindow.F1Person(1).Caption = "Bob";
+    window.File1_KeyDown(112);
+    EXPECT_EQ(window.Person2.Caption, "Bob");
+    EXPECT_FALSE(window.CompButton.Enabled);
+    window.Allbutton_Click();
+    window.ListsButton_Click();
+    window.ListFiles.setListIndex(0);
+    EXPECT_FALSE(window.CompButton.Enabled);
+    EXPECT_FALSE(window.CompListButton.Enabled);
+
+    // A face 1 that cannot be read leaves the buttons and the folder as they were.
+    window.Allbutton_Click();
+    folder.write("Cy.txt", "Cy\r\nCut short\r\n");
+    window.File1.Refresh();
+    select("Cy.txt");
+    window.Command1_Click();
+    EXPECT_FALSE(window.CompButton.Enabled);
+    EXPECT_FALSE(window.PlotterButton.Enabled);
+    EXPECT_TRUE(window.Dir1.Enabled);
+    EXPECT_EQ(window.Person1.Caption, "No data has been loaded.");
+    window.File1_KeyDown(112);
+    EXPECT_FALSE(window.CompButton.Enabled);
+}
+
+// Return in the face list selects face 1, as a double click does.
+TEST_F(FaceBrowser, ReturnInTheFaceListSelectsFaceOne) {
+    addFaces({"Ann", "Bob", "Cy", "Di"});
+    select("Cy.txt");
+    window.File1.keyDown(13);
+    EXPECT_EQ(window.Person1.Caption, "Cy");
+    EXPECT_TRUE(window.CompButton.Enabled);
+    EXPECT_FALSE(window.Dir1.Enabled);
 }
 
 TEST_F(FaceBrowser, ViewRingStepsThroughTheFiveViews) {
@@ -113,7 +159,9 @@ TEST_F(FaceBrowser, HotAreaBeforeAnyRunTriesTheResetName) {
     addFaces({"Ann", "Bob", "Cy", "Di"});
     window.FirstHotArea_Click();
     EXPECT_EQ(window.Image2.Picture(), picture("Missing.jpg"));
-    EXPECT_EQ(window.View2.Caption, "Portrait");
+    EXPECT_EQ(window.Person2.Caption, "No data has been loaded.");
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_NE(platform.errors[0].find(folder.file("A.txt")), std::string::npos);
     program.Top.TopNames[2] = "Di";
     window.SecondHotArea_Click();
     EXPECT_EQ(window.Person2.Caption, "Di");
@@ -135,6 +183,49 @@ TEST_F(FaceBrowser, SwapReloadsBothFacesByName) {
     EXPECT_EQ(program.Face2.FaceName, "Ann");
     EXPECT_EQ(window.Image1.Picture(), picture("Di3.jpg"));
     EXPECT_EQ(window.Image2.Picture(), picture("Ann1.jpg"));
+}
+
+// Each view caption names the view its photo shows, and every name stays with its own face.
+TEST_F(FaceBrowser, SwapShowsEachLoadersViewAndKeepsNamesWithTheirFaces) {
+    addFaces({"Ann", "Bob", "Cy", "Di"});
+    select("Ann.txt");
+    window.Command1_Click();
+    select("Di.txt");
+    window.Command4_Click();
+    window.Command5_Click();
+    window.Command6_Click();
+    ASSERT_EQ(window.View1.Caption, "Alternative");
+    ASSERT_EQ(window.View2.Caption, "Profile");
+    window.SwapButton_Click();
+    EXPECT_EQ(window.View1.Caption, "Typical");
+    EXPECT_EQ(window.View2.Caption, "Portrait");
+
+    // Face 2 damaged since it was loaded: the swap stops, reported once, names unchanged.
+    folder.write("Ann.txt", "Ann\r\nCut short\r\n");
+    window.SwapButton_Click();
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_NE(platform.errors[0].find(folder.file("Ann.txt")), std::string::npos);
+    EXPECT_EQ(window.Person1.Caption, "Di");
+    EXPECT_EQ(program.Face1.FaceName, "Di");
+    EXPECT_EQ(window.Person2.Caption, "Ann");
+    EXPECT_EQ(program.Face2.FaceName, "Ann");
+}
+
+// A face file whose first line names someone else still swaps, views and all, by its file.
+TEST_F(FaceBrowser, FacesAreReloadedFromTheirFilesWhateverNameTheyHold) {
+    addFaces({"Ann", "Bob", "Cy", "Di"});
+    folder.write("Cy.txt", sample::face("Cyril Smith", "Singer"));
+    window.File1.Refresh();
+    select("Cy.txt");
+    window.Command1_Click();
+    select("Di.txt");
+    window.Command4_Click();
+    window.SwapButton_Click();
+    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_EQ(window.Person2.Caption, "Cyril Smith");
+    EXPECT_EQ(window.Image2.Picture(), picture("Cy1.jpg"));
+    window.Command6_Click();
+    EXPECT_EQ(window.Image2.Picture(), picture("Cy2.jpg"));
 }
 
 TEST_F(FaceBrowser, ListModeAndFaceListModeSwitchTheComparisonButtons) {
@@ -160,4 +251,71 @@ TEST_F(FaceBrowser, ListModeAndFaceListModeSwitchTheComparisonButtons) {
     EXPECT_FALSE(window.CompListButton.Enabled);
     EXPECT_TRUE(window.CompButton.Enabled);
     EXPECT_FALSE(window.ListEditButton.Enabled);
+}
+
+// Choosing the same list again is a click like any other.
+TEST_F(FaceBrowser, ChoosingTheSameListAgainEnablesCompareWithListAgain) {
+    addFaces({"Ann", "Bob", "Cy", "Di"});
+    folder.write("Some.lst", "Ann.txt\r\n99999\r\n");
+    window.ListFiles.Refresh();
+    select("Ann.txt");
+    window.Command1_Click();
+    window.ListsButton_Click();
+    window.ListFiles.clickEntry(0);
+    ASSERT_TRUE(window.CompListButton.Enabled);
+    window.Allbutton_Click();
+    window.ListsButton_Click();
+    EXPECT_FALSE(window.CompListButton.Enabled);
+    window.ListFiles.clickEntry(0);
+    EXPECT_TRUE(window.CompListButton.Enabled);
+}
+
+// Every face the browser lists opens, whatever bytes its name holds on disk: UTF-8 beyond
+// Windows-1252 and Latin-1 alike, photos included.
+TEST_F(FaceBrowser, FacesOpenWhateverBytesTheirNamesHold) {
+    addFaces({"Ann", "Bob"});
+    const auto onDisk = [this](const std::string& stem) {
+        std::ofstream(folder.path() / (stem + ".txt"), std::ios::binary)
+            << sample::face("Someone", "Singer");
+        for (int view = 0; view <= 4; ++view) {
+            std::ofstream(folder.path() / (stem + std::to_string(view) + ".jpg"), std::ios::binary)
+                << sample::jpeg();
+        }
+    };
+    const std::string polish = "\xC5\x81ukasz W\xC3\xB3jcik";
+    const std::string latin1 = "Jos\xE9";
+    onDisk(polish);
+    onDisk(latin1);
+    window.File1.Refresh();
+    ASSERT_EQ(window.File1.ListCount(), 4);
+    EXPECT_EQ(window.File1.List(2), latin1 + ".txt");
+    EXPECT_EQ(window.File1.List(3), polish + ".txt");
+    select(polish + ".txt");
+    window.Command1_Click();
+    select(latin1 + ".txt");
+    window.Command4_Click();
+    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_EQ(program.FaceFile1, polish + ".txt");
+    EXPECT_EQ(program.FaceFile2, latin1 + ".txt");
+    EXPECT_EQ(window.Image1.Picture(), picture(polish + "3.jpg"));
+    EXPECT_EQ(window.Image2.Picture(), picture(latin1 + "1.jpg"));
+    window.SwapButton_Click();
+    EXPECT_TRUE(platform.errors.empty());
+    EXPECT_EQ(window.Image1.Picture(), picture(latin1 + "3.jpg"));
+    EXPECT_EQ(window.Image2.Picture(), picture(polish + "1.jpg"));
+}
+
+// A run over the folder reads a face whose name on disk is Latin-1 like any other.
+TEST_F(FaceBrowser, ARunComparesFacesWhateverBytesTheirNamesHold) {
+    addFaces({"Ann", "Bob", "Cy"});
+    std::ofstream(folder.path() / "Jos\xE9.txt", std::ios::binary)
+        << sample::face("Jos\xE9", "Singer");
+    window.File1.Refresh();
+    select("Ann.txt");
+    window.Command1_Click();
+    ASSERT_TRUE(window.CompButton.Enabled);
+    window.CompButton_Click();
+    EXPECT_TRUE(platform.errors.empty());
+    const auto& names = program.Top.TopNames;
+    EXPECT_NE(std::find(names.begin(), names.end(), "Jos\xE9"), names.end());
 }

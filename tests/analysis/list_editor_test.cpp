@@ -97,8 +97,9 @@ TEST_F(ListEditor, ShorterListReplacesALongerFile) {
     EXPECT_EQ(editor.ListInPlay.Text(), "Cid.txt\r\n");
 }
 
-TEST_F(ListEditor, LoadingStopsAtTheFirstLineHolding9999) {
-    folder.write("Odd.lst", "Ann.txt\r\nFace9999.txt\r\nBob.txt\r\n99999\r\n");
+// A list ends at its line "99999" and nowhere else: a face named "Agent 9999" stays listed.
+TEST_F(ListEditor, LoadingStopsOnlyAtTheExactEndLine) {
+    folder.write("Odd.lst", "Ann.txt\r\nFace9999.txt\r\nBob.txt\r\n99999\r\nCid.txt\r\n");
     // Files edited on Linux end their lines with LF alone; hand-made lists may lack the end line
     // or hold lines without ".txt", which the editor keeps as they are.
     folder.write("Unix.lst", "Ann.txt\nnotes\n\nBob.txt\n99999\n");
@@ -106,7 +107,7 @@ TEST_F(ListEditor, LoadingStopsAtTheFirstLineHolding9999) {
     folder.write("Empty.lst", "");
     open();
     load("Odd.lst");
-    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\n");
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\nFace9999.txt\r\nBob.txt\r\n");
     load("Unix.lst");
     EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\nnotes\r\n\r\nBob.txt\r\n");
     load("Bare.lst");
@@ -117,28 +118,67 @@ TEST_F(ListEditor, LoadingStopsAtTheFirstLineHolding9999) {
     EXPECT_TRUE(platform.errors.empty());
 }
 
+TEST_F(ListEditor, AListOpenedAndSavedUnchangedKeepsEveryFace) {
+    const std::string list = "Ann.txt\r\nAgent 9999.txt\r\nBob.txt\r\n99999\r\n";
+    folder.write("Agents.lst", list);
+    open();
+    load("Agents.lst");
+    editor.ListSaveButton.click();
+    EXPECT_EQ(folder.read("Agents.lst"), list);
+}
+
 TEST_F(ListEditor, EmptyListAndUnendedLastLine) {
     open();
     saveAs("None.lst");
     EXPECT_EQ(folder.read("None.lst"), "99999\r\n");
-    // A last name typed without its line end shares the end line, and the editor stops there.
+    // A last name typed without its line end shares the end line, so the file has no end line
+    // and is read to its end.
     editor.ListInPlay.setText("Ann.txt\r\nBob.txt");
     saveAs("Joined.lst");
     EXPECT_EQ(folder.read("Joined.lst"), "Ann.txt\r\nBob.txt99999\r\n");
     load("Joined.lst");
-    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\n");
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\nBob.txt99999\r\n");
 }
 
-TEST_F(ListEditor, EmptyNameWritesNothingAndOtherNamesAreKeptAsTyped) {
+TEST_F(ListEditor, EmptyNameWritesNothingAndOtherNamesGetTheListEnding) {
     open();
     editor.ListInPlay.setText("Ann.txt\r\n");
     saveAs("");
     EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
     EXPECT_TRUE(platform.errors.empty());
-    // Saved under exactly the name typed, so the list boxes do not show it.
+    // Saved with ".lst", so the list boxes show it.
     saveAs("Mine");
-    EXPECT_EQ(folder.read("Mine"), "Ann.txt\r\n99999\r\n");
-    EXPECT_EQ(editor.File2Copy.ListCount(), 0);
+    EXPECT_EQ(folder.read("Mine.lst"), "Ann.txt\r\n99999\r\n");
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "Mine"));
+    EXPECT_EQ(editor.FileBeingEdited.Text(), "Mine.lst");
+    ASSERT_EQ(editor.File2Copy.ListCount(), 1);
+    EXPECT_EQ(editor.File2Copy.List(0), "Mine.lst");
+    EXPECT_TRUE(platform.questions.empty()) << "a new list replaces nothing";
+}
+
+TEST_F(ListEditor, ReplacingAListIsAskedFirst) {
+    folder.write("Two.lst", "Ann.txt\r\nBob.txt\r\n99999\r\n");
+    open();
+    editor.ListInPlay.setText("Cid.txt\r\n");
+    platform.answerYes = false;
+    saveAs("Two");
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_NE(platform.questions[0].find("Two.lst"), std::string::npos);
+    EXPECT_EQ(folder.read("Two.lst"), "Ann.txt\r\nBob.txt\r\n99999\r\n");
+    platform.answerYes = true;
+    saveAs("Two.lst");
+    EXPECT_EQ(platform.questions.size(), 2u);
+    EXPECT_EQ(folder.read("Two.lst"), "Cid.txt\r\n99999\r\n");
+}
+
+// Choosing the list already chosen loads it again, edits thrown away.
+TEST_F(ListEditor, ClickingTheChosenListReloadsIt) {
+    folder.write("Two.lst", "Ann.txt\r\nBob.txt\r\n99999\r\n");
+    open();
+    load("Two.lst");
+    editor.ListInPlay.setText("Changed\r\n");
+    editor.File2Copy.clickEntry(editor.File2Copy.ListIndex());
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\nBob.txt\r\n");
 }
 
 TEST_F(ListEditor, NamesLeadingOutOfTheDataFolderAreRefused) {

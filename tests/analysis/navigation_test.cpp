@@ -90,7 +90,13 @@ TEST_F(Navigation, WebLinksOpenOnlyAnAddress) {
     window.URL2.click();
     window.URL2.ToolTipText = " ftp://files.example.org ";
     window.URL2.click();
+    // Addresses with a scheme of their own stand as they are.
+    window.URL2.ToolTipText = "MailTo:ann@example.org";
+    window.URL2.click();
+    window.URL2.ToolTipText = "http://www.example.org/~ann";
+    window.URL2.click();
     EXPECT_EQ(platform.openedDocuments,
               (std::vector<std::string>{"https://example.org/ann", "http://www.example.org/bob",
-                                        "ftp://files.example.org"}));
+                                        "ftp://files.example.org", "MailTo:ann@example.org",
+                                        "http://www.example.org/~ann"}));
 }

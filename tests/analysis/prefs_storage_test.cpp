@@ -58,7 +58,8 @@ const std::array<std::int32_t, 4> kGoldenColours{12632256, 255, 16711680, 32768}
 // "Ren\351e": the accented e is byte E9 of Windows-1252.
 const std::vector<std::string> kGoldenNames{"Bob", "Mary-Jane", "Ren\351e", "",    "Ann Lee",
                                             "Cid", "Dee",       "Eve",      "Fay", "Gus"};
-const std::array<int, 7> kDesignWeights{};
+// Without Prefs.prf every feature counts fully.
+const std::array<int, 7> kDesignWeights{20, 20, 20, 20, 20, 20, 20};
 const std::array<std::int32_t, 4> kDesignColours{0xFFFFFF, 0x0000FF, 0xFF0000, 0x00A000};
 
 void expectGoldenSettings(const Session& run) {
@@ -79,7 +80,6 @@ void expectDesignSettings(const Session& run) {
     EXPECT_TRUE(run.prefs.UnitsMetric.Value());
     EXPECT_FALSE(run.prefs.UnitsImperial.Value());
     EXPECT_EQ(run.quickKeys(), std::vector<std::string>(10));
-    EXPECT_TRUE(run.platform.errors.empty());
 }
 
 // The lines of the hand-made golden file, without their line ends.
@@ -124,6 +124,7 @@ TEST(PrefsSaving, WithoutAFileTheDesignValuesAreUsedAndWritten) {
     TempFolder folder;
     Session run(folder);
     expectDesignSettings(run);
+    EXPECT_TRUE(run.platform.errors.empty()) << "a missing file is no fault";
     run.program.MainWindow.userClose();
     EXPECT_TRUE(run.app.ended());
     EXPECT_EQ(folder.read("Prefs.prf"), golden("design.prf"));
@@ -143,11 +144,14 @@ TEST(PrefsSaving, AStartFolderThatCannotTakeTheFileIsReportedAndTheProgramStillE
     folder.subfolder("Prefs.prf");
     Session run(folder);
     expectDesignSettings(run);
+    ASSERT_EQ(run.platform.errors.size(), 1u);
+    EXPECT_TRUE(run.platform.errors[0].starts_with("The preferences could not be read from " +
+                                                   folder.file("Prefs.prf") + ": "));
     run.program.MainWindow.QuitButton.click();
     EXPECT_TRUE(run.app.ended());
     EXPECT_TRUE(run.platform.ended);
-    ASSERT_EQ(run.platform.errors.size(), 1u);
-    EXPECT_EQ(run.platform.errors[0], "The preferences could not be saved to " +
+    ASSERT_EQ(run.platform.errors.size(), 2u);
+    EXPECT_EQ(run.platform.errors[1], "The preferences could not be saved to " +
                                           folder.file("Prefs.prf") + ": Path/File access error");
 }
 
@@ -159,7 +163,7 @@ TEST(PrefsSaving, SavesInTheStartFolderWhereverTheBrowserHasMoved) {
     run.prefs.NoseSlider.setValue(4);
     run.program.MainWindow.QuitButton.click();
     EXPECT_FALSE(common::fileExists(common::joinPath(data, "Prefs.prf")));
-    EXPECT_TRUE(folder.read("Prefs.prf").starts_with(" 0\r\n 4\r\n"));
+    EXPECT_TRUE(folder.read("Prefs.prf").starts_with(" 20\r\n 4\r\n"));
 }
 
 // CR LF as written here, LF from Linux editors; line 25 is never read, and a hand-edited file may
@@ -209,44 +213,95 @@ TEST(PrefsLoading, NumbersAroundBlanksAndFractionsAreRead) {
     EXPECT_EQ(run.program.PlotColourA, -1);
 }
 
-// Every damaged file leaves every setting as designed: none is half read.
-TEST(PrefsLoading, ADamagedFileKeepsTheDesignValuesWhole) {
+// A damaged line costs its own setting and nothing else; the user hears of it once.
+TEST(PrefsLoading, ADamagedLineFallsBackAloneAndIsReportedOnce) {
     struct Damage {
         const char* what;
         std::size_t line;  // 0-based
         std::string text;
+        bool damaged;
     };
     const std::vector<Damage> damages{
-        {"weight not a number", 0, "ten"},
-        {"weight with trailing letters", 1, "12ab"},
-        {"empty weight", 3, ""},
-        {"weight above 20", 2, " 21"},
-        {"weight below 0", 4, "-1"},
-        {"weight too large to store", 6, " 99999"},
-        {"colour not a number", 8, "red"},
-        {"colour without digits", 9, "-"},
-        {"colour too large", 10, " 99999999999"},
-        {"colour exponent without digits", 7, "1E"},
-        {"colour with two points", 7, "1.2.3"},
+        {"weight not a number", 0, "ten", true},
+        {"weight with trailing letters", 1, "12ab", true},
+        {"empty weight", 3, "", true},
+        {"weight above 20", 2, " 21", true},
+        {"weight below 0", 4, "-1", true},
+        {"weight too large to store", 6, " 99999", true},
+        {"colour too large", 10, " 99999999999", true},
+        // Colours are read as far as they are a number.
+        {"colour not a number", 8, "red", false},
+        {"colour without digits", 9, "-", false},
+        {"colour with two points", 7, "1.2.3", false},
     };
     for (const Damage& damage : damages) {
+        SCOPED_TRACE(damage.what);
         std::vector<std::string> lines = goldenLines();
         lines[damage.line] = damage.text;
         TempFolder folder;
         writePrefs(folder, lines);
         Session run(folder);
-        SCOPED_TRACE(damage.what);
-        expectDesignSettings(run);
+        std::array<int, 7> weights = kGoldenWeights;
+        std::array<std::int32_t, 4> colours = kGoldenColours;
+        if (damage.line < 7) {
+            weights[damage.line] = 20;
+        } else if (damage.damaged) {
+            colours[damage.line - 7] = kDesignColours[damage.line - 7];
+        } else {
+            colours[damage.line - 7] = damage.text == "1.2.3" ? 1 : 0;
+        }
+        EXPECT_EQ(run.weights(), weights);
+        EXPECT_EQ(run.colours(), colours);
+        EXPECT_EQ(run.quickKeys(), kGoldenNames);
+        EXPECT_EQ(run.prefs.AutoTopTen.Value(), 1);
+        EXPECT_EQ(run.program.ImperialUnits, -1);
+        if (damage.damaged) {
+            ASSERT_EQ(run.platform.errors.size(), 1u);
+            EXPECT_NE(run.platform.errors[0].find(folder.file("Prefs.prf")), std::string::npos);
+            EXPECT_NE(run.platform.errors[0].find("line " + std::to_string(damage.line + 1)),
+                      std::string::npos);
+        } else {
+            EXPECT_TRUE(run.platform.errors.empty());
+        }
     }
-    for (std::size_t count : {0u, 7u, 13u, 23u}) {
+}
+
+// A short file keeps what it holds; only line 25, never read, may be missing unnoticed.
+TEST(PrefsLoading, AShortFileKeepsTheLinesItHolds) {
+    for (std::size_t count : {0u, 7u, 13u, 22u, 24u}) {
+        SCOPED_TRACE("file of " + std::to_string(count) + " lines");
         std::vector<std::string> lines = goldenLines();
         lines.resize(count);
         TempFolder folder;
         writePrefs(folder, lines);
         Session run(folder);
-        SCOPED_TRACE("file of " + std::to_string(count) + " lines");
-        expectDesignSettings(run);
+        EXPECT_EQ(run.weights(), count >= 7 ? kGoldenWeights : kDesignWeights);
+        EXPECT_EQ(run.colours(), count >= 11 ? kGoldenColours : kDesignColours);
+        EXPECT_EQ(run.prefs.AutoTopTen.Value(), count >= 12 ? 1 : 0);
+        EXPECT_EQ(run.program.ImperialUnits, count >= 13 ? -1 : 0);
+        std::vector<std::string> keys(10);
+        for (std::size_t key = 0; key < 10 && 14 + key < count; ++key) {
+            keys[key] = kGoldenNames[key];
+        }
+        EXPECT_EQ(run.quickKeys(), keys);
+        ASSERT_EQ(run.platform.errors.size(), count >= 24 ? 0u : 1u);
+        if (count == 22) {
+            EXPECT_NE(run.platform.errors[0].find("lines 23, 24"), std::string::npos);
+        }
     }
+}
+
+// Quitting after a damaged start keeps the good settings with the fallen-back ones.
+TEST(PrefsLoading, QuittingAfterADamagedStartSavesTheSettingsAsTheyStand) {
+    std::vector<std::string> lines = goldenLines();
+    lines[1] = "lots";
+    TempFolder folder;
+    writePrefs(folder, lines);
+    Session run(folder);
+    run.program.MainWindow.QuitButton.click();
+    std::vector<std::string> expected = goldenLines();
+    expected[1] = " 20";
+    EXPECT_EQ(folder.read("Prefs.prf"), sample::joinLines(expected));
 }
 
 TEST(PrefsRoundTrip, SavedSettingsComeBackAtTheNextStart) {

@@ -38,8 +38,11 @@ TEST_F(StartUp, ColourChooserTexts) {
     EXPECT_EQ(colours.ColourA.ToolTipText, "Set colour A");
     EXPECT_EQ(colours.ColourB.ToolTipText, "Set colour B");
     EXPECT_EQ(colours.ColourC.ToolTipText, "Set colour C");
-    // Only a string file names the chooser.
-    EXPECT_EQ(colours.Caption, "");
+    // Texts without English words of their own get plain ones.
+    EXPECT_EQ(colours.Caption, "Colours");
+    EXPECT_EQ(colours.RedSlider.ToolTipText, "Red");
+    EXPECT_EQ(colours.GreenSlider.ToolTipText, "Green");
+    EXPECT_EQ(colours.BlueSlider.ToolTipText, "Blue");
     EXPECT_EQ(colours.bgButton1.Caption, "Background");
     EXPECT_FALSE(colours.Visible());
 }

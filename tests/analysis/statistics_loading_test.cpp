@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/engine/statistics_loading.h"
+#include "common/files/text_file.h"
 #include "common/text/error.h"
 #include "tests/analysis/program_fixture.h"
 
@@ -151,4 +152,14 @@ TEST_F(LoadVisFiles, MissingFileShowsTheMissingStatisticsWindow) {
     program.NoMedianWindow.Command1.click();
     EXPECT_TRUE(app.ended());
     EXPECT_TRUE(platform.ended);
+}
+
+// Without statistics every score would be made against an average face of zeros.
+TEST_F(LoadVisFiles, ClosingTheMissingStatisticsWindowEndsTheProgramWithoutSaving) {
+    analysis::LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis");
+    ASSERT_TRUE(program.NoMedianWindow.Visible());
+    program.NoMedianWindow.userClose();
+    EXPECT_TRUE(app.ended());
+    EXPECT_TRUE(platform.ended);
+    EXPECT_FALSE(common::fileExists(folder.file("Prefs.prf")));
 }

@@ -235,8 +235,9 @@ TEST_F(SecondaryWindows, ListEditorControlsAndLayout) {
     EXPECT_EQ(editor.Command1.Caption, "<");
     EXPECT_TRUE(editor.ListInPlay.MultiLine);
     EXPECT_FALSE(editor.FileBeingEdited.MultiLine);
-    EXPECT_EQ(editor.ChooseListLabel.Caption, "");
-    EXPECT_EQ(editor.ListInstructions.Caption, "");
+    EXPECT_EQ(editor.ChooseListLabel.Caption, "Lists:");
+    EXPECT_EQ(editor.ListInstructions.Caption,
+              "Double-click a face to add it to the list, then save the list under a name.");
     EXPECT_EQ(editor.ListSaveButton.Caption, "Save this list");
     EXPECT_EQ(editor.OKbutton.Caption, "OK");
     expectTidyLayout(editor);

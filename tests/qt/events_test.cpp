@@ -151,9 +151,16 @@ TEST_F(Events, AFileListReportsSelectionDoubleClickAndKeys) {
     // Arrow keys reach the program and still move the selection.
     QTest::keyClick(&files, Qt::Key_Down);
     EXPECT_EQ(window.File1.ListIndex(), 2);
+    // Gamma is selected already: its first click is a click all the same.
     doubleClick(*files.viewport(), centreOf(files, 2));
-    EXPECT_EQ(window.log, (Log{"File1_Click:beta.txt", "File1_KeyDown:114", "File1_KeyDown:40",
-                               "File1_Click:gamma.txt", "File1_DblClick"}));
+    EXPECT_EQ(window.log,
+              (Log{"File1_Click:beta.txt", "File1_KeyDown:114", "File1_KeyDown:40",
+                   "File1_Click:gamma.txt", "File1_Click:gamma.txt", "File1_DblClick"}));
+    // A plain click on the selected entry, and a right click, which is none.
+    window.log.clear();
+    QTest::mouseClick(files.viewport(), Qt::LeftButton, {}, centreOf(files, 2));
+    QTest::mouseClick(files.viewport(), Qt::RightButton, {}, centreOf(files, 2));
+    EXPECT_EQ(window.log, (Log{"File1_Click:gamma.txt"}));
 }
 
 TEST_F(Events, FocusAloneSelectsNoFile) {
@@ -183,6 +190,18 @@ TEST_F(Events, AnUntrappedErrorIsReportedAndTheProgramGoesOn) {
     EXPECT_EQ(platform.errorParents[0], &top());
     QTest::mouseClick(&widget<QPushButton>(window.CompButton), Qt::LeftButton);
     EXPECT_EQ(window.log, (Log{"CompButton_Click"}));
+}
+
+TEST_F(Events, AQuestionIsAskedOverTheActiveWindowAndAnswered) {
+    top().activateWindow();
+    bool answer = true;
+    app.dispatch([&] { answer = platform.askYesNo("Replace it?"); });
+    EXPECT_FALSE(answer);
+    platform.answerYes = true;
+    app.dispatch([&] { answer = platform.askYesNo("Replace it?"); });
+    EXPECT_TRUE(answer);
+    ASSERT_EQ(platform.questions, (Log{"Replace it?", "Replace it?"}));
+    EXPECT_EQ(platform.questionParents[0], &top());
 }
 
 TEST_F(Events, AFolderThatVanishedIsReportedNotFatal) {

@@ -8,6 +8,7 @@
 #include "common/qt/document_url.h"
 #include "common/qt/key_codes.h"
 #include "common/qt/qt_platform.h"
+#include "common/qt/text_conversion.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
 #include "tests/common/temp_folder.h"
@@ -68,6 +69,23 @@ TEST(QtPlatform, HandsWebAddressesAndFilesToTheDefaultHandler) {
     // A relative path opens from the working folder, as the handler is not started there.
     EXPECT_TRUE(QDir::isAbsolutePath(qtui::documentUrl("help.htm").toLocalFile()));
     EXPECT_TRUE(qtui::documentUrl("  ").isEmpty());
+    // Addresses with a scheme of their own are used as they stand; a file named "http..." is a
+    // file.
+    EXPECT_EQ(qtui::documentUrl("ftp://files.example/a.zip").toString(),
+              "ftp://files.example/a.zip");
+    EXPECT_EQ(qtui::documentUrl("MAILTO:ann@faces.example").scheme().toLower(), "mailto");
+    EXPECT_TRUE(qtui::documentUrl("http notes.htm").isLocalFile());
+}
+
+// Text that is valid UTF-8 shows as UTF-8, any other as Windows-1252.
+TEST(TextConversion, ShowsUtf8AsUtf8AndOtherTextAsWindows1252) {
+    EXPECT_EQ(qtui::toQString("\xC5\x81ukasz W\xC3\xB3jcik.txt"),
+              QString::fromUtf8("\u0141ukasz W\u00F3jcik.txt"));
+    EXPECT_EQ(qtui::toQString("Ren\xE9"
+                              "e \x80"),
+              QString::fromUtf8("Ren\u00E9e \u20AC"));
+    EXPECT_EQ(qtui::toQString("Plain"), QString("Plain"));
+    EXPECT_EQ(qtui::toQString("\xC5"), QString::fromUtf8("\u00C5")) << "a cut UTF-8 sequence";
 }
 
 TEST(QtPlatform, BusyPointerDoesNotStack) {

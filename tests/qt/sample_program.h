@@ -14,16 +14,25 @@
 #include "common/qt/qt_platform.h"
 #include "tests/common/temp_folder.h"
 
-// A platform whose error box only records the message, so no modal box waits in a test.
+// A platform whose error and question boxes only record the message, so no modal box waits in a
+// test.
 class QuietPlatform : public qtui::QtPlatform {
   public:
     std::vector<std::string> errors;
     std::vector<QWidget*> errorParents;
+    std::vector<std::string> questions;
+    std::vector<QWidget*> questionParents;
+    bool answerYes = false;
 
   protected:
     void showError(QWidget* parent, const QString& message) override {
         errors.push_back(message.toStdString());
         errorParents.push_back(parent);
+    }
+    bool askQuestion(QWidget* parent, const QString& question) override {
+        questions.push_back(question.toStdString());
+        questionParents.push_back(parent);
+        return answerYes;
     }
 };
 

@@ -106,7 +106,7 @@ TEST(HostileFiles, ResultListsAndSettingsRefuseDamageCleanly) {
     prefs.weights.fill(10);
     prefs.quickKeys[0] = "Anna";
     survives(analysis::prefsFileText(prefs),
-             [](const std::string& t) { analysis::parsePrefsFile(t); });
+             [&prefs](const std::string& t) { analysis::parsePrefsFile(t, prefs); });
 }
 
 TEST(HostileFiles, NumberConversionsRefuseHugeValuesCleanly) {
