@@ -44,7 +44,7 @@ std::string HeadlessAnalysis::statisticsFault() const {
             analysis::FaceStatistics statistics;
             analysis::readStatistics(upper, lower, median, statistics);
         } catch (const common::Error& e) {
-            return path + " is damaged (" + common::errorDescription(e.code()) + ")";
+            return path + " is damaged (" + e.reason() + ")";
         }
     }
     return {};

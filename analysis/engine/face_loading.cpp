@@ -73,8 +73,8 @@ std::optional<FaceFileContents> readFaceFile(AnalysisProgram& program, const std
     try {
         return parseFaceFile(common::readWholeFile(path));
     } catch (const common::Error& error) {
-        program.app().platform().reportError("The face file " + path + " could not be read: " +
-                                             common::errorDescription(error.code()));
+        program.app().platform().reportError("The face file " + path +
+                                             " could not be read: " + error.reason());
         return std::nullopt;
     }
 }

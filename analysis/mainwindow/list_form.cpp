@@ -96,8 +96,7 @@ void ListForm::File2Copy_Click() {
             list += common::kCrLf;
         }
     } catch (const common::Error& error) {
-        app().platform().reportError(
-            "The list " + name + " could not be read: " + common::errorDescription(error.code()));
+        app().platform().reportError("The list " + name + " could not be read: " + error.reason());
         return;
     }
     FileBeingEdited.setText(name);
@@ -131,7 +130,7 @@ void ListForm::ListSaveButton_Click() {
             path, ListInPlay.Text() + std::string(kEndLine) + std::string(common::kCrLf));
     } catch (const common::Error& error) {
         app().platform().reportError("The list could not be saved to " + path + ": " +
-                                     common::errorDescription(error.code()));
+                                     error.reason());
     }
     File2Copy.Refresh();
 }

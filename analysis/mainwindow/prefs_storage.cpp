@@ -84,7 +84,7 @@ void LoadPrefs(AnalysisProgram& program) {
         std::error_code absent;
         if (std::filesystem::exists(common::toPath(path), absent)) {
             program.app().platform().reportError("The preferences could not be read from " + path +
-                                                 ": " + common::errorDescription(error.code()));
+                                                 ": " + error.reason());
         }
         return;
     }
@@ -109,7 +109,7 @@ void SavePrefs(AnalysisProgram& program) {
         common::writeWholeFile(path, prefsFileText(currentPrefs(program)));
     } catch (const common::Error& error) {
         program.app().platform().reportError("The preferences could not be saved to " + path +
-                                             ": " + common::errorDescription(error.code()));
+                                             ": " + error.reason());
     }
 }
 

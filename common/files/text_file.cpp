@@ -63,7 +63,7 @@ std::string_view kindOf(mode_t mode) {
         case EPERM:
             throw Error(ErrorCode::PermissionDenied, std::string(path));
         default:
-            throw Error(ErrorCode::PathFileAccess, std::string(path));
+            throw Error(ErrorCode::PathFileAccess, std::string(path) + ": " + std::strerror(error));
     }
 }
 
@@ -81,10 +81,10 @@ std::string readWholeFile(std::string_view path) {
     }
     struct stat status {};
     if (::fstat(file.get(), &status) != 0) {
-        throw Error(ErrorCode::PathFileAccess, std::string(path));
+        throw Error(ErrorCode::PathFileAccess, std::string(path) + ": " + std::strerror(errno));
     }
     if (!S_ISREG(status.st_mode)) {
-        throw Error(ErrorCode::PathFileAccess, std::string(path) + " is " +
+        throw Error(ErrorCode::PathFileAccess, std::string(path) + ": it is " +
                                                    std::string(kindOf(status.st_mode)) +
                                                    ", not a file that can be read");
     }
@@ -99,7 +99,7 @@ std::string readWholeFile(std::string_view path) {
             if (errno == EINTR) {
                 continue;
             }
-            throw Error(ErrorCode::PathFileAccess, std::string(path));
+            throw Error(ErrorCode::PathFileAccess, std::string(path) + ": " + std::strerror(errno));
         }
         if (got == 0) {
             break;

@@ -46,6 +46,13 @@ std::string message(ErrorCode code, const std::string& detail) {
 }  // namespace
 
 Error::Error(ErrorCode code, const std::string& detail)
-    : std::runtime_error(message(code, detail)), code_(code) {}
+    : std::runtime_error(message(code, detail)), code_(code), detail_(detail) {}
+
+std::string Error::reason() const {
+    // Details of file errors read "<path>: <reason>" or are the path alone; the message names
+    // the path already.
+    const std::size_t colon = detail_.rfind(": ");
+    return colon == std::string::npos ? errorDescription(code_) : detail_.substr(colon + 2);
+}
 
 }  // namespace common

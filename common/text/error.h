@@ -28,9 +28,13 @@ class Error : public std::runtime_error {
   public:
     Error(ErrorCode code, const std::string& detail = {});
     ErrorCode code() const noexcept { return code_; }
+    // What went wrong, for a message that already names the file: the system's own reason
+    // ("No space left on device") where one is known, else the standard wording.
+    std::string reason() const;
 
   private:
     ErrorCode code_;
+    std::string detail_;
 };
 
 // The standard wording of an error number ("Overflow", "File not found", ...).

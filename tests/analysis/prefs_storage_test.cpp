@@ -152,7 +152,7 @@ TEST(PrefsSaving, AStartFolderThatCannotTakeTheFileIsReportedAndTheProgramStillE
     EXPECT_TRUE(run.platform.ended);
     ASSERT_EQ(run.platform.errors.size(), 2u);
     EXPECT_EQ(run.platform.errors[1], "The preferences could not be saved to " +
-                                          folder.file("Prefs.prf") + ": Path/File access error");
+                                          folder.file("Prefs.prf") + ": Is a directory");
 }
 
 TEST(PrefsSaving, SavesInTheStartFolderWhereverTheBrowserHasMoved) {

@@ -101,3 +101,22 @@ TEST(Files, EightBitNamesAndContentSurvive) {
 TEST(Files, UnwritableFolderRaises) {
     EXPECT_THROW(writeWholeFile("/nonexistent-folder/x.txt", "x"), Error);
 }
+
+// A message names the file itself, so an error gives the system's reason on its own.
+TEST(FileErrors, GiveTheirReasonWithoutThePath) {
+    TempFolder folder;
+    const std::string missing = (folder.path() / "absent.txt").string();
+    try {
+        common::readWholeFile(missing);
+        FAIL() << "a missing file reads";
+    } catch (const common::Error& error) {
+        EXPECT_EQ(error.reason(), "File not found");
+    }
+    try {
+        common::readWholeFile(folder.path().string());
+        FAIL() << "a folder reads";
+    } catch (const common::Error& error) {
+        EXPECT_EQ(error.reason(), "it is a folder, not a file that can be read");
+    }
+    EXPECT_EQ(common::Error(common::ErrorCode::Overflow).reason(), "Overflow");
+}

@@ -414,6 +414,7 @@ TEST_F(ProgramSavesFixture, PrefsSaveOnAFullDiskKeepsTheOldFileAndSaysWhich) {
     ASSERT_TRUE(outcome.exited);
     EXPECT_EQ(outcome.code, 0) << "reported, not thrown";
     EXPECT_TRUE(mentions(outcome.report, folder.file("Prefs.prf"))) << outcome.report;
+    EXPECT_TRUE(mentions(outcome.report, "File too large")) << "the reason, not only a number";
     EXPECT_EQ(read("Prefs.prf"), kOld);
     EXPECT_TRUE(noTemporaryIn(folder.path()));
 
