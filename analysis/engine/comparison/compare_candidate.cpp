@@ -55,6 +55,8 @@ std::optional<ResultRecord> CompareCandidate(AnalysisProgram& program, ResultFil
     face2.Angles = candidate.face.angles;
     face2.ColourLine = candidate.colourLine;
     w.Person2.Caption = face2.FaceName;
+    // Slot 2 now holds this file's face: a swap reloads it from here.
+    program.FaceFile2 = std::string(fileName);
 
     PairScores& scores = program.Scores;
     if (!face2.ColourLine.empty() && w.Face1Colour1.FillStyle != forms::kFillTransparent) {

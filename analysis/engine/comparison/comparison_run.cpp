@@ -141,7 +141,11 @@ void Analysis::runComparison(const std::vector<std::string>& candidates,
         places[k - 1]->Caption =
             *prefixes[k - 1] + top.TopNames[k] + " " + common::Str(top.TopTotals[k]) + "%";
     }
-    LoadSecondFace(program_, top.TopNames[1] + ".txt");
+    // With no candidate above 0 the first place is still its reset value, which names no file;
+    // face 2 then stays the last candidate compared.
+    if (top.TopTotals[1] > 0) {
+        LoadSecondFace(program_, top.TopNames[1] + ".txt");
+    }
     CurrentTotal.Caption = "100%";
     CurrentSubtotal.Caption = "100%";
     OutputButton.Enabled = true;

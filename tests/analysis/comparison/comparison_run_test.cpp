@@ -266,7 +266,8 @@ TEST_F(ComparisonFixture, MarksInNamesAndDescriptionsChangeNoPlace) {
         }
         ASSERT_EQ(window.Person1.Caption, names[0].first);
         window.CompButton_Click();
-        EXPECT_TRUE(platform.errors.empty()) << platform.errors.front();
+        EXPECT_TRUE(platform.errors.empty())
+            << (platform.errors.empty() ? "" : platform.errors.front());
         places.clear();
         for (std::size_t i = 1; i <= 9; ++i) {
             places.push_back(program.Top.TopNames[i] + " " + common::Str(program.Top.TopTotals[i]));
@@ -297,4 +298,38 @@ TEST_F(ComparisonFixture, MarksInNamesAndDescriptionsChangeNoPlace) {
     EXPECT_EQ(window.FirstPlace.Caption, "1st : Bea  62%");
     EXPECT_EQ(program.Top.TopInfos[1], "Dancer (E=mc2 fan) (Portrait only)");
     EXPECT_EQ(window.Person2.Caption, "Bea");
+}
+
+// A list none of whose faces can be read ranks nobody: no best match is loaded, so nothing is
+// reported about a face that does not exist and face 2 stays as it was.
+TEST_F(ComparisonFixture, AListOfUnreadableFacesLoadsNoBestMatch) {
+    writeFaces(fiveFaces());
+    folder.write("Ghosts.lst", "Ghost.txt\r\nPhantom.txt\r\n99999\r\n");
+    startAndSelect("Cleo.txt");
+    window.ListsButton_Click();
+    window.ListFiles.setListIndex(0);
+    window.CompListButton_Click();
+
+    EXPECT_TRUE(platform.errors.empty())
+        << (platform.errors.empty() ? "" : platform.errors.front());
+    EXPECT_EQ(window.FirstPlace.Caption, "1st : A  0%");
+    EXPECT_EQ(window.Person2.Caption, program.Words.NoDataText);
+    EXPECT_EQ(window.CurrentTotal.Caption, "100%");
+}
+
+// During a run slot 2 holds each candidate in turn; when the best match cannot be loaded after it
+// (its file is not named after its face), the last candidate stays as face 2, and a swap takes
+// that face, never another one's file.
+TEST_F(ComparisonFixture, SwapAfterARunTakesTheFaceShown) {
+    writeFaces(fiveFaces());
+    std::filesystem::rename(folder.path() / "Anna.txt", folder.path() / "Anna Smith.txt");
+    startAndSelect("Cleo.txt");
+    window.CompButton_Click();
+    ASSERT_EQ(window.FirstPlace.Caption, "1st : Anna  24%");
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_NE(platform.errors[0].find("Anna.txt"), std::string::npos) << platform.errors[0];
+    EXPECT_EQ(window.Person2.Caption, "Eve");
+    window.SwapButton_Click();
+    EXPECT_EQ(window.Person1.Caption, "Eve");
+    EXPECT_EQ(window.Person2.Caption, "Cleo");
 }
