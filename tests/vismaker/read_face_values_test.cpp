@@ -102,6 +102,13 @@ TEST(ReadFaceValues, ValueSlicesStopAtTheirOwnLineEnd) {
     FaceValues fromLf = earlierFace();
     ReadFaceValues(lfText, fromLf);
     EXPECT_EQ(fromLf, values);
+
+    // A lone CR ends no line: a text whose lines end so is one line, without its sections.
+    std::string crText = lfText;
+    std::replace(crText.begin(), crText.end(), '\n', '\r');
+    FaceValues fromCr = earlierFace();
+    EXPECT_THROW(ReadFaceValues(crText, fromCr), common::Error);
+    EXPECT_EQ(fromCr, earlierFace());
 }
 
 TEST(ReadFaceValues, ThreeDigitAngleOnTheFirstLineAfterAngles2IsReadWhole) {

@@ -20,16 +20,17 @@ Lines splitLines(std::string_view text) {
     Lines lines;
     std::size_t start = 0;
     while (start < text.size()) {
-        const std::size_t end = text.find_first_of("\r\n", start);
+        const std::size_t end = text.find('\n', start);
+        std::string_view line = text.substr(
+            start, end == std::string_view::npos ? std::string_view::npos : end - start);
+        if (end != std::string_view::npos && line.ends_with('\r')) {
+            line.remove_suffix(1);
+        }
+        lines.push_back(line);
         if (end == std::string_view::npos) {
-            lines.push_back(text.substr(start));
             break;
         }
-        lines.push_back(text.substr(start, end - start));
         start = end + 1;
-        if (text[end] == '\r' && start < text.size() && text[start] == '\n') {
-            ++start;
-        }
     }
     return lines;
 }
