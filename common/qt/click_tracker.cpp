@@ -33,4 +33,10 @@ void ClickTracker::release(const QWidget& widget, const QMouseEvent& event) {
     }
 }
 
+void ClickTracker::keyClick() const {
+    if (onClick) {
+        onClick();
+    }
+}
+
 }  // namespace qtui

@@ -18,6 +18,8 @@ class ClickTracker {
     void press(const QMouseEvent& event);
     void doubleClick(const QMouseEvent& event);
     void release(const QWidget& widget, const QMouseEvent& event);
+    // A click made with the keyboard.
+    void keyClick() const;
     bool pressed() const { return pressed_; }
 
   private:

@@ -1,8 +1,11 @@
 #include "common/qt/label_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include "common/qt/focus_ring.h"
 
 namespace qtui {
 
@@ -21,6 +24,8 @@ void LabelWidget::setButtonLike(bool buttonLike) {
     } else {
         unsetCursor();
     }
+    // Only the keyboard gives it the focus, as the mouse has no need of it.
+    setFocusPolicy(buttonLike_ ? Qt::TabFocus : Qt::NoFocus);
     update();
 }
 
@@ -52,6 +57,34 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
     update();
 }
 
+void LabelWidget::keyPressEvent(QKeyEvent* event) {
+    if (!buttonLike_ || event->isAutoRepeat()) {
+        QLabel::keyPressEvent(event);
+    } else if (event->key() == Qt::Key_Space) {
+        spaceDown_ = true;
+        update();
+    } else if (isEnterKey(event->key())) {
+        clicks.keyClick();
+    } else {
+        QLabel::keyPressEvent(event);
+    }
+}
+
+void LabelWidget::keyReleaseEvent(QKeyEvent* event) {
+    if (buttonLike_ && !event->isAutoRepeat() && event->key() == Qt::Key_Space && spaceDown_) {
+        spaceDown_ = false;
+        update();
+        clicks.keyClick();
+        return;
+    }
+    QLabel::keyReleaseEvent(event);
+}
+
+void LabelWidget::focusOutEvent(QFocusEvent* event) {
+    spaceDown_ = false;
+    QLabel::focusOutEvent(event);
+}
+
 void LabelWidget::paintEvent(QPaintEvent* event) {
     // A label that serves as a button is drawn as one at all times, so the user sees what can be
     // clicked; hovering highlights it and pressing sinks it.
@@ -59,11 +92,15 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
         QStylePainter painter(this);
         QStyleOptionButton option;
         option.initFrom(this);
-        option.state |= clicks.pressed() ? QStyle::State_Sunken : QStyle::State_Raised;
+        const bool sunken = clicks.pressed() || spaceDown_;
+        option.state |= sunken ? QStyle::State_Sunken : QStyle::State_Raised;
         if (!hovered_) {
             option.state &= ~QStyle::State_MouseOver;
         }
         painter.drawControl(QStyle::CE_PushButtonBevel, option);
+        if (hasFocus()) {
+            paintFocusRing(painter, *this);
+        }
     }
     QLabel::paintEvent(event);
 }

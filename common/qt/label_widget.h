@@ -8,6 +8,7 @@ namespace qtui {
 
 // A label that reports clicks. A button-like label looks and behaves like a flat button: a raised
 // panel and a highlight under the mouse, a sunken panel while pressed, a pointing-hand cursor.
+// Tab reaches it, a ring shows its focus, and Space or Return click it.
 class LabelWidget : public QLabel {
     Q_OBJECT
 
@@ -25,11 +26,16 @@ class LabelWidget : public QLabel {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
     bool buttonLike_ = false;
     bool hovered_ = false;
+    // Space sinks the button until it is let go, as on a push button.
+    bool spaceDown_ = false;
 };
 
 }  // namespace qtui

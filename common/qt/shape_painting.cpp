@@ -1,5 +1,6 @@
 #include "common/qt/shape_painting.h"
 
+#include <qdrawutil.h>
 #include <QPainter>
 #include <algorithm>
 
@@ -53,9 +54,27 @@ QPen borderPen(std::int32_t colour, int width, forms::BorderStyle style) {
     return pen;
 }
 
+// A well is a sunken frame round the fill; without a fill it is an empty recess, which no one
+// takes for a button or a colour.
+void paintWell(QPainter& painter, const forms::Shape& shape, const TwipsScale& scale,
+               const QPalette& palette) {
+    constexpr int kFrame = 2;
+    const QRect box = scale.rect(shape.Left, shape.Top, shape.Width, shape.Height);
+    painter.save();
+    painter.fillRect(box.adjusted(kFrame, kFrame, -kFrame, -kFrame),
+                     QBrush(toQColor(shape.FillColor), brushStyleFor(shape.FillStyle)));
+    qDrawWinPanel(&painter, box, palette, true);
+    painter.restore();
+}
+
 }  // namespace
 
-void paintShape(QPainter& painter, const forms::Shape& shape, const TwipsScale& scale) {
+void paintShape(QPainter& painter, const forms::Shape& shape, const TwipsScale& scale,
+                const QPalette& palette) {
+    if (shape.Well) {
+        paintWell(painter, shape, scale, palette);
+        return;
+    }
     QRectF box = scale.rect(shape.Left, shape.Top, shape.Width, shape.Height);
     const bool square = shape.Kind == forms::ShapeKind::Square ||
                         shape.Kind == forms::ShapeKind::Circle ||

@@ -106,6 +106,28 @@ TEST_F(GraphicsFixture, TransparentBorderAndFillPaintNothing) {
     EXPECT_EQ(countColour(image, image.rect(), Qt::white), 100 * 100);
 }
 
+// A colour swatch with no colour yet is an empty sunken well, not a flat square that looks like a
+// blank button; with a colour it is the same well, filled.
+TEST_F(GraphicsFixture, AColourWellIsASunkenFrameEmptyUntilItHasAFill) {
+    shape.Width = 1500;
+    shape.Height = 1500;
+    shape.Well = true;
+    shape.FillStyle = forms::kFillTransparent;
+    const QImage empty =
+        paintedOn({100, 100}, [&](QPainter& p) { qtui::paintShape(p, shape, scale); });
+    // Shadow above and left, light below and right.
+    EXPECT_LT(empty.pixelColor(50, 0).lightness(), empty.pixelColor(50, 99).lightness());
+    EXPECT_LT(empty.pixelColor(0, 50).lightness(), empty.pixelColor(99, 50).lightness());
+    EXPECT_EQ(countColour(empty, QRect(3, 3, 94, 94), Qt::white), 94 * 94);
+
+    shape.FillStyle = forms::kFillSolid;
+    shape.FillColor = 0x0000FF;
+    const QImage filled =
+        paintedOn({100, 100}, [&](QPainter& p) { qtui::paintShape(p, shape, scale); });
+    EXPECT_EQ(countColour(filled, QRect(3, 3, 94, 94), Qt::red), 94 * 94);
+    EXPECT_EQ(filled.pixelColor(50, 0), empty.pixelColor(50, 0));
+}
+
 TEST_F(GraphicsFixture, ContainersThatCannotHoldOrFormACircleCountAsTheWindow) {
     forms::Frame outer{window, "Outer"};
     forms::Frame inner{window, "Inner"};
