@@ -54,15 +54,22 @@ QPen borderPen(std::int32_t colour, int width, forms::BorderStyle style) {
     return pen;
 }
 
-// A well is a sunken frame round the fill; without a fill it is an empty recess, which no one
-// takes for a button or a colour.
+// A well is a sunken frame round the fill. Without a fill it is an empty well, white with a slash
+// across, as colour choosers show "no colour": no one takes it for a button or for a colour.
 void paintWell(QPainter& painter, const forms::Shape& shape, const TwipsScale& scale,
                const QPalette& palette) {
     constexpr int kFrame = 2;
     const QRect box = scale.rect(shape.Left, shape.Top, shape.Width, shape.Height);
+    const QRect inside = box.adjusted(kFrame, kFrame, -kFrame, -kFrame);
     painter.save();
-    painter.fillRect(box.adjusted(kFrame, kFrame, -kFrame, -kFrame),
-                     QBrush(toQColor(shape.FillColor), brushStyleFor(shape.FillStyle)));
+    const Qt::BrushStyle fill = brushStyleFor(shape.FillStyle);
+    if (fill == Qt::NoBrush) {
+        painter.fillRect(inside, palette.color(QPalette::Base));
+        painter.setPen(QPen(palette.color(QPalette::Dark), 1));
+        painter.drawLine(inside.bottomLeft(), inside.topRight());
+    } else {
+        painter.fillRect(inside, QBrush(toQColor(shape.FillColor), fill));
+    }
     qDrawWinPanel(&painter, box, palette, true);
     painter.restore();
 }
