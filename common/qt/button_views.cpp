@@ -10,7 +10,7 @@
 #include "common/qt/click_tracker.h"
 #include "common/qt/colours.h"
 #include "common/qt/control_views.h"
-#include "common/qt/focus_ring.h"
+#include "common/qt/key_codes.h"
 #include "common/qt/text_conversion.h"
 
 namespace qtui {

@@ -16,8 +16,4 @@ void paintFocusRing(QPainter& painter, const QWidget& button) {
     painter.restore();
 }
 
-bool isEnterKey(int key) {
-    return key == Qt::Key_Return || key == Qt::Key_Enter;
-}
-
 }  // namespace qtui

@@ -9,7 +9,4 @@ namespace qtui {
 // just inside the button's edge, plain to see on any button colour.
 void paintFocusRing(QPainter& painter, const QWidget& button);
 
-// Return and Enter, of the main keys or the keypad.
-bool isEnterKey(int key);
-
 }  // namespace qtui

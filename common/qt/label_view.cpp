@@ -51,6 +51,8 @@ class LabelView : public ControlView {
         }
         applyColours(widget_, model_.ForeColor, model_.Opaque ? &model_.BackColor : nullptr);
         widget_.setButtonLike(model_.ButtonLike);
+        // A label that acts on a click is a button to the keyboard too.
+        widget_.setClickable(model_.ButtonLike || static_cast<bool>(model_.onClick));
     }
 
   private:

@@ -2,6 +2,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -24,8 +25,17 @@ void LabelWidget::setButtonLike(bool buttonLike) {
     } else {
         unsetCursor();
     }
+    update();
+}
+
+void LabelWidget::setClickable(bool clickable) {
+    if (clickable == clickable_) {
+        return;
+    }
+    clickable_ = clickable;
     // Only the keyboard gives it the focus, as the mouse has no need of it.
-    setFocusPolicy(buttonLike_ ? Qt::TabFocus : Qt::NoFocus);
+    setFocusPolicy(clickable_ ? Qt::TabFocus : Qt::NoFocus);
+    clicks.dropKey();
     update();
 }
 
@@ -58,30 +68,24 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void LabelWidget::keyPressEvent(QKeyEvent* event) {
-    if (!buttonLike_ || event->isAutoRepeat()) {
-        QLabel::keyPressEvent(event);
-    } else if (event->key() == Qt::Key_Space) {
-        spaceDown_ = true;
+    if (clickable_ && clicks.keyPress(*event)) {
         update();
-    } else if (isEnterKey(event->key())) {
-        clicks.keyClick();
-    } else {
-        QLabel::keyPressEvent(event);
+        return;
     }
+    QLabel::keyPressEvent(event);
 }
 
 void LabelWidget::keyReleaseEvent(QKeyEvent* event) {
-    if (buttonLike_ && !event->isAutoRepeat() && event->key() == Qt::Key_Space && spaceDown_) {
-        spaceDown_ = false;
+    if (clickable_ && clicks.keyRelease(*event)) {
         update();
-        clicks.keyClick();
         return;
     }
     QLabel::keyReleaseEvent(event);
 }
 
 void LabelWidget::focusOutEvent(QFocusEvent* event) {
-    spaceDown_ = false;
+    clicks.dropKey();
+    update();
     QLabel::focusOutEvent(event);
 }
 
@@ -92,17 +96,17 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
         QStylePainter painter(this);
         QStyleOptionButton option;
         option.initFrom(this);
-        const bool sunken = clicks.pressed() || spaceDown_;
-        option.state |= sunken ? QStyle::State_Sunken : QStyle::State_Raised;
+        option.state |= clicks.pressed() ? QStyle::State_Sunken : QStyle::State_Raised;
         if (!hovered_) {
             option.state &= ~QStyle::State_MouseOver;
         }
         painter.drawControl(QStyle::CE_PushButtonBevel, option);
-        if (hasFocus()) {
-            paintFocusRing(painter, *this);
-        }
     }
     QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        paintFocusRing(painter, *this);
+    }
 }
 
 }  // namespace qtui

@@ -8,7 +8,8 @@ namespace qtui {
 
 // A label that reports clicks. A button-like label looks and behaves like a flat button: a raised
 // panel and a highlight under the mouse, a sunken panel while pressed, a pointing-hand cursor.
-// Tab reaches it, a ring shows its focus, and Space or Return click it.
+// A label that can be clicked can be worked from the keyboard too: Tab reaches it, a ring shows
+// its focus, and Space or Return click it.
 class LabelWidget : public QLabel {
     Q_OBJECT
 
@@ -18,6 +19,7 @@ class LabelWidget : public QLabel {
     ClickTracker clicks;
     void setButtonLike(bool buttonLike);
     bool buttonLike() const { return buttonLike_; }
+    void setClickable(bool clickable);
     bool hovered() const { return hovered_; }
 
   protected:
@@ -33,9 +35,8 @@ class LabelWidget : public QLabel {
 
   private:
     bool buttonLike_ = false;
+    bool clickable_ = false;
     bool hovered_ = false;
-    // Space sinks the button until it is let go, as on a push button.
-    bool spaceDown_ = false;
 };
 
 }  // namespace qtui

@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include "common/qt/label_widget.h"
+#include "common/qt/picture_widget.h"
 #include "tests/qt/sample_program.h"
 
 namespace {
@@ -92,6 +93,28 @@ TEST_F(Desktop, SpaceAndReturnClickLabelButtonsAndCommandButtons) {
     QTest::keyClick(&button, Qt::Key_Enter, Qt::KeypadModifier);
     EXPECT_EQ(window.log, (Log{"LinkLabel_Click", "LinkLabel_Click", "LinkLabel_Click",
                                "CompButton_Click", "CompButton_Click", "CompButton_Click"}));
+}
+
+// A plain label or a picture that acts on a click (a hot area, a "next view" arrow) is a button to
+// the keyboard too; one that does not act is passed by.
+TEST_F(Desktop, LabelsAndPicturesThatActOnAClickAreButtonsToTheKeyboard) {
+    auto& title = widget<qtui::LabelWidget>(window.Title);
+    auto& photo = widget<qtui::PictureWidget>(window.Photo);
+    EXPECT_EQ(title.focusPolicy(), Qt::NoFocus);
+    window.Title.onClick = [this] { window.log.push_back("Title_Click"); };
+    binding.sync();
+
+    // Tab goes round the window, through a multi-line text box too, and back to the top.
+    ASSERT_TRUE(tabTo(top(), photo));
+    ASSERT_TRUE(tabTo(top(), title));
+    const QColor ring = title.palette().color(QPalette::Highlight);
+    EXPECT_GE(countColour(title.grab().toImage(), ring), 2 * (title.width() + title.height()));
+    QTest::keyClick(&title, Qt::Key_Return);
+    ASSERT_TRUE(tabTo(top(), photo));
+    EXPECT_GE(countColour(photo.grab().toImage(), ring), 2 * (photo.width() + photo.height()));
+    QTest::keyClick(&photo, Qt::Key_Space);
+    QTest::keyClick(&photo, Qt::Key_Return);
+    EXPECT_EQ(window.log, (Log{"Title_Click", "Photo_Click", "Photo_Click"}));
 }
 
 TEST_F(Desktop, SpaceSinksALabelButtonUntilItIsLetGo) {
