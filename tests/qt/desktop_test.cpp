@@ -84,7 +84,13 @@ TEST_F(Desktop, SpaceAndReturnClickLabelButtonsAndCommandButtons) {
     auto& link = widget<qtui::LabelWidget>(window.LinkLabel);
     auto& button = widget<QPushButton>(window.CompButton);
     ASSERT_TRUE(tabTo(top(), link));
-    QTest::keyClick(&link, Qt::Key_Space);
+    // Space sinks the button and clicks when it is let go, as on a push button.
+    const QImage up = link.grab().toImage();
+    QTest::keyPress(&link, Qt::Key_Space);
+    EXPECT_NE(link.grab().toImage(), up);
+    EXPECT_TRUE(window.log.empty());
+    QTest::keyRelease(&link, Qt::Key_Space);
+    EXPECT_EQ(link.grab().toImage(), up);
     QTest::keyClick(&link, Qt::Key_Return);
     QTest::keyClick(&link, Qt::Key_Enter, Qt::KeypadModifier);
     ASSERT_TRUE(tabTo(top(), button));
@@ -115,18 +121,6 @@ TEST_F(Desktop, LabelsAndPicturesThatActOnAClickAreButtonsToTheKeyboard) {
     QTest::keyClick(&photo, Qt::Key_Space);
     QTest::keyClick(&photo, Qt::Key_Return);
     EXPECT_EQ(window.log, (Log{"Title_Click", "Photo_Click", "Photo_Click"}));
-}
-
-TEST_F(Desktop, SpaceSinksALabelButtonUntilItIsLetGo) {
-    auto& link = widget<qtui::LabelWidget>(window.LinkLabel);
-    ASSERT_TRUE(tabTo(top(), link));
-    const QImage up = link.grab().toImage();
-    QTest::keyPress(&link, Qt::Key_Space);
-    EXPECT_NE(link.grab().toImage(), up);
-    EXPECT_TRUE(window.log.empty());
-    QTest::keyRelease(&link, Qt::Key_Space);
-    EXPECT_EQ(window.log, (Log{"LinkLabel_Click"}));
-    EXPECT_EQ(link.grab().toImage(), up);
 }
 
 TEST_F(Desktop, EscapePressesTheCancelButtonOfTheWindow) {
