@@ -148,8 +148,11 @@ void QtBinding::showFirstTime(const forms::Window& window, QWidget& widget) {
     place.translate(-frameOffset);
     if (const QScreen* screen = owner.screen()) {
         const QRect room = screen->availableGeometry();
-        place.moveLeft(std::max(room.left(), std::min(place.left(), room.right() - place.width())));
-        place.moveTop(std::max(room.top(), std::min(place.top(), room.bottom() - place.height())));
+        // On the screen, as far as it fits; a window larger than the screen shows its top left.
+        const QPoint last =
+            room.topLeft() + QPoint(room.width() - place.width(), room.height() - place.height());
+        place.moveTo(std::max(room.left(), std::min(place.left(), last.x())),
+                     std::max(room.top(), std::min(place.top(), last.y())));
     }
     widget.move(place.topLeft());
 }

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 
@@ -170,4 +171,11 @@ TEST_F(Desktop, ASecondaryWindowBelongsToTheMainWindowAndOpensCentredOverIt) {
     EXPECT_EQ(second.pos(), left);
     // The main window belongs to no one.
     EXPECT_EQ(top().parentWidget(), nullptr);
+}
+
+TEST_F(Desktop, ASecondaryWindowOverAMainWindowHalfOffTheScreenOpensOnTheScreen) {
+    const QRect room = top().screen()->availableGeometry();
+    top().move(room.topLeft() - QPoint(top().width() - 40, top().height() - 40));
+    const QWidget& second = showOther();
+    EXPECT_TRUE(room.contains(second.geometry())) << second.x() << "," << second.y();
 }
