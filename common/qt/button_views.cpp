@@ -3,6 +3,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -10,6 +11,7 @@
 #include "common/qt/click_tracker.h"
 #include "common/qt/colours.h"
 #include "common/qt/control_views.h"
+#include "common/qt/focus_ring.h"
 #include "common/qt/key_codes.h"
 #include "common/qt/text_conversion.h"
 
@@ -26,7 +28,7 @@ void syncCaption(Button& widget, const std::string& caption) {
 }
 
 // A push button that Return and Enter press as well as Space, in any window, not only in a
-// dialog.
+// dialog, and that shows its focus plainly.
 class PushButtonWidget : public QPushButton {
   public:
     using QPushButton::QPushButton;
@@ -38,6 +40,15 @@ class PushButtonWidget : public QPushButton {
             return;
         }
         QPushButton::keyPressEvent(event);
+    }
+
+    // The same ring as on a label button, once the user works the window from the keyboard.
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+            QPainter painter(this);
+            paintFocusRing(painter, *this);
+        }
     }
 };
 
