@@ -36,3 +36,27 @@ TEST(AnalysisWindows, EscapeLeavesEverySecondaryWindowThroughItsButton) {
     EXPECT_FALSE(app.ended());
     EXPECT_TRUE(platform.errors.empty());
 }
+
+// Tab goes along the results window's row of buttons from left to right.
+TEST(AnalysisWindows, TabGoesAlongTheResultsButtonsLeftToRight) {
+    TempFolder folder;
+    QuietPlatform platform;
+    forms::Application app(platform, folder.text());
+    analysis::AnalysisProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    binding.sync();
+    app.dispatch([&program] { program.ResultsWindow.Show(); });
+    binding.sync();
+
+    std::vector<QWidget*> row;
+    for (const forms::Control* button :
+         {&program.ResultsWindow.ResPrefs, &program.ResultsWindow.ViewButton,
+          &program.ResultsWindow.Command1}) {
+        row.push_back(binding.widgetFor(*button));
+    }
+    ASSERT_LT(row[0]->x(), row[1]->x());
+    ASSERT_LT(row[1]->x(), row[2]->x());
+    EXPECT_EQ(row[0]->nextInFocusChain(), row[1]);
+    EXPECT_EQ(row[1]->nextInFocusChain(), row[2]);
+}
