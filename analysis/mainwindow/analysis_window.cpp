@@ -23,6 +23,7 @@ void makeSwatch(forms::Shape& swatch) {
     swatch.Kind = forms::ShapeKind::Rectangle;
     swatch.BorderColor = common::RGB(128, 128, 128);
     swatch.FillStyle = forms::kFillTransparent;
+    swatch.Well = true;
 }
 
 void makePlace(forms::Label& place, std::string caption) {

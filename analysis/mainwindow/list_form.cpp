@@ -39,6 +39,7 @@ ListForm::ListForm(AnalysisProgram& program)
     Command1.ToolTipText = "Add the selected face to the list";
     Files2Choose.setPattern("*.txt");
     OKbutton.Caption = "OK";
+    OKbutton.Cancel = true;
     layOut();
 
     Command1.onClick = [this] { Command1_Click(); };

@@ -64,6 +64,7 @@ void PrefsForm::setDesign() {
     AutoTopTen.Caption = "Automatically use closest?";
 
     Command1.Caption = "OK";
+    Command1.Cancel = true;
 }
 
 void PrefsForm::layOut() {

@@ -21,6 +21,7 @@ PrefsLoader::PrefsLoader(AnalysisProgram& program)
     Label2.Caption = "becomes...";
     File2.setPattern("*.txt");
     OKbutton.Caption = "OK";
+    OKbutton.Cancel = true;
 
     Width = pixels(320);
     Height = pixels(360);

@@ -49,6 +49,7 @@ void Colours::setDesign() {
     ChosenColour.FillStyle = forms::kFillSolid;
     ChosenColour.FillColor = common::RGB(0, 255, 255);
     Command1.Caption = "OK";
+    Command1.Cancel = true;
 }
 
 // A narrow column: the three sliders side by side with their buttons beneath, then the

@@ -51,6 +51,7 @@ PlotterForm::PlotterForm(AnalysisProgram& program) : Window(program.app(), "Plot
     designCanvas();
     layOut();
     OKbutton.onClick = [this] { OKbutton_Click(); };
+    OKbutton.Cancel = true;
 }
 
 void PlotterForm::setDesign() {

@@ -27,6 +27,7 @@ Results::Results(forms::Application& app) : forms::Window(app, "Results") {
         images[i]->Visible = i == 0;
     }
     Command1.onClick = [this] { Command1_Click(); };
+    Command1.Cancel = true;
     layOut();
 }
 

@@ -27,9 +27,10 @@ class Results : public forms::Window {
     forms::Image Image6{*this, "Image6"};
     forms::Label Label1{*this, "Label1"};
     forms::CheckBox WebLinkCheck{*this, "WebLinkCheck"};
+    // Left to right, as Tab goes.
+    forms::CommandButton ResPrefs{*this, "ResPrefs"};
     forms::CommandButton ViewButton{*this, "ViewButton"};
     forms::CommandButton Command1{*this, "Command1"};
-    forms::CommandButton ResPrefs{*this, "ResPrefs"};
     // Scratch text of the result sorting; never shown.
     forms::TextBox HiddenResults{*this, "HiddenResults"};
 

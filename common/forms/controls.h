@@ -19,8 +19,10 @@ class Label : public Control {
     bool WordWrap = true;
     // Opaque labels paint their BackColor; transparent ones show what lies beneath.
     bool Opaque = false;
-    // A label that serves as a button: drawn and hovered like one.
+    // A label that serves as a button: drawn and hovered like one, and worked from the keyboard.
     bool ButtonLike = false;
+    // The button the Escape key presses: the way out of a secondary window.
+    bool Cancel = false;
 };
 
 class CommandButton : public Control {
@@ -29,6 +31,8 @@ class CommandButton : public Control {
         : Control(window, ControlKind::CommandButton, std::move(name), index) {}
 
     std::string Caption;
+    // The button the Escape key presses: the way out of a secondary window.
+    bool Cancel = false;
 };
 
 class Frame : public Control {
@@ -173,6 +177,9 @@ class Shape : public Control {
     BorderStyle Style = BorderStyle::Solid;
     std::int32_t FillColor = kBlack;
     int FillStyle = kFillTransparent;
+    // A colour well: a sunken frame round the fill, which shows an empty well while the fill is
+    // transparent.
+    bool Well = false;
 };
 
 class Slider : public Control {

@@ -1,7 +1,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -9,6 +11,8 @@
 #include "common/qt/click_tracker.h"
 #include "common/qt/colours.h"
 #include "common/qt/control_views.h"
+#include "common/qt/focus_ring.h"
+#include "common/qt/key_codes.h"
 #include "common/qt/text_conversion.h"
 
 namespace qtui {
@@ -22,6 +26,31 @@ void syncCaption(Button& widget, const std::string& caption) {
         widget.setText(text);
     }
 }
+
+// A push button that Return and Enter press as well as Space, in any window, not only in a
+// dialog, and that shows its focus plainly.
+class PushButtonWidget : public QPushButton {
+  public:
+    using QPushButton::QPushButton;
+
+  protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (isEnterKey(event->key()) && !event->isAutoRepeat()) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+
+    // The same ring as on a label button, once the user works the window from the keyboard.
+    void paintEvent(QPaintEvent* event) override {
+        QPushButton::paintEvent(event);
+        if (hasFocus() && window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+            QPainter painter(this);
+            paintFocusRing(painter, *this);
+        }
+    }
+};
 
 class CommandButtonView : public ControlView {
   public:
@@ -43,7 +72,7 @@ class CommandButtonView : public ControlView {
   private:
     forms::CommandButton& model_;
     const ViewContext& context_;
-    QPushButton widget_;
+    PushButtonWidget widget_;
 };
 
 // A frame reports clicks on its own area, between the controls it holds.

@@ -52,10 +52,10 @@ std::vector<std::int64_t> CanvasWidget::drawing() const {
         }
         values.push_back(-1);
         if (const auto* shape = dynamic_cast<const forms::Shape*>(control)) {
-            values.insert(values.end(),
-                          {shape->Left, shape->Top, shape->Width, shape->Height,
-                           static_cast<int>(shape->Kind), shape->BorderColor, shape->BorderWidth,
-                           static_cast<int>(shape->Style), shape->FillColor, shape->FillStyle});
+            values.insert(values.end(), {shape->Left, shape->Top, shape->Width, shape->Height,
+                                         static_cast<int>(shape->Kind), shape->BorderColor,
+                                         shape->BorderWidth, static_cast<int>(shape->Style),
+                                         shape->FillColor, shape->FillStyle, shape->Well ? 1 : 0});
         } else if (const auto* line = dynamic_cast<const forms::Line*>(control)) {
             values.insert(values.end(), {line->X1, line->Y1, line->X2, line->Y2, line->BorderColor,
                                          line->BorderWidth, static_cast<int>(line->Style)});
@@ -77,7 +77,7 @@ void CanvasWidget::paintEvent(QPaintEvent*) {
             continue;
         }
         if (const auto* shape = dynamic_cast<const forms::Shape*>(control)) {
-            paintShape(painter, *shape, scale_);
+            paintShape(painter, *shape, scale_, palette());
         } else if (const auto* line = dynamic_cast<const forms::Line*>(control)) {
             paintLine(painter, *line, scale_);
         }

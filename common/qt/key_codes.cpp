@@ -54,4 +54,8 @@ int windowsKeyCode(int qtKey) {
     }
 }
 
+bool isEnterKey(int qtKey) {
+    return qtKey == Qt::Key_Return || qtKey == Qt::Key_Enter;
+}
+
 }  // namespace qtui

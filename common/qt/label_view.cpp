@@ -41,14 +41,18 @@ class LabelView : public ControlView {
         if (widget_.wordWrap() != model_.WordWrap) {
             widget_.setWordWrap(model_.WordWrap);
         }
-        // A button's caption stands in the middle of it, like a push button's.
+        // A button's caption stands in the middle of it, like a push button's; so does the text
+        // of a box of its own colour, like a text box's.
+        const bool middle = model_.ButtonLike || model_.Opaque;
         const Qt::Alignment align =
-            alignmentOf(model_.TextAlign) | (model_.ButtonLike ? Qt::AlignVCenter : Qt::AlignTop);
+            alignmentOf(model_.TextAlign) | (middle ? Qt::AlignVCenter : Qt::AlignTop);
         if (widget_.alignment() != align) {
             widget_.setAlignment(align);
         }
         applyColours(widget_, model_.ForeColor, model_.Opaque ? &model_.BackColor : nullptr);
         widget_.setButtonLike(model_.ButtonLike);
+        // A label that acts on a click is a button to the keyboard too.
+        widget_.setClickable(model_.ButtonLike || static_cast<bool>(model_.onClick));
     }
 
   private:

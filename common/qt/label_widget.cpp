@@ -1,8 +1,12 @@
 #include "common/qt/label_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include "common/qt/focus_ring.h"
 
 namespace qtui {
 
@@ -21,6 +25,17 @@ void LabelWidget::setButtonLike(bool buttonLike) {
     } else {
         unsetCursor();
     }
+    update();
+}
+
+void LabelWidget::setClickable(bool clickable) {
+    if (clickable == clickable_) {
+        return;
+    }
+    clickable_ = clickable;
+    // Only the keyboard gives it the focus, as the mouse has no need of it.
+    setFocusPolicy(clickable_ ? Qt::TabFocus : Qt::NoFocus);
+    clicks.dropKey();
     update();
 }
 
@@ -52,6 +67,28 @@ void LabelWidget::mouseReleaseEvent(QMouseEvent* event) {
     update();
 }
 
+void LabelWidget::keyPressEvent(QKeyEvent* event) {
+    if (clickable_ && clicks.keyPress(*event)) {
+        update();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void LabelWidget::keyReleaseEvent(QKeyEvent* event) {
+    if (clickable_ && clicks.keyRelease(*event)) {
+        update();
+        return;
+    }
+    QLabel::keyReleaseEvent(event);
+}
+
+void LabelWidget::focusOutEvent(QFocusEvent* event) {
+    clicks.dropKey();
+    update();
+    QLabel::focusOutEvent(event);
+}
+
 void LabelWidget::paintEvent(QPaintEvent* event) {
     // A label that serves as a button is drawn as one at all times, so the user sees what can be
     // clicked; hovering highlights it and pressing sinks it.
@@ -66,6 +103,10 @@ void LabelWidget::paintEvent(QPaintEvent* event) {
         painter.drawControl(QStyle::CE_PushButtonBevel, option);
     }
     QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter painter(this);
+        paintFocusRing(painter, *this);
+    }
 }
 
 }  // namespace qtui

@@ -31,6 +31,8 @@ class PictureView : public ControlView {
         const bool opaque = model_.kind() == forms::ControlKind::PictureBox;
         applyColours(widget_, model_.ForeColor, opaque ? &model_.BackColor : nullptr);
         widget_.setPicture(model_.Picture(), model_.Stretch);
+        // A picture that acts on a click is a button to the keyboard too.
+        widget_.setClickable(static_cast<bool>(model_.onClick));
     }
 
   private:

@@ -1,9 +1,11 @@
 #include "common/qt/picture_widget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 #include "common/qt/design_pictures.h"
+#include "common/qt/focus_ring.h"
 #include "common/qt/picture_cache.h"
 
 namespace qtui {
@@ -18,6 +20,33 @@ void PictureWidget::setPicture(const std::string& picture, bool stretch) {
     picture_ = picture;
     stretch_ = stretch;
     update();
+}
+
+void PictureWidget::setClickable(bool clickable) {
+    if (clickable == clickable_) {
+        return;
+    }
+    clickable_ = clickable;
+    // Only the keyboard gives it the focus, as the mouse has no need of it.
+    setFocusPolicy(clickable_ ? Qt::TabFocus : Qt::NoFocus);
+    clicks.dropKey();
+}
+
+void PictureWidget::keyPressEvent(QKeyEvent* event) {
+    if (!clickable_ || !clicks.keyPress(*event)) {
+        QFrame::keyPressEvent(event);
+    }
+}
+
+void PictureWidget::keyReleaseEvent(QKeyEvent* event) {
+    if (!clickable_ || !clicks.keyRelease(*event)) {
+        QFrame::keyReleaseEvent(event);
+    }
+}
+
+void PictureWidget::focusOutEvent(QFocusEvent* event) {
+    clicks.dropKey();
+    QFrame::focusOutEvent(event);
 }
 
 void PictureWidget::mousePressEvent(QMouseEvent* event) {
@@ -36,10 +65,17 @@ void PictureWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void PictureWidget::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
+    QPainter painter(this);
+    paintPicture(painter);
+    if (hasFocus()) {
+        paintFocusRing(painter, *this);
+    }
+}
+
+void PictureWidget::paintPicture(QPainter& painter) {
     if (picture_.empty()) {
         return;
     }
-    QPainter painter(this);
     const QRect area = contentsRect();
     if (picture_.starts_with("design:")) {
         paintDesignPicture(painter, area, picture_, palette().color(QPalette::WindowText),
@@ -53,8 +89,10 @@ void PictureWidget::paintEvent(QPaintEvent* event) {
         if (stretch_) {
             image.setDevicePixelRatio(ratio);
         }
+        painter.save();
         painter.setClipRect(area);
         painter.drawImage(area.topLeft(), image);
+        painter.restore();
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QScreen>
 #include <algorithm>
 
 #include "common/forms/application.h"
@@ -106,6 +107,9 @@ void QtBinding::sync() {
         view->sync();
         QWidget& widget = view->widget();
         if (shown && widget.isHidden()) {
+            if (shownOnce_.insert(window).second) {
+                showFirstTime(*window, widget);
+            }
             widget.show();
         } else if (!shown && !widget.isHidden()) {
             widget.hide();
@@ -120,6 +124,37 @@ void QtBinding::sync() {
         }
     }
     toRaise_.clear();
+}
+
+void QtBinding::showFirstTime(const forms::Window& window, QWidget& widget) {
+    if (main_ == nullptr) {
+        main_ = &window;
+        return;
+    }
+    WindowView* mainView = existingView(*main_);
+    if (&window == main_ || mainView == nullptr || !mainView->widget().isVisible()) {
+        return;
+    }
+    QWidget& owner = mainView->widget();
+    widget.setParent(&owner, widget.windowFlags() | Qt::Window);
+    // A window the model places stays where the model puts it.
+    if (window.Left != 0 || window.Top != 0) {
+        return;
+    }
+    // The owner's frame tells how far the desktop's frame reaches beyond the client area.
+    const QPoint frameOffset = owner.geometry().topLeft() - owner.frameGeometry().topLeft();
+    QRect place(QPoint(0, 0), widget.size());
+    place.moveCenter(owner.geometry().center());
+    place.translate(-frameOffset);
+    if (const QScreen* screen = owner.screen()) {
+        const QRect room = screen->availableGeometry();
+        // On the screen, as far as it fits; a window larger than the screen shows its top left.
+        const QPoint last =
+            room.topLeft() + QPoint(room.width() - place.width(), room.height() - place.height());
+        place.moveTo(std::max(room.left(), std::min(place.left(), last.x())),
+                     std::max(room.top(), std::min(place.top(), last.y())));
+    }
+    widget.move(place.topLeft());
 }
 
 QWidget* QtBinding::widgetFor(const forms::Window& window) {

@@ -4,6 +4,7 @@
 #include <functional>
 #include <memory>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "common/qt/control_view.h"
@@ -30,7 +31,8 @@ class WindowView;
 // the program's event dispatch; afterwards every widget of the program is brought in line with its
 // model. After the program has ended no event reaches it. Closing a window asks its model
 // (userClose), which decides; once no window of the program is visible after an event, the
-// program ends.
+// program ends. The first window the program shows is its main window: every other window belongs
+// to it, stays above it, and opens centred over it the first time it shows.
 //
 // A program's main: QApplication; QtPlatform platform; forms::Application app(platform, folder);
 // the program object; QtBinding binding(app, platform); app.dispatch(start-up); binding.sync();
@@ -67,6 +69,7 @@ class QtBinding {
     WindowView* existingView(const forms::Window& window) const;
     WindowView* viewFor(const forms::Window& window);
     bool anyWindowVisible() const;
+    void showFirstTime(const forms::Window& window, QWidget& widget);
 
     forms::Application& app_;
     QtPlatform& platform_;
@@ -78,6 +81,8 @@ class QtBinding {
     static constexpr qint64 kForcedPaintIntervalMs = 30;
     QElapsedTimer lastForcedPaint_;
     bool shownAny_ = false;
+    const forms::Window* main_ = nullptr;
+    std::unordered_set<const forms::Window*> shownOnce_;
 };
 
 }  // namespace qtui

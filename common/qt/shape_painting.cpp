@@ -1,5 +1,6 @@
 #include "common/qt/shape_painting.h"
 
+#include <qdrawutil.h>
 #include <QPainter>
 #include <algorithm>
 
@@ -53,9 +54,34 @@ QPen borderPen(std::int32_t colour, int width, forms::BorderStyle style) {
     return pen;
 }
 
+// A well is a sunken frame round the fill. Without a fill it is an empty well, white with a slash
+// across, as colour choosers show "no colour": no one takes it for a button or for a colour.
+void paintWell(QPainter& painter, const forms::Shape& shape, const TwipsScale& scale,
+               const QPalette& palette) {
+    constexpr int kFrame = 2;
+    const QRect box = scale.rect(shape.Left, shape.Top, shape.Width, shape.Height);
+    const QRect inside = box.adjusted(kFrame, kFrame, -kFrame, -kFrame);
+    painter.save();
+    const Qt::BrushStyle fill = brushStyleFor(shape.FillStyle);
+    if (fill == Qt::NoBrush) {
+        painter.fillRect(inside, palette.color(QPalette::Base));
+        painter.setPen(QPen(palette.color(QPalette::Dark), 1));
+        painter.drawLine(inside.bottomLeft(), inside.topRight());
+    } else {
+        painter.fillRect(inside, QBrush(toQColor(shape.FillColor), fill));
+    }
+    qDrawWinPanel(&painter, box, palette, true);
+    painter.restore();
+}
+
 }  // namespace
 
-void paintShape(QPainter& painter, const forms::Shape& shape, const TwipsScale& scale) {
+void paintShape(QPainter& painter, const forms::Shape& shape, const TwipsScale& scale,
+                const QPalette& palette) {
+    if (shape.Well) {
+        paintWell(painter, shape, scale, palette);
+        return;
+    }
     QRectF box = scale.rect(shape.Left, shape.Top, shape.Width, shape.Height);
     const bool square = shape.Kind == forms::ShapeKind::Square ||
                         shape.Kind == forms::ShapeKind::Circle ||

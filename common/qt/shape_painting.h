@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPalette>
 #include <Qt>
 
 #include "common/forms/controls.h"
@@ -16,8 +17,10 @@ class TwipsScale;
 Qt::BrushStyle brushStyleFor(int fillStyle);
 Qt::PenStyle penStyleFor(forms::BorderStyle style);
 
-// Paint a shape or line in its container's coordinates.
-void paintShape(QPainter& painter, const forms::Shape& shape, const TwipsScale& scale);
+// Paint a shape or line in its container's coordinates. A colour well takes the shades of its
+// sunken frame from the palette.
+void paintShape(QPainter& painter, const forms::Shape& shape, const TwipsScale& scale,
+                const QPalette& palette = QPalette());
 void paintLine(QPainter& painter, const forms::Line& line, const TwipsScale& scale);
 
 }  // namespace qtui

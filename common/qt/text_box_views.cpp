@@ -77,6 +77,9 @@ class MultiLineView : public ControlView {
     MultiLineView(forms::TextBox& model, QWidget& parent, const ViewContext& context)
         : model_(model), context_(context), widget_(&parent) {
         widget_.setObjectName(QString::fromStdString(model.key()));
+        // Tab moves on to the next control, as in every other box, rather than trapping the
+        // keyboard user in this one.
+        widget_.setTabChangesFocus(true);
         QObject::connect(&widget_, &QPlainTextEdit::textChanged, &widget_, [this] {
             context_.forward(
                 [this, typed = storedLines(widget_.toPlainText())] { model_.setText(typed); });

@@ -1,6 +1,9 @@
+#include <QListWidget>
+
 #include "common/forms/controls.h"
 #include "common/forms/list_boxes.h"
 #include "common/qt/control_views.h"
+#include "common/qt/folder_list_look.h"
 
 namespace qtui {
 
@@ -27,8 +30,13 @@ std::unique_ptr<ControlView> makeControlView(forms::Control& control, QWidget& p
             return makePictureView(static_cast<forms::PictureControl&>(control), parent, context);
         case ControlKind::DriveListBox:
             return makeDriveListView(static_cast<forms::DriveListBox&>(control), parent, context);
-        case ControlKind::DirListBox:
-            return makeDirListView(static_cast<forms::DirListBox&>(control), parent, context);
+        case ControlKind::DirListBox: {
+            auto view = makeDirListView(static_cast<forms::DirListBox&>(control), parent, context);
+            if (auto* list = qobject_cast<QListWidget*>(&view->widget())) {
+                giveEvenRows(*list);
+            }
+            return view;
+        }
         case ControlKind::FileListBox:
             return makeFileListView(static_cast<forms::FileListBox&>(control), parent, context);
         case ControlKind::Slider:

@@ -4,7 +4,7 @@
 #include <QIcon>
 #include <algorithm>
 
-#include "common/forms/control.h"
+#include "common/forms/controls.h"
 #include "common/forms/window.h"
 #include "common/qt/colours.h"
 #include "common/qt/containers.h"
@@ -16,10 +16,17 @@ namespace qtui {
 WindowView::WindowView(forms::Window& window, const ViewContext& context)
     : window_(window), context_(context) {
     widget_.setObjectName(QString::fromStdString(window.name()));
+    widget_.onEscape = [this] { return pressCancel(); };
     canvasFor(nullptr);
 }
 
 WindowView::~WindowView() {
+    // The windows this one owns belong to their own views, which delete them.
+    for (QWidget* child : widget_.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isWindow()) {
+            child->setParent(nullptr);
+        }
+    }
     canvases_.clear();
     while (!views_.empty()) {
         views_.pop_back();
@@ -139,6 +146,35 @@ void WindowView::redrawNow(const forms::Control& control) {
     ControlView* view = viewFor(*mine);
     view->sync();
     view->widget().repaint();
+}
+
+namespace {
+
+bool isCancelButton(const forms::Control& control) {
+    if (const auto* button = dynamic_cast<const forms::CommandButton*>(&control)) {
+        return button->Cancel;
+    }
+    if (const auto* label = dynamic_cast<const forms::Label*>(&control)) {
+        return label->Cancel;
+    }
+    return false;
+}
+
+}  // namespace
+
+// Escape presses the window's cancel button, as a click would, if the user could click it.
+bool WindowView::pressCancel() {
+    for (forms::Control* control : window_.controls()) {
+        if (!isCancelButton(*control)) {
+            continue;
+        }
+        const QWidget* button = widgetFor(*control);
+        if (button != nullptr && button->isVisibleTo(&widget_) && button->isEnabled()) {
+            context_.forward([control] { control->click(); });
+            return true;
+        }
+    }
+    return false;
 }
 
 QWidget* WindowView::widgetFor(const forms::Control& control) {

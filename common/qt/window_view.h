@@ -54,6 +54,7 @@ class WindowView {
     CanvasWidget& canvasFor(const forms::Control* container);
     QWidget& holderFor(const forms::Control* container);
     void syncFrame();
+    bool pressCancel();
 
     forms::Window& window_;
     const ViewContext& context_;

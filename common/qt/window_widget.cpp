@@ -1,6 +1,7 @@
 #include "common/qt/window_widget.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 namespace qtui {
 
@@ -18,6 +19,14 @@ bool WindowWidget::event(QEvent* event) {
         onActivate();
     }
     return handled;
+}
+
+void WindowWidget::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && onEscape &&
+        onEscape()) {
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace qtui

@@ -106,6 +106,33 @@ TEST_F(GraphicsFixture, TransparentBorderAndFillPaintNothing) {
     EXPECT_EQ(countColour(image, image.rect(), Qt::white), 100 * 100);
 }
 
+// A colour swatch with no colour yet is an empty sunken well, not a flat square that looks like a
+// blank button; with a colour it is the same well, filled. (The image starts grey, as a window.)
+TEST_F(GraphicsFixture, AColourWellIsASunkenFrameEmptyUntilItHasAFill) {
+    shape.Width = 1500;
+    shape.Height = 1500;
+    shape.Well = true;
+    shape.FillStyle = forms::kFillTransparent;
+    const QImage empty = paintedOn({100, 100}, [&](QPainter& p) {
+        p.fillRect(0, 0, 100, 100, QColor(0xF0, 0xF0, 0xF0));
+        qtui::paintShape(p, shape, scale);
+    });
+    // Shadow above and left, light below and right.
+    EXPECT_LT(empty.pixelColor(50, 0).lightness(), empty.pixelColor(50, 99).lightness());
+    EXPECT_LT(empty.pixelColor(0, 50).lightness(), empty.pixelColor(99, 50).lightness());
+    // White inside with a slash across: no colour.
+    EXPECT_EQ(empty.pixelColor(20, 20), QColor(Qt::white));
+    EXPECT_EQ(empty.pixelColor(80, 80), QColor(Qt::white));
+    EXPECT_LT(empty.pixelColor(49, 50).lightness(), 200);
+
+    shape.FillStyle = forms::kFillSolid;
+    shape.FillColor = 0x0000FF;
+    const QImage filled =
+        paintedOn({100, 100}, [&](QPainter& p) { qtui::paintShape(p, shape, scale); });
+    EXPECT_EQ(countColour(filled, QRect(3, 3, 94, 94), Qt::red), 94 * 94);
+    EXPECT_EQ(filled.pixelColor(50, 0), empty.pixelColor(50, 0));
+}
+
 TEST_F(GraphicsFixture, ContainersThatCannotHoldOrFormACircleCountAsTheWindow) {
     forms::Frame outer{window, "Outer"};
     forms::Frame inner{window, "Inner"};

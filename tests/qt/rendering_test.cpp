@@ -11,6 +11,8 @@
 #include <QRadioButton>
 #include <QSlider>
 #include <QTest>
+#include <cstdlib>
+#include <utility>
 
 #include "common/qt/canvas_widget.h"
 #include "common/qt/label_widget.h"
@@ -216,4 +218,52 @@ TEST_F(Rendering, RedrawNowShowsAProgressCaptionInTheMiddleOfAHandler) {
     QTest::mouseClick(&widget<QPushButton>(window.CompButton), Qt::LeftButton);
     EXPECT_EQ(seen, "50%");
     EXPECT_EQ(widget<QLabel>(window.Title).text(), "100%");
+}
+
+namespace {
+
+// The first and last rows of a picture that hold a pixel darker than mid-grey.
+std::pair<int, int> inkRows(const QImage& image) {
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y).lightness() < 128) {
+                first = first < 0 ? y : first;
+                last = y;
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+}  // namespace
+
+// The text of a box of its own colour (a place, a quick key's face) stands in its middle, like a
+// text box's; a plain label's text starts at its top.
+TEST_F(Rendering, ABoxOfItsOwnColourCentresItsTextUpright) {
+    window.Title.Height = 900;
+    window.Title.Opaque = true;
+    window.Title.BackColor = forms::kWhite;
+    binding.sync();
+    auto& box = widget<QLabel>(window.Title);
+    const auto [top, bottom] = inkRows(box.grab().toImage());
+    ASSERT_GE(top, 0);
+    EXPECT_LE(std::abs((top + bottom) - box.height()), 4);
+
+    window.Title.Opaque = false;
+    binding.sync();
+    EXPECT_LT(inkRows(box.grab().toImage()).first, box.height() / 4);
+}
+
+// Open and closed folders may come in different sizes from the icon theme; the list shows them at
+// one size, row by row alike.
+TEST_F(Rendering, EveryFolderRowHasOneHeight) {
+    auto& folders = widget<QListWidget>(window.Dir1);
+    ASSERT_GE(folders.count(), 3);
+    const int height = folders.visualItemRect(folders.item(0)).height();
+    for (int row = 1; row < folders.count(); ++row) {
+        EXPECT_EQ(folders.visualItemRect(folders.item(row)).height(), height) << row;
+    }
 }

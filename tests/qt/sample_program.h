@@ -141,10 +141,39 @@ class SampleWindow : public forms::Window {
     }
 };
 
-// A second window, so that closing one leaves the program running.
+// A second, smaller window, so that closing one leaves the program running. Its Back label is
+// the button Escape presses; its OK button is a plain one.
 class OtherWindow : public forms::Window {
   public:
-    explicit OtherWindow(forms::Application& app) : Window(app, "Other") { Caption = "Other"; }
+    explicit OtherWindow(forms::Application& app) : Window(app, "Other") {
+        Caption = "Other";
+        Width = 4500;
+        Height = 3000;
+        Back.Caption = "Back";
+        Back.ButtonLike = true;
+        Back.Cancel = true;
+        Back.Left = 120;
+        Back.Top = 2400;
+        Back.Width = 1500;
+        Back.Height = 400;
+        Done.Caption = "OK";
+        Done.Left = 1800;
+        Done.Top = 2400;
+        Done.Width = 1500;
+        Done.Height = 400;
+        Back.onClick = [this] {
+            log.push_back("Back_Click");
+            Hide();
+        };
+        Done.onClick = [this] {
+            log.push_back("Done_Click");
+            Hide();
+        };
+    }
+
+    forms::Label Back{*this, "Back"};
+    forms::CommandButton Done{*this, "Done"};
+    std::vector<std::string> log;
     int unloads = 0;
 
   protected:
