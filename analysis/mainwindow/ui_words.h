@@ -47,6 +47,8 @@ struct UiWords {
     // Only a string file gives these two; in English they stay empty.
     std::string ColoursWord;
     std::string FooterFaceWord;
+    // True once a block-form string file gave the words: they are UTF-8 then, not 8-bit text.
+    bool WordsInUtf8 = false;
 };
 
 // Gives every word its English text except SamplesWord, which start-up sets later, and the two
