@@ -5,6 +5,7 @@
 
 #include "analysis/program.h"
 #include "common/recording_platform.h"
+#include "tests/common/string_files.h"
 #include "tests/common/temp_folder.h"
 
 namespace {
@@ -42,13 +43,7 @@ std::string blockFile(int entries, std::size_t units = 6000) {
     for (int n = 1; n <= entries; ++n) {
         text += blockWord(n) + u"\r\n";
     }
-    text.resize(units, u' ');
-    std::string bytes = "\xFF\xFE";
-    for (const char16_t unit : text) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
+    return blockStringFile(text, units);
 }
 
 // A program started in a folder that holds the given language.txt and string file.

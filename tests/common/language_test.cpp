@@ -4,6 +4,7 @@
 
 #include "common/language/language_number.h"
 #include "common/language/string_file.h"
+#include "string_files.h"
 #include "temp_folder.h"
 
 using common::language::BlockLineEnd;
@@ -22,21 +23,6 @@ constexpr StringFileLayout kBuilder{
 constexpr StringFileLayout kWizard{
     "TranscribeStrings_", common::language::kTranscribeLanguages, 57, false, 0,
     BlockLineEnd::DropCr};
-
-// A block-form file: the little-endian mark, then the text as UTF-16LE, padded with blanks to
-// the given number of code units.
-std::string blockFile(const std::u16string& text, std::size_t units) {
-    std::u16string block = text;
-    if (block.size() < units) {
-        block.append(units - block.size(), u' ');
-    }
-    std::string bytes = "\xFF\xFE";
-    for (const char16_t unit : block) {
-        bytes += static_cast<char>(unit & 0xFF);
-        bytes += static_cast<char>(unit >> 8);
-    }
-    return bytes;
-}
 
 std::optional<std::int16_t> numberOf(const std::string& firstLine) {
     TempFolder folder;
@@ -113,7 +99,7 @@ TEST(TextForm, TitleLineAndLineCount) {
 }
 
 TEST(BlockForm, EntriesBetweenLineFeedsAsUtf8) {
-    const std::string file = blockFile(
+    const std::string file = blockStringFile(
         u"Title line\r\n\u0420\u0443\u0441\u0441\u043A\u0438\u0439\r\n\u4E2D\u6587\r\n"
         u"\r\nKeeps last\nG\U0001D11E\r\nafter the last",
         6000);
@@ -132,8 +118,8 @@ TEST(BlockForm, EntriesBetweenLineFeedsAsUtf8) {
 }
 
 TEST(BlockForm, TheBuilderKeepsItsCr) {
-    const std::optional<StringEntries> entries =
-        common::language::readBlockForm(blockFile(u"T\r\nFichiers\r\nFin\nx", 1600), kBuilder);
+    const std::optional<StringEntries> entries = common::language::readBlockForm(
+        blockStringFile(u"T\r\nFichiers\r\nFin\nx", 1600), kBuilder);
     ASSERT_TRUE(entries);
     ASSERT_EQ(entries->count(), 2);
     EXPECT_EQ(entries->entry(1), "Fichiers\r");
@@ -143,20 +129,20 @@ TEST(BlockForm, TheBuilderKeepsItsCr) {
 TEST(BlockForm, OnlyTheFixedBlockIsRead) {
     using common::language::readBlockForm;
     // One code unit short: nothing at all.
-    std::string shortFile = blockFile(u"T\r\nA\r\nB\r\n", 6000);
+    std::string shortFile = blockStringFile(u"T\r\nA\r\nB\r\n", 6000);
     shortFile.resize(shortFile.size() - 2);
     EXPECT_EQ(readBlockForm(shortFile, kAnalysis), std::nullopt);
     // A line feed beyond the block ends nothing: the entry before it is not read.
     std::u16string text = u"T\r\nA\r\n";
     text.append(6000 - text.size() - 1, u'x');
     text += u"y\r\nB\r\n";
-    const std::optional<StringEntries> entries = readBlockForm(blockFile(text, 0), kAnalysis);
+    const std::optional<StringEntries> entries = readBlockForm(blockStringFile(text, 0), kAnalysis);
     ASSERT_TRUE(entries);
     EXPECT_EQ(entries->count(), 1);
     // A block without any line feed is read whole and gives no entry.
-    EXPECT_EQ(readBlockForm(blockFile(u"no line feed", 6000), kAnalysis)->count(), 0);
+    EXPECT_EQ(readBlockForm(blockStringFile(u"no line feed", 6000), kAnalysis)->count(), 0);
     // Without the little-endian mark the file is no block-form file.
-    std::string bigEndian = blockFile(u"T\r\nA\r\n", 6000);
+    std::string bigEndian = blockStringFile(u"T\r\nA\r\n", 6000);
     bigEndian[0] = '\xFE';
     bigEndian[1] = '\xFF';
     EXPECT_EQ(readBlockForm(bigEndian, kAnalysis), std::nullopt);
@@ -173,7 +159,7 @@ TEST(StringEntriesLoad, LanguageFileThenStringFileInTheStartFolder) {
     ASSERT_TRUE(german);
     EXPECT_EQ(german->entry(2), "Ganz");
     folder.write("language.txt", "9\r\n");
-    folder.write("AnalysisStrings_ru.txt", blockFile(u"T\r\n\u0414\r\n", 6000));
+    folder.write("AnalysisStrings_ru.txt", blockStringFile(u"T\r\n\u0414\r\n", 6000));
     const std::optional<StringEntries> russian = loadStringEntries(folder.text(), kAnalysis);
     ASSERT_TRUE(russian);
     EXPECT_EQ(russian->entry(1), "\xD0\x94");
