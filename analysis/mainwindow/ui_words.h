@@ -55,6 +55,10 @@ struct UiWords {
 // words that have no English text.
 void setEnglishDefaults(UiWords& words);
 
+// A text of the 8-bit files (a face name, a description) in the form of the words, so that both
+// can share one caption: UTF-8 while the words are UTF-8, else as it stands.
+std::string besideWords(const UiWords& words, std::string_view text);
+
 inline constexpr std::string_view kEnglishSamplesWord = " samples. ";
 
 }  // namespace analysis
