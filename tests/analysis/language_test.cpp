@@ -309,3 +309,19 @@ TEST_F(Languages, EnglishStaysQuietlyOnEveryFailure) {
         EXPECT_TRUE(quiet.errors.empty()) << c.language;
     }
 }
+
+// The language files are found in the start folder, not in the data folder below it, and a
+// block saved with LF line ends keeps every letter of its entries.
+TEST_F(Languages, FilesOfTheStartFolderWithLfLineEnds) {
+    const std::string data = folder.subfolder("Sample data");
+    common::writeWholeFile(common::joinPath(data, "language.txt"), "1\r\n");
+    common::writeWholeFile(common::joinPath(data, "AnalysisStrings_fr.txt"), textFile(110));
+    const analysis::AnalysisProgram& p =
+        start("11\r\n", "AnalysisStrings_jp.txt",
+              blockStringFile(u"Title\n\u65E5\u672C\n\u8868\u793A\r\n\n", 6000));
+    EXPECT_EQ(p.MainWindow.Dir1.Path(), data);
+    EXPECT_EQ(p.MainWindow.Caption, "\xE6\x97\xA5\xE6\x9C\xAC");
+    EXPECT_EQ(p.Words.ViewFullLength, "\xE8\xA1\xA8\xE7\xA4\xBA");
+    EXPECT_EQ(p.Words.ViewPortrait, "");
+    EXPECT_EQ(p.Words.ViewProfile, "Profile");
+}
