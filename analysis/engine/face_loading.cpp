@@ -98,8 +98,10 @@ void showWebAddress(FaceDisplay& face, const FaceFileContents& contents) {
 }
 
 void showNameAndInfo(const AnalysisProgram& program, FaceDisplay& face) {
-    face.slot.FaceInfo = withPortraitOnlyTag(face.slot.FaceInfo, program.Words.PortraitOnlyText);
-    face.photo.ToolTipText = face.slot.FaceInfo;
+    const std::string& tag = program.Words.PortraitOnlyText;
+    face.photo.ToolTipText =
+        withPortraitOnlyTag(besideWords(program.Words, face.slot.FaceInfo), tag);
+    face.slot.FaceInfo = withPortraitOnlyTag(face.slot.FaceInfo, tag);
     face.person.Caption = face.slot.FaceName;
 }
 

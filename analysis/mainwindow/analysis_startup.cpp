@@ -1,5 +1,6 @@
 #include "analysis/mainwindow/analysis_window.h"
 
+#include "analysis/mainwindow/language_entries.h"
 #include "analysis/mainwindow/prefs_storage.h"
 #include "analysis/program.h"
 #include "common/text/convert.h"
@@ -91,7 +92,7 @@ void Analysis::Form_Load() {
     Drive1.setDrive("c:");
     LoadPrefs(program_);
     program_.PrefsWindow.UnitsImperial.setValue(program_.ImperialUnits != 0);
-    // The chosen language is read here.
+    LoadAnalysisLanguage(program_);
     File1.ToolTipText = common::Str(File1.ListCount()) + program_.Words.FacesWord;
     program_.ResultsWindow.Style4.Caption = program_.Words.HeightWord;
     showEmptyFaces();

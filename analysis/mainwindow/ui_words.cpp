@@ -1,5 +1,7 @@
 #include "analysis/mainwindow/ui_words.h"
 
+#include "common/text/cp1252.h"
+
 namespace analysis {
 
 void setEnglishDefaults(UiWords& words) {
@@ -38,6 +40,10 @@ void setEnglishDefaults(UiWords& words) {
     words.ShapeRound = "Round";
     words.ShapeLong = "Long";
     words.ShapeHeart = "Heart";
+}
+
+std::string besideWords(const UiWords& words, std::string_view text) {
+    return words.WordsInUtf8 ? common::cp1252ToUtf8(text) : std::string(text);
 }
 
 }  // namespace analysis

@@ -47,11 +47,17 @@ struct UiWords {
     // Only a string file gives these two; in English they stay empty.
     std::string ColoursWord;
     std::string FooterFaceWord;
+    // True once a block-form string file gave the words: they are UTF-8 then, not 8-bit text.
+    bool WordsInUtf8 = false;
 };
 
 // Gives every word its English text except SamplesWord, which start-up sets later, and the two
 // words that have no English text.
 void setEnglishDefaults(UiWords& words);
+
+// A text of the 8-bit files (a face name, a description) in the form of the words, so that both
+// can share one caption: UTF-8 while the words are UTF-8, else as it stands.
+std::string besideWords(const UiWords& words, std::string_view text);
 
 inline constexpr std::string_view kEnglishSamplesWord = " samples. ";
 

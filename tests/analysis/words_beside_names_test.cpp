@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include "analysis/engine/face_loading.h"
+#include "tests/analysis/comparison/comparison_fixture.h"
+
+using namespace comparison;
+
+namespace {
+
+// A place prefix and "Только портрет" as a Russian string file gives them: UTF-8.
+constexpr const char* kRussianFirst = "1-\xD0\xB5 : ";
+constexpr const char* kRussianPortraitOnly =
+    "\xD0\xA2\xD0\xBE\xD0\xBB\xD1\x8C\xD0\xBA\xD0\xBE "
+    "\xD0\xBF\xD0\xBE\xD1\x80\xD1\x82\xD1\x80\xD0\xB5\xD1\x82";
+
+}  // namespace
+
+// An 8-bit face name or description joined to UTF-8 words in one caption is turned into UTF-8,
+// so the caption stays one valid text and neither part shows garbled; the face data keep their
+// 8-bit bytes.
+TEST_F(ComparisonFixture, EightBitNamesJoinUtf8WordsAsUtf8) {
+    writeFaces({Face{wizardFace("Bj\xF6rn", 0, "Mod\xE8le (Portrait only)")},
+                Face{wizardFace("Anna", 10)}, Face{wizardFace("Bea", 20)},
+                Face{wizardFace("Cleo", 30)}});
+    startAndSelect("Cleo.txt");
+    program.Words.WordsInUtf8 = true;
+    for (std::string* prefix : {&program.Words.FirstPlacePrefix, &program.Words.SecondPlacePrefix,
+                                &program.Words.ThirdPlacePrefix}) {
+        *prefix = kRussianFirst;
+    }
+    program.Words.PortraitOnlyText = kRussianPortraitOnly;
+    window.CompButton_Click();
+    const forms::Label* places[] = {&window.FirstPlace, &window.SecondPlace, &window.ThirdPlace};
+    int shown = 0;
+    for (std::size_t k = 1; k <= 3; ++k) {
+        if (program.Top.TopNames[k] == "Bj\xF6rn") {
+            ++shown;
+            EXPECT_TRUE(
+                places[k - 1]->Caption.starts_with(std::string(kRussianFirst) + "Bj\xC3\xB6rn "));
+        }
+    }
+    EXPECT_EQ(shown, 1);
+
+    analysis::LoadFirstFace(program, "Bj\xF6rn.txt");
+    EXPECT_EQ(window.Image1.ToolTipText,
+              "Mod\xC3\xA8le (" + std::string(kRussianPortraitOnly) + ")");
+    EXPECT_EQ(window.Person1.Caption, "Bj\xF6rn");
+
+    // With 8-bit words everything stays 8-bit.
+    program.Words.WordsInUtf8 = false;
+    program.Words.PortraitOnlyText = "Portrait only";
+    analysis::LoadFirstFace(program, "Bj\xF6rn.txt");
+    EXPECT_EQ(window.Image1.ToolTipText, "Mod\xE8le (Portrait only)");
+}
