@@ -8,6 +8,7 @@ packages=(
     libgtest-dev googletest libbenchmark-dev
     fonts-dejavu-core
     xvfb xauth imagemagick xdg-utils
+    clang libclang-rt-14-dev llvm
 )
 
 missing=()
