@@ -14,6 +14,8 @@
 
 namespace {
 
+constexpr double kLargestPrinted = 1.79769313486231e308;
+
 bool near(double printed, double value, double relative, double smallest) {
     return std::fabs(printed - value) <= relative * std::fabs(value) + smallest;
 }
@@ -22,8 +24,13 @@ void roundTrip(double value) {
     if (!std::isfinite(value)) {
         return;
     }
-    fuzz::check(near(common::Val(common::Str(value)), value, 1e-14, 1e-307),
-                "Str then Val gives the value back");
+    try {
+        fuzz::check(near(common::Val(common::Str(value)), value, 1e-14, 1e-307),
+                    "Str then Val gives the value back");
+    } catch (const common::Error&) {
+        // Fifteen digits round the largest doubles up past the largest one.
+        fuzz::check(std::fabs(value) > kLargestPrinted, "Val refuses only what Str rounds up");
+    }
     if (std::fabs(value) <= FLT_MAX) {
         const float single = static_cast<float>(value);
         fuzz::check(near(common::Val(common::StrSingle(single)), single, 1e-6, 1e-44),
