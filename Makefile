@@ -1,4 +1,5 @@
-# Two entry points for a fresh Debian machine: `make run` and `make test`.
+# Entry points for a fresh Debian machine: `make run` and `make test`; CI adds `make sanitize`
+# and `make fuzz`.
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 # The clang builds: the test suite with AddressSanitizer and UndefinedBehaviorSanitizer, and the
