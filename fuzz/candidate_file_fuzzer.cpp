@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "analysis/engine/colour_line.h"
 #include "analysis/engine/comparison/candidate_file.h"
 #include "common/text/error.h"
 #include "fuzz/fuzz_input.h"
@@ -18,6 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 "a web-address line holds \"[\"");
     fuzz::check(candidate.colourLine.empty() || candidate.colourLine.find('~') != std::string::npos,
                 "a colour line holds \"~\"");
+    analysis::parseColourLine(candidate.colourLine);
     const std::string link = analysis::linkOf(candidate.urlLine);
     fuzz::check(link.size() <= candidate.urlLine.size(), "a link is part of its line");
     return 0;

@@ -6,10 +6,13 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "analysis/engine/colour_line.h"
 #include "analysis/engine/comparison/candidate_file.h"
 #include "analysis/engine/face_file.h"
 #include "common/facefile/face_file_writer.h"
+#include "common/text/convert.h"
 #include "common/text/error.h"
+#include "common/text/int16.h"
 #include "fuzz/fuzz_input.h"
 #include "vismaker/stats/read_face_values.h"
 
@@ -51,6 +54,28 @@ void checkFixedPart(const analysis::FaceFileContents& read, const common::Wizard
     }
 }
 
+// The trailer lines are told apart by their marks, and face 1's trailer ends at a height beyond
+// 16 bits.
+bool coloursReadable(const common::WizardFace& face) {
+    if (face.heightText.find_first_of("~[") != std::string::npos ||
+        face.webAddress.find('~') != std::string::npos) {
+        return false;
+    }
+    try {
+        common::toInt16(common::Val(face.heightText));
+    } catch (const common::Error&) {
+        return false;
+    }
+    return true;
+}
+
+void checkColours(const std::string& line, const common::FaceColours& colours) {
+    const auto read = analysis::parseColourLine(line);
+    fuzz::check(read && read->hair == colours.hair && read->eyes == colours.eyes &&
+                    read->skin == colours.skin,
+                "the colours read back");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -63,8 +88,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;  // a field holding a line end is refused before anything is written
     }
     try {
-        checkFixedPart(analysis::parseFaceFile(text), face);
-        checkFixedPart(analysis::parseCandidateFile(text).face, face);
+        const analysis::FaceFileContents first = analysis::parseFaceFile(text);
+        const analysis::CandidateFile candidate = analysis::parseCandidateFile(text);
+        checkFixedPart(first, face);
+        checkFixedPart(candidate.face, face);
+        if (face.colours && coloursReadable(face)) {
+            checkColours(first.colourLine, *face.colours);
+            checkColours(candidate.colourLine, *face.colours);
+        }
     } catch (const common::Error&) {
         fuzz::check(false, "a face the wizard writes reads as face 1 and as a candidate");
     }
