@@ -1,6 +1,6 @@
 // A face as the transcription wizard stores it, built from the fuzzer's bytes: every face data
-// file it writes must read back, with the same name, description, points and angles, as face 1,
-// as a candidate and in the statistics builder.
+// file it writes must read back, with the same name, description, points, angles and colours, as
+// face 1, as a candidate and in the statistics builder.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <cstddef>
