@@ -95,9 +95,12 @@ int main(int argc, char** argv) {
         const TemporaryDatabase small(1000);
         const TemporaryDatabase large(10000);
         for (const auto& [database, count] : {std::pair{&small, 1000}, std::pair{&large, 10000}}) {
+            // Init-captures: clang before 16 cannot capture structured bindings by name.
             benchmark::RegisterBenchmark(
                 ("FolderRun/" + std::to_string(count)).c_str(),
-                [database, count](benchmark::State& state) { folderRun(state, *database, count); })
+                [database = database, count = count](benchmark::State& state) {
+                    folderRun(state, *database, count);
+                })
                 ->Unit(benchmark::kMillisecond)
                 ->UseRealTime();
         }

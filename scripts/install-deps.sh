@@ -9,6 +9,7 @@ packages=(
     libgtest-dev googletest libbenchmark-dev
     fonts-dejavu-core locales-all
     xvfb xauth imagemagick xdg-utils
+    clang libclang-rt-14-dev llvm
 )
 
 missing=()

@@ -1,0 +1,56 @@
+// List files and every other text file are read through the 8-bit text reader: by lines (list
+// files, result lists, settings), by comma-separated items (statistics, face values) and by
+// character counts. The list readers themselves read from a named file into a window, so the
+// reader they share is fuzzed here.
+#include <cstddef>
+#include <cstdint>
+
+#include "common/files/text_file.h"
+#include "common/text/error.h"
+#include "fuzz/fuzz_input.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string input = fuzz::text(data, size);
+
+    // By lines, as a list is read up to its "99999" line: no line holds a line end, and the
+    // lines with their ends make up the whole text.
+    auto lines = common::TextFileReader::fromText(input);
+    std::size_t lineBytes = 0;
+    std::size_t lineCount = 0;
+    while (!lines.eof()) {
+        const std::string line = lines.lineInput();
+        fuzz::check(line.find_first_of("\r\n") == std::string::npos, "a line holds no line end");
+        lineBytes += line.size();
+        ++lineCount;
+    }
+    fuzz::check(lineBytes <= input.size() && input.size() <= lineBytes + 2 * lineCount,
+                "lines and their ends make up the text");
+    try {
+        lines.lineInput();
+        fuzz::check(false, "reading past the end raises an error");
+    } catch (const common::Error&) {
+    }
+
+    // By items and by counts, mixed as the statistics and face readers mix them; every read
+    // moves on, so the loop ends.
+    auto items = common::TextFileReader::fromText(input);
+    std::size_t turn = 0;
+    try {
+        while (!items.eof()) {
+            switch (turn++ % 3) {
+                case 0:
+                    items.inputItem();
+                    break;
+                case 1:
+                    items.input(1 + turn % 4);
+                    break;
+                default:
+                    items.lineInput();
+                    break;
+            }
+        }
+    } catch (const common::Error&) {
+    }
+    fuzz::check(turn <= input.size() + 1, "every read moves on");
+    return 0;
+}
