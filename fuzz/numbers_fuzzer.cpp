@@ -22,6 +22,17 @@ bool near(double printed, double value, double relative, double smallest) {
 
 void roundTrip(double value) {
     if (!std::isfinite(value)) {
+        // Infinity and undefined values have no printed form: a plain error, nothing undefined.
+        for (auto print : {+[](double v) { return common::Str(v); },
+                           +[](double v) { return common::StrSingle(v); }}) {
+            bool refused = false;
+            try {
+                print(value);
+            } catch (const common::Error&) {
+                refused = true;
+            }
+            fuzz::check(refused, "Str refuses a value that is not finite");
+        }
         return;
     }
     try {

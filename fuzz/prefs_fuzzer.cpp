@@ -1,9 +1,9 @@
-// Prefs.prf: whatever reads without an error is saved and read back, and must come back equal.
+// Prefs.prf: whatever is read, damaged lines and all, is saved and read back, and must come back
+// equal.
 #include <cstddef>
 #include <cstdint>
 
 #include "analysis/mainwindow/prefs_file.h"
-#include "common/text/error.h"
 #include "fuzz/fuzz_input.h"
 
 namespace {
@@ -18,20 +18,15 @@ bool same(const analysis::PrefsValues& a, const analysis::PrefsValues& b) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    analysis::PrefsValues prefs;
-    try {
-        prefs = analysis::parsePrefsFile(fuzz::text(data, size));
-    } catch (const common::Error&) {
-        return 0;
-    }
-    const std::string saved = analysis::prefsFileText(prefs);
-    analysis::PrefsValues readBack;
-    try {
-        readBack = analysis::parsePrefsFile(saved);
-    } catch (const common::Error&) {
-        fuzz::check(false, "saved preferences read back");
-    }
-    fuzz::check(same(prefs, readBack), "saved preferences read back equal");
-    fuzz::check(analysis::prefsFileText(readBack) == saved, "a second save writes the same bytes");
+    analysis::PrefsValues fallback;
+    fallback.weights.fill(20);
+    const analysis::PrefsReading reading =
+        analysis::parsePrefsFile(fuzz::text(data, size), fallback);
+    const std::string saved = analysis::prefsFileText(reading.values);
+    const analysis::PrefsReading readBack = analysis::parsePrefsFile(saved, fallback);
+    fuzz::check(readBack.damagedLines.empty(), "saved preferences are not damaged");
+    fuzz::check(same(reading.values, readBack.values), "saved preferences read back equal");
+    fuzz::check(analysis::prefsFileText(readBack.values) == saved,
+                "a second save writes the same bytes");
     return 0;
 }

@@ -55,7 +55,11 @@ std::optional<double> numberOnly(std::string_view text) {
     if (!isDecimalNumber(number)) {
         return std::nullopt;
     }
-    return common::Val(number);
+    try {
+        return common::Val(number);
+    } catch (const common::Error&) {
+        return std::nullopt;  // "1E999": a number, but none a double holds
+    }
 }
 
 std::optional<int> weightFrom(std::string_view line) {

@@ -228,6 +228,8 @@ TEST(PrefsLoading, ADamagedLineFallsBackAloneAndIsReportedOnce) {
         {"weight above 20", 2, " 21", true},
         {"weight below 0", 4, "-1", true},
         {"weight too large to store", 6, " 99999", true},
+        {"weight beyond any number", 5, "3E2680", true},
+        {"colour beyond any number", 9, "1E999", true},
         {"colour too large", 10, " 99999999999", true},
         // Colours are read as far as they are a number.
         {"colour not a number", 8, "red", false},
