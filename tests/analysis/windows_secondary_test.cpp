@@ -124,15 +124,20 @@ TEST_F(SecondaryWindows, PlotterDesign) {
 }
 
 TEST_F(SecondaryWindows, PlotterLayout) {
-    EXPECT_EQ(plotter.Width, 900 * 15);
-    EXPECT_EQ(plotter.Height, 680 * 15);
+    EXPECT_EQ(plotter.Width, 1180 * 15);
+    EXPECT_EQ(plotter.Height, 367 * 15);
     plotter.BlankPanel.Visible = true;
     expectTidyLayout(plotter, {{"BlankPanel", "Option1"}, {"BlankPanel", "Option2"}});
     // The blank panel covers the fill styles, which the profile has no use for.
     for (const forms::OptionButton* option : {&plotter.Option1, &plotter.Option2}) {
         EXPECT_TRUE(overlap(plotter.BlankPanel, *option));
     }
-    EXPECT_EQ(plotter.Picture1.Left + plotter.Picture1.Width, plotter.Width);
+    // The panels stand side by side right of the canvas the views draw on (9,200 by 5,500
+    // twips), which is as tall as the window.
+    EXPECT_GE(plotter.Picture1.Left, 9200);
+    EXPECT_GE(plotter.Height, 5500);
+    EXPECT_EQ(plotter.Picture1.Left + plotter.Picture1.Width, plotter.ButtonPanel.Left);
+    EXPECT_EQ(plotter.ButtonPanel.Left + plotter.ButtonPanel.Width, plotter.Width);
     EXPECT_EQ(plotter.ButtonPanel.Top + plotter.ButtonPanel.Height, plotter.Height);
     for (const char* inPicture : {"CheckBoxA", "CheckBoxC", "RedLeftArrow", "GreenRightArrow",
                                   "BlankPanel", "ColourButton", "Option1", "Option2"}) {
