@@ -336,8 +336,8 @@ TEST_F(Plotter, QuickKeyLoadsFaceTwoAndRedrawsTheView) {
     EXPECT_NE(plotter.Statsbox.Text().find("FACE B : "), std::string::npos);
     EXPECT_EQ(plotter.CheckBoxB.Caption, "Bob");
     // Sample points 4 and 5 of a face slot lie at x 104 and 105: a width of -2 drawn as 2.
-    EXPECT_EQ(boundsOf(plotter.Perimeter2), (Bounds{4004, ToTwipsOf(1400 - 3.6 * (203 - 1000)),
-                                                    7, ToTwipsOf(3.6 * 203)}));
+    EXPECT_EQ(boundsOf(plotter.Perimeter2),
+              (Bounds{4004, ToTwipsOf(1400 - 3.6 * (203 - 1000)), 7, ToTwipsOf(3.6 * 203)}));
 
     plotter.QuickKey(9).click();
     EXPECT_EQ(program.Face2.FaceName, "Gus");
