@@ -125,6 +125,7 @@ void PlotterForm::setDesign() {
     BlankPanel.Visible = false;
 
     Statsbox.MultiLine = true;
+    Statsbox.VerticalScrollBar = true;
     Statsbox.Locked = true;
     makeButton(Command1, "Eyes");
     makeButton(Command2, "Nose");
