@@ -82,6 +82,11 @@ TEST_F(Plotter, ShowingRunsActivateWithColoursCaptionsAndHeights) {
     EXPECT_EQ(plotter.BlueLine(10).BorderColor, 0x123456);
     EXPECT_EQ(plotter.Statsbox.Text(), "Height = unknown\r\nHeight =  170cm\r\n");
 
+    // Becoming active again without another window of the program in between runs nothing.
+    plotter.Statsbox.setText("figures of a view");
+    plotter.activate();
+    EXPECT_EQ(plotter.Statsbox.Text(), "figures of a view");
+
     plotter.OKbutton_Click();
     EXPECT_FALSE(plotter.Visible());
     EXPECT_EQ(state.ViewMode, 5);
