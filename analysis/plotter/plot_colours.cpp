@@ -38,15 +38,19 @@ int bandComponent(float value, std::int16_t divisor) {
 
 }  // namespace
 
+// Each reaches the plotter through its one instance, loading it on first use.
 void ApplyColourA(AnalysisProgram& program) {
+    program.PlotterWindow.Load();
     applyColour(program.PlotterWindow.faceA(), program.PlotColourA);
 }
 
 void ApplyColourB(AnalysisProgram& program) {
+    program.PlotterWindow.Load();
     applyColour(program.PlotterWindow.faceB(), program.PlotColourB);
 }
 
 void ApplyColourC(AnalysisProgram& program) {
+    program.PlotterWindow.Load();
     applyColour(program.PlotterWindow.faceC(), program.PlotColourC);
 }
 

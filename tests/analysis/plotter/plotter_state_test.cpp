@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <map>
 #include <string>
 #include <vector>
@@ -20,6 +21,13 @@ using Plotter = PlotterFixture;
 TEST_F(Plotter, LoadLeavesFaceShapeViewUnshadedWithFaceCHidden) {
     EXPECT_TRUE(plotter.Loaded());
     EXPECT_FALSE(plotter.Visible());
+    // Start-up creates every secondary window but the list editor and the quick-key chooser.
+    for (const forms::Window* other : std::initializer_list<const forms::Window*>{
+             &program.ColoursWindow, &program.PrefsWindow, &program.ResultsWindow,
+             &program.NoMedianWindow}) {
+        EXPECT_TRUE(other->Loaded()) << other->name();
+        EXPECT_FALSE(other->Visible()) << other->name();
+    }
     EXPECT_EQ(state.ViewMode, 5);
     EXPECT_TRUE(plotter.Option2.Value());
     EXPECT_FALSE(plotter.Option1.Value());
