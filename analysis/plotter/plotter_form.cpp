@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "analysis/mainwindow/pixel_layout.h"
+#include "analysis/plotter/plot_colours.h"
 #include "analysis/program.h"
 #include "common/text/convert.h"
 #include "common/text/strings.h"
@@ -20,10 +21,11 @@ constexpr int kPanelPixels = 280;
 constexpr int kCanvasLabelHeight = 255;
 constexpr int kLinesPerFace = 11;
 
-// The design colours of the three faces, as the plot colours start before any preference.
-constexpr std::int32_t kColourA = common::RGB(255, 0, 0);
-constexpr std::int32_t kColourB = common::RGB(0, 0, 255);
-constexpr std::int32_t kColourC = common::RGB(0, 160, 0);
+// The design colours of the three faces; the load and every activation put the plot colours
+// over them.
+constexpr std::int32_t kColourA = kDesignColourA;
+constexpr std::int32_t kColourB = kDesignColourB;
+constexpr std::int32_t kColourC = kDesignColourC;
 
 void makeButton(forms::Label& label, std::string caption) {
     label.Caption = std::move(caption);

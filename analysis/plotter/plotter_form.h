@@ -21,9 +21,9 @@ struct PlotFace {
 };
 
 // The plotter window: faces A (face 1), B (face 2) and C (the average face) drawn over one
-// another on the canvas, each with its own eleven lines, outline and four feature shapes. The
-// panels on the right hold the face switches, profile arrows and fill styles above, the figures,
-// view buttons, quick keys and the way back below.
+// another on the canvas, each with its own eleven lines, outline and four feature shapes. Two
+// panels stand side by side right of the canvas: the face switches, profile arrows, colours and
+// fill styles; the figures, view buttons, quick keys and the way back.
 class PlotterForm : public forms::Window {
   public:
     explicit PlotterForm(AnalysisProgram& program);
