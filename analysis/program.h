@@ -72,12 +72,12 @@ class AnalysisProgram {
     // as they stand; Prefs.prf keeps them and the values below between runs.
     PrefsForm PrefsWindow{*this};
     PrefsLoader PrefsLoaderWindow{*this};
-    // Plot colours until Prefs.prf gives others: white paper, face A red, B blue, the average
-    // face green.
-    std::int32_t PlotBackgroundColour = common::RGB(255, 255, 255);
-    std::int32_t PlotColourA = common::RGB(255, 0, 0);
-    std::int32_t PlotColourB = common::RGB(0, 0, 255);
-    std::int32_t PlotColourC = common::RGB(0, 160, 0);
+    // Plot colours: 0 until the preferences are read, which give the design colours when
+    // Prefs.prf has none.
+    std::int32_t PlotBackgroundColour = 0;
+    std::int32_t PlotColourA = 0;
+    std::int32_t PlotColourB = 0;
+    std::int32_t PlotColourC = 0;
     // The quick key, 1 to 10, whose face the quick-key chooser is choosing.
     int QuickKeyIndex = 1;
 

@@ -15,18 +15,30 @@ void HeadlessAnalysis::openFolder(std::string_view folder) {
     app.dispatch([this, folder] { program.MainWindow.Dir1.setPath(std::string(folder)); });
 }
 
-bool HeadlessAnalysis::chooseFirstFace(std::string_view fileName) {
+bool HeadlessAnalysis::chooseFace(std::string_view fileName, bool second) {
     auto& window = program.MainWindow;
     for (int i = 0; i < window.File1.ListCount(); ++i) {
         if (window.File1.List(i) == fileName) {
-            app.dispatch([&window, i] {
+            app.dispatch([&window, i, second] {
                 window.File1.setListIndex(i);
-                window.Command1_Click();
+                if (second) {
+                    window.Command4_Click();
+                } else {
+                    window.Command1_Click();
+                }
             });
             return true;
         }
     }
     return false;
+}
+
+bool HeadlessAnalysis::chooseFirstFace(std::string_view fileName) {
+    return chooseFace(fileName, false);
+}
+
+bool HeadlessAnalysis::chooseSecondFace(std::string_view fileName) {
+    return chooseFace(fileName, true);
 }
 
 // Each file is read on its own, as all three of the set, so a fault is put down to its file.

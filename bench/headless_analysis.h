@@ -25,6 +25,8 @@ class HeadlessAnalysis {
     // Selects the face in the browser and chooses it as face 1, as the select button does.
     // False when the browser does not list the file.
     bool chooseFirstFace(std::string_view fileName);
+    // The same as face 2, as "Select face 2" chooses it.
+    bool chooseSecondFace(std::string_view fileName);
     // Empty when Upper.vis, Lower.vis and Median.vis of the data folder all read whole; else
     // which file is missing or damaged. The program itself would only show its missing-statistics
     // window and go on comparing against an average face of zeros.
@@ -37,6 +39,9 @@ class HeadlessAnalysis {
     common::RecordingPlatform platform;
     forms::Application app;
     analysis::AnalysisProgram program;
+
+  private:
+    bool chooseFace(std::string_view fileName, bool second);
 };
 
 }  // namespace facegen

@@ -78,13 +78,20 @@ void Analysis::Form_Load() {
         swatch->FillStyle = forms::kFillTransparent;
     }
     setEnglishDefaults(program_.Words);
+    // Each secondary window but the list editor and the quick-key chooser is created here as it
+    // is first captioned; the colour chooser's load takes colour A as the plotter holds it now,
+    // before the preferences are read.
+    program_.ColoursWindow.Load();
     captionColourButtons(program_.ColoursWindow);
     captionMainWindow();
     captionColoursWindow(program_.ColoursWindow, program_.Words);
+    program_.PrefsWindow.Load();
     program_.PrefsWindow.captionAtStartUp(program_.Words);
+    program_.ResultsWindow.Load();
     captionResultsWindow(program_.ResultsWindow);
     program_.Words.SamplesWord = kEnglishSamplesWord;
     captionPlotterWindow(program_.PlotterWindow, program_.Words);
+    program_.NoMedianWindow.Load();
     captionMissingStatisticsWindow();
     program_.AppPath = Dir1.Path();
     program_.ImperialUnits = 0;

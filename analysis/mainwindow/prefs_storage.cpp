@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "analysis/mainwindow/prefs_file.h"
+#include "analysis/plotter/plot_colours.h"
 #include "analysis/program.h"
 #include "common/files/text_file.h"
 #include "common/text/convert.h"
@@ -75,6 +76,10 @@ void LoadPrefs(AnalysisProgram& program) {
     // candidate with colours would score 0 and every other one about 99%.
     PrefsValues fallback = currentPrefs(program);
     fallback.weights.fill(kWeightWithoutPrefs);
+    fallback.plotBackgroundColour = kDesignBackgroundColour;
+    fallback.plotColourA = kDesignColourA;
+    fallback.plotColourB = kDesignColourB;
+    fallback.plotColourC = kDesignColourC;
     const std::string path = common::joinPath(program.AppPath, kPrefsFile);
     std::string text;
     try {
@@ -86,6 +91,7 @@ void LoadPrefs(AnalysisProgram& program) {
             program.app().platform().reportError("The preferences could not be read from " + path +
                                                  ": " + error.reason());
         }
+        PaintPlotterBackground(program);
         return;
     }
     const PrefsReading reading = parsePrefsFile(text, fallback);
@@ -100,7 +106,7 @@ void LoadPrefs(AnalysisProgram& program) {
             (reading.damagedLines.size() == 1 ? "line " : "lines ") + lines +
             "). Those settings start at their usual values; every other setting is kept.");
     }
-    // The plotter repaints its background in the colour read here, once the program has one.
+    PaintPlotterBackground(program);
 }
 
 void SavePrefs(AnalysisProgram& program) {

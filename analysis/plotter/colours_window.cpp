@@ -1,8 +1,10 @@
 #include "analysis/plotter/colours_window.h"
 
+#include <cstdint>
 #include <utility>
 
 #include "analysis/mainwindow/pixel_layout.h"
+#include "analysis/plotter/plot_colours.h"
 #include "analysis/program.h"
 #include "common/text/strings.h"
 
@@ -14,10 +16,58 @@ constexpr int kSliderSteps = 15;
 
 }  // namespace
 
-Colours::Colours(AnalysisProgram& program) : Window(program.app(), "Colours") {
+Colours::Colours(AnalysisProgram& program) : Window(program.app(), "Colours"), program_(program) {
     setDesign();
     layOut();
+    // A slider's click and its change both come here as a change of value.
+    for (forms::Slider* slider : {&RedSlider, &GreenSlider, &BlueSlider}) {
+        slider->onChange = [this] { UpdateChosenColour(); };
+        slider->onClick = [this] { UpdateChosenColour(); };
+    }
+    ColourA.onClick = [this] { ColourA_Click(); };
+    ColourB.onClick = [this] { ColourB_Click(); };
+    ColourC.onClick = [this] { ColourC_Click(); };
+    bgButton1.onClick = [this] { bgButton1_Click(); };
     Command1.onClick = [this] { Command1_Click(); };
+}
+
+// The swatch shows colour A as last applied; the sliders stay where they are until touched.
+void Colours::Form_Load() {
+    PlotterForm& plotter = program_.PlotterWindow;
+    plotter.Load();
+    ChosenColour.FillColor = plotter.CheckBoxA.ForeColor;
+}
+
+// Sixteen steps a component: 0, 17, 34, ..., 255.
+void Colours::UpdateChosenColour() {
+    PlotterState& state = program_.Plotter;
+    const std::int32_t r = RedSlider.Value();
+    const std::int32_t g = GreenSlider.Value();
+    const std::int32_t b = BlueSlider.Value();
+    state.ChosenRed = 16 * r + r;
+    state.ChosenGreen = (16 * g + g) * 256;
+    state.ChosenBlue = (16 * b + b) * 65536;
+    ChosenColour.FillColor = state.ChosenRed + state.ChosenGreen + state.ChosenBlue;
+}
+
+void Colours::ColourA_Click() {
+    program_.PlotColourA = ChosenColour.FillColor;
+    ApplyColourA(program_);
+}
+
+void Colours::ColourB_Click() {
+    program_.PlotColourB = ChosenColour.FillColor;
+    ApplyColourB(program_);
+}
+
+void Colours::ColourC_Click() {
+    program_.PlotColourC = ChosenColour.FillColor;
+    ApplyColourC(program_);
+}
+
+void Colours::bgButton1_Click() {
+    program_.PlotBackgroundColour = ChosenColour.FillColor;
+    PaintPlotterBackground(program_);
 }
 
 void Colours::setDesign() {

@@ -25,11 +25,22 @@ class Colours : public forms::Window {
     forms::Shape ChosenColour{*this, "ChosenColour"};
     forms::CommandButton Command1{*this, "Command1"};
 
+    // The swatch takes the slider mix.
+    void UpdateChosenColour();
+    void ColourA_Click();
+    void ColourB_Click();
+    void ColourC_Click();
+    void bgButton1_Click();
     void Command1_Click();
+
+  protected:
+    void Form_Load() override;
 
   private:
     void setDesign();
     void layOut();
+
+    AnalysisProgram& program_;
 };
 
 }  // namespace analysis

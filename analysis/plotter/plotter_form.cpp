@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "analysis/mainwindow/pixel_layout.h"
+#include "analysis/plotter/plot_colours.h"
 #include "analysis/program.h"
 #include "common/text/convert.h"
 #include "common/text/strings.h"
@@ -15,12 +16,16 @@ namespace analysis {
 namespace {
 
 constexpr int kQuickKeysPerRow = 5;
+constexpr int kCanvasPixels = 620;
+constexpr int kPanelPixels = 280;
+constexpr int kCanvasLabelHeight = 255;
 constexpr int kLinesPerFace = 11;
 
-// The design colours of the three faces, as the plot colours start before any preference.
-constexpr std::int32_t kColourA = common::RGB(255, 0, 0);
-constexpr std::int32_t kColourB = common::RGB(0, 0, 255);
-constexpr std::int32_t kColourC = common::RGB(0, 160, 0);
+// The design colours of the three faces; the load and every activation put the plot colours
+// over them.
+constexpr std::int32_t kColourA = kDesignColourA;
+constexpr std::int32_t kColourB = kDesignColourB;
+constexpr std::int32_t kColourC = kDesignColourC;
 
 void makeButton(forms::Label& label, std::string caption) {
     label.Caption = std::move(caption);
@@ -37,6 +42,13 @@ void designShape(forms::Shape& shape, forms::ShapeKind kind, std::int32_t colour
     shape.BorderWidth = 2;
 }
 
+void placeTwips(forms::Label& label, int left, int top, int width) {
+    label.Left = left;
+    label.Top = top;
+    label.Width = width;
+    label.Height = kCanvasLabelHeight;
+}
+
 void designLines(const forms::ControlArray<forms::Line>& lines, std::int32_t colour) {
     for (int i = 0; i < kLinesPerFace; ++i) {
         lines(i).BorderColor = colour;
@@ -46,12 +58,38 @@ void designLines(const forms::ControlArray<forms::Line>& lines, std::int32_t col
 
 }  // namespace
 
-PlotterForm::PlotterForm(AnalysisProgram& program) : Window(program.app(), "PlotterForm") {
+PlotterForm::PlotterForm(AnalysisProgram& program)
+    : Window(program.app(), "PlotterForm"), program_(program) {
     setDesign();
     designCanvas();
     layOut();
-    OKbutton.onClick = [this] { OKbutton_Click(); };
+    connectEvents();
     OKbutton.Cancel = true;
+}
+
+void PlotterForm::connectEvents() {
+    CheckBoxA.onClick = [this] { CheckBoxA_Click(); };
+    CheckBoxB.onClick = [this] { CheckBoxB_Click(); };
+    CheckBoxC.onClick = [this] { CheckBoxC_Click(); };
+    Option1.onClick = [this] { Option1_Click(); };
+    Option2.onClick = [this] { Option2_Click(); };
+    ColourButton.onClick = [this] { ColourButton_Click(); };
+    OKbutton.onClick = [this] { OKbutton_Click(); };
+    Command1.onClick = [this] { Command1_Click(); };
+    Command2.onClick = [this] { Command2_Click(); };
+    Command3.onClick = [this] { Command3_Click(); };
+    Command4.onClick = [this] { Command4_Click(); };
+    Command5.onClick = [this] { Command5_Click(); };
+    ProfileButton.onClick = [this] { ProfileButton_Click(); };
+    RedLeftArrow.onClick = [this] { RedLeftArrow_Click(); };
+    RedRightArrow.onClick = [this] { RedRightArrow_Click(); };
+    BlueLeftArrow.onClick = [this] { BlueLeftArrow_Click(); };
+    BlueRightArrow.onClick = [this] { BlueRightArrow_Click(); };
+    GreenLeftArrow.onClick = [this] { GreenLeftArrow_Click(); };
+    GreenRightArrow.onClick = [this] { GreenRightArrow_Click(); };
+    for (int key = QuickKey.first(); key <= QuickKey.last(); ++key) {
+        QuickKey(key).onClick = [this, key] { QuickKey_Click(key); };
+    }
 }
 
 void PlotterForm::setDesign() {
@@ -89,6 +127,7 @@ void PlotterForm::setDesign() {
     BlankPanel.Visible = false;
 
     Statsbox.MultiLine = true;
+    Statsbox.VerticalScrollBar = true;
     Statsbox.Locked = true;
     makeButton(Command1, "Eyes");
     makeButton(Command2, "Nose");
@@ -136,12 +175,14 @@ void PlotterForm::designCanvas() {
     }
 }
 
-// The canvas fills the window left of the panels; the panels stand one above the other.
+// The canvas is the window's left part, 620 by 367 pixels (9,300 by 5,505 twips), as tall as
+// the painted background; the two panels stand side by side on its right, so nothing a view
+// draws on the canvas lies under them.
 void PlotterForm::layOut() {
-    Width = pixels(900);
-    Height = pixels(680);
+    Width = pixels(kCanvasPixels + 2 * kPanelPixels);
+    Height = pixels(367);
 
-    place(Picture1, 620, 0, 280, 222);
+    place(Picture1, kCanvasPixels, 0, kPanelPixels, 367);
     const std::pair<forms::CheckBox*, std::pair<forms::Image*, forms::Image*>> faces[] = {
         {&CheckBoxA, {&RedLeftArrow, &RedRightArrow}},
         {&CheckBoxB, {&BlueLeftArrow, &BlueRightArrow}},
@@ -168,31 +209,27 @@ void PlotterForm::layOut() {
     place(Option2, 12, 184, 254, 24);
     place(BlankPanel, 8, 152, 262, 60);
 
-    place(ButtonPanel, 620, 222, 280, 458);
+    place(ButtonPanel, kCanvasPixels + kPanelPixels, 0, kPanelPixels, 367);
     Statsbox.Container = &ButtonPanel;
-    place(Statsbox, 12, 12, 256, 180);
+    place(Statsbox, 12, 12, 256, 160);
     forms::Label* views[] = {&Command1, &Command2, &Command3, &Command4, &Command5, &ProfileButton};
     for (int i = 0; i < 6; ++i) {
         views[i]->Container = &ButtonPanel;
-        place(*views[i], 12 + 87 * (i % 3), 206 + 36 * (i / 3), 82, 30);
+        place(*views[i], 12 + 87 * (i % 3), 182 + 34 * (i / 3), 82, 30);
     }
     for (int key = QuickKey.first(); key <= QuickKey.last(); ++key) {
         QuickKey(key).Container = &ButtonPanel;
         place(QuickKey(key), 12 + 52 * (key % kQuickKeysPerRow),
-              294 + 34 * (key / kQuickKeysPerRow), 48, 28);
+              256 + 32 * (key / kQuickKeysPerRow), 48, 28);
     }
     OKbutton.Container = &ButtonPanel;
-    place(OKbutton, 164, 412, 104, 32);
+    place(OKbutton, 164, 326, 104, 30);
 
-    // Where the reference labels wait until a view places them.
-    place(TopLabel, 24, 48, 220, 20);
-    place(EyeLevelLabel, 24, 240, 220, 20);
-    place(NoseLabel, 24, 400, 220, 20);
-    place(BottomLabel, 24, 612, 220, 20);
-}
-
-void PlotterForm::OKbutton_Click() {
-    Hide();
+    // The reference labels' places; the face-shape view points their dashes at its lines.
+    placeTwips(TopLabel, 6720, 480, 2400);
+    placeTwips(BottomLabel, 6720, 4920, 2400);
+    placeTwips(EyeLevelLabel, 6960, 1320, 1800);
+    placeTwips(NoseLabel, 4080, 240, 2400);
 }
 
 }  // namespace analysis

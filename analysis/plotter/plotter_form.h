@@ -8,10 +8,22 @@ namespace analysis {
 
 class AnalysisProgram;
 
+// The items of one face on the canvas: its check box, its eleven lines, its outline and its four
+// feature shapes.
+struct PlotFace {
+    forms::CheckBox& check;
+    const forms::ControlArray<forms::Line>& lines;
+    forms::Shape& outline;
+    forms::Shape& eye1;
+    forms::Shape& eye2;
+    forms::Shape& nose;
+    forms::Shape& mouth;
+};
+
 // The plotter window: faces A (face 1), B (face 2) and C (the average face) drawn over one
-// another on the canvas, each with its own eleven lines, outline and four feature shapes. The
-// panels on the right hold the face switches, profile arrows and fill styles above, the figures,
-// view buttons, quick keys and the way back below.
+// another on the canvas, each with its own eleven lines, outline and four feature shapes. Two
+// panels stand side by side right of the canvas: the face switches, profile arrows, colours and
+// fill styles; the figures, view buttons, quick keys and the way back.
 class PlotterForm : public forms::Window {
   public:
     explicit PlotterForm(AnalysisProgram& program);
@@ -47,18 +59,13 @@ class PlotterForm : public forms::Window {
     forms::ControlArray<forms::Label> QuickKey{*this, "QuickKey", 0, 9};
     forms::Label OKbutton{*this, "OKbutton"};
 
-    // Reference labels and the eye-level line on the canvas.
+    // Reference labels on the canvas.
     forms::Label TopLabel{*this, "TopLabel"};
     forms::Label BottomLabel{*this, "BottomLabel"};
     forms::Label EyeLevelLabel{*this, "EyeLevelLabel"};
     forms::Label NoseLabel{*this, "NoseLabel"};
-    forms::Line EyeLevel{*this, "EyeLevel"};
 
-    // The faces' lines: A red, B blue, C green in the design.
-    forms::ControlArray<forms::Line> RedLine{*this, "RedLine", 0, 10};
-    forms::ControlArray<forms::Line> BlueLine{*this, "BlueLine", 0, 10};
-    forms::ControlArray<forms::Line> GreenLine{*this, "GreenLine", 0, 10};
-
+    // The canvas paints in this order: outlines, feature shapes, then the lines over them.
     // Face outlines of A, B and C.
     forms::Shape Perimeter1{*this, "Perimeter1"};
     forms::Shape Perimeter2{*this, "Perimeter2"};
@@ -77,12 +84,83 @@ class PlotterForm : public forms::Window {
     forms::Shape NoseArea1g{*this, "NoseArea1g"};
     forms::Shape MouthArea1g{*this, "MouthArea1g"};
 
+    // The faces' lines: A red, B blue, C green in the design; the eye-level line of no face.
+    forms::ControlArray<forms::Line> RedLine{*this, "RedLine", 0, 10};
+    forms::ControlArray<forms::Line> BlueLine{*this, "BlueLine", 0, 10};
+    forms::ControlArray<forms::Line> GreenLine{*this, "GreenLine", 0, 10};
+    forms::Line EyeLevel{*this, "EyeLevel"};
+
+    AnalysisProgram& program() const { return program_; }
+    // The items of face A (face 1), B (face 2) or C (the average face).
+    PlotFace faceA() {
+        return {CheckBoxA, RedLine, Perimeter1, EyeArea1, EyeArea2, NoseArea1, MouthArea1};
+    }
+    PlotFace faceB() {
+        return {CheckBoxB, BlueLine, Perimeter2, EyeArea1b, EyeArea2b, NoseArea1b, MouthArea1b};
+    }
+    PlotFace faceC() {
+        return {CheckBoxC, GreenLine, Perimeter3, EyeArea1g, EyeArea2g, NoseArea1g, MouthArea1g};
+    }
+
+    // Clearing procedures the views start with; each leaves the canvas as its comment says.
+    // All 33 face lines at (0, 0)-(0, 0); their visibility stays.
+    void ResetPlotLines();
+    // EyeLevel parked at 9999 (still shown if it was), all 33 face lines hidden.
+    void HidePlotLines();
+    // The twelve feature shapes parked at left and top 9999 with no size, NoseLabel hidden; the
+    // outlines are not touched.
+    void HideFeatureShapes();
+    // The three reference labels and EyeLevel hidden (EyeLevel not moved), the outlines
+    // zero-sized at (0, 0).
+    void HideLabelsAndPerimeters();
+    // The check boxes take the names of faces 1 and 2 from the main window.
+    void SetPersonCaptions();
+    // The heights of faces 1 and 2, one line each, replace the text of Statsbox.
+    void ShowHeights();
+    // Draws again the view ViewMode names.
+    void ReplotCurrentView();
+
+    // Events.
+    void CheckBoxA_Click();
+    void CheckBoxB_Click();
+    void CheckBoxC_Click();
+    void Option1_Click();
+    void Option2_Click();
+    void QuickKey_Click(int index);
+    void ColourButton_Click();
     void OKbutton_Click();
+
+    // The views: eyes, nose, mouth, layout, face shape, profile.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void ProfileButton_Click();
+    // Profile arrows: face A, B or C's profile 50 twips to the left or right.
+    void RedLeftArrow_Click();
+    void RedRightArrow_Click();
+    void BlueLeftArrow_Click();
+    void BlueRightArrow_Click();
+    void GreenLeftArrow_Click();
+    void GreenRightArrow_Click();
+
+    // The face-shape view.
+    void DrawFaceShapeView();
+    void ClassifyFaceShapes();
+
+  protected:
+    void Form_Load() override;
+    void Form_Activate() override;
 
   private:
     void setDesign();
     void designCanvas();
     void layOut();
+    void connectEvents();
+    void showFace(const PlotFace& face);
+
+    AnalysisProgram& program_;
 };
 
 }  // namespace analysis

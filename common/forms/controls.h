@@ -55,6 +55,8 @@ class TextBox : public Control {
     void setText(std::string text);
 
     bool MultiLine = false;
+    // A multi-line box with a vertical scroll bar always shown.
+    bool VerticalScrollBar = false;
     bool Locked = false;
     bool FixedPitch = false;
     std::function<void()> onChange;

@@ -48,6 +48,20 @@ Qt::PenStyle penStyleFor(forms::BorderStyle style) {
 
 namespace {
 
+// Qt's hatches repeat every 8 pixels.
+int hatchOffset(int fillStyle) {
+    switch (fillStyle) {
+        case forms::kFillDiagonalCross:
+        case forms::kFillCross:
+            return 3;
+        case forms::kFillDownwardDiagonal:
+        case forms::kFillVertical:
+            return 6;
+        default:
+            return 0;
+    }
+}
+
 QPen borderPen(std::int32_t colour, int width, forms::BorderStyle style) {
     QPen pen(toQColor(colour), std::max(1, width), penStyleFor(style));
     pen.setJoinStyle(Qt::MiterJoin);
@@ -82,7 +96,14 @@ void paintShape(QPainter& painter, const forms::Shape& shape, const TwipsScale& 
         paintWell(painter, shape, scale, palette);
         return;
     }
+    // An empty shape draws nothing, and one lying wholly off the surface is not drawn at all.
+    if (shape.Width <= 0 || shape.Height <= 0) {
+        return;
+    }
     QRectF box = scale.rect(shape.Left, shape.Top, shape.Width, shape.Height);
+    if (!box.intersects(QRectF(painter.window()))) {
+        return;
+    }
     const bool square = shape.Kind == forms::ShapeKind::Square ||
                         shape.Kind == forms::ShapeKind::Circle ||
                         shape.Kind == forms::ShapeKind::RoundedSquare;
@@ -98,6 +119,9 @@ void paintShape(QPainter& painter, const forms::Shape& shape, const TwipsScale& 
     painter.save();
     painter.setPen(pen);
     painter.setBrush(QBrush(toQColor(shape.FillColor), brushStyleFor(shape.FillStyle)));
+    // Hatches of different styles that share a direction are set apart, so shapes laid over one
+    // another keep each its own colour.
+    painter.setBrushOrigin(hatchOffset(shape.FillStyle), 0);
     const double corner = std::min(box.width(), box.height()) / 6;
     switch (shape.Kind) {
         case forms::ShapeKind::Oval:
@@ -119,6 +143,10 @@ void paintShape(QPainter& painter, const forms::Shape& shape, const TwipsScale& 
 }
 
 void paintLine(QPainter& painter, const forms::Line& line, const TwipsScale& scale) {
+    // A line of no length draws nothing, not even a dot.
+    if (line.X1 == line.X2 && line.Y1 == line.Y2) {
+        return;
+    }
     painter.save();
     painter.setPen(borderPen(line.BorderColor, line.BorderWidth, line.Style));
     painter.drawLine(scale.point(line.X1, line.Y1), scale.point(line.X2, line.Y2));

@@ -93,6 +93,11 @@ class MultiLineView : public ControlView {
         if (widget_.isReadOnly() != model_.Locked) {
             widget_.setReadOnly(model_.Locked);
         }
+        const Qt::ScrollBarPolicy scrollBar =
+            model_.VerticalScrollBar ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAsNeeded;
+        if (widget_.verticalScrollBarPolicy() != scrollBar) {
+            widget_.setVerticalScrollBarPolicy(scrollBar);
+        }
         const QString text = shownLines(model_.Text());
         if (widget_.toPlainText() != text) {
             const int cursor = widget_.textCursor().position();

@@ -6,14 +6,15 @@
 
 namespace qtui {
 
-int TwipsScale::pixels(int twips) const {
-    return static_cast<int>(std::lround(twips * dotsPerInch_ / 1440.0));
+int TwipsScale::pixels(long long twips) const {
+    return static_cast<int>(std::llround(static_cast<double>(twips) * dotsPerInch_ / 1440.0));
 }
 
 QRect TwipsScale::rect(int left, int top, int width, int height) const {
     const int x = pixels(left);
     const int y = pixels(top);
-    return {x, y, pixels(left + width) - x, pixels(top + height) - y};
+    return {x, y, pixels(static_cast<long long>(left) + width) - x,
+            pixels(static_cast<long long>(top) + height) - y};
 }
 
 double screenDotsPerInch() {

@@ -12,9 +12,10 @@ class TwipsScale {
     explicit TwipsScale(double dotsPerInch) : dotsPerInch_(dotsPerInch) {}
 
     double dotsPerInch() const { return dotsPerInch_; }
-    int pixels(int twips) const;
+    int pixels(long long twips) const;
     QPoint point(int x, int y) const { return {pixels(x), pixels(y)}; }
     // Both edges are mapped, so controls that meet in twips meet on the screen.
+    // Any 32-bit values map without overflow.
     QRect rect(int left, int top, int width, int height) const;
 
   private:
