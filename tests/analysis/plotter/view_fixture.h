@@ -1,7 +1,6 @@
 #pragma once
 
-#include <map>
-#include <string>
+#include <cstdint>
 
 #include "tests/analysis/plotter/plotter_fixture.h"
 
@@ -67,15 +66,4 @@ struct ViewFixture : PlotterFixture {
 
     // Face 2 as it is before any face 2 was loaded.
     void emptySlotTwo() { program.Face2 = analysis::FaceSlot{}; }
-
-    // Every shape's bounds and every item's visibility, by name, to compare before and after.
-    std::map<std::string, Bounds> allShapeBounds() const {
-        std::map<std::string, Bounds> bounds;
-        for (const analysis::PlotFace& face : {plotter.faceA(), plotter.faceB(), plotter.faceC()}) {
-            for (forms::Shape* shape : faceShapes(face)) {
-                bounds[shape->key()] = boundsOf(*shape);
-            }
-        }
-        return bounds;
-    }
 };
