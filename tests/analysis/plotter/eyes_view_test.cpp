@@ -135,6 +135,15 @@ TEST_F(EyesView, FiguresInSinglePrecisionAndUnusualSizes) {
               "% of average\r\n\r\n"
               "FACE A : Eyes\r\nWidth =  116.67%\r\nHeight =  88.89%\r\n\r\n"
               "FACE B : Eyes\r\nWidth =  333.33%\r\nHeight =  22.22%\r\n\r\n");
+
+    // No statistics: the average eye has no size and every figure is 0.
+    program.Statistics = analysis::FaceStatistics{};
+    plotter.Command1_Click();
+    EXPECT_EQ(boundsOf(plotter.EyeArea1g), (Bounds{4600, 1000, 0, 0}));
+    EXPECT_EQ(plotter.Statsbox.Text(),
+              "% of average\r\n\r\n"
+              "FACE A : Eyes\r\nWidth =  0%\r\nHeight =  0%\r\n\r\n"
+              "FACE B : Eyes\r\nWidth =  0%\r\nHeight =  0%\r\n\r\n");
 }
 
 }  // namespace
