@@ -149,6 +149,12 @@ class PlotterForm : public forms::Window {
     void DrawFaceShapeView();
     void ClassifyFaceShapes();
 
+    // The profile view: all three chains after clearing, or one face's chain over what is shown.
+    void DrawProfiles();
+    void DrawProfileA();
+    void DrawProfileB();
+    void DrawProfileC();
+
   protected:
     void Form_Load() override;
     void Form_Activate() override;
