@@ -1,0 +1,254 @@
+#include "analysis/reports/report_pages.h"
+
+#include "analysis/reports/list_lines.h"
+#include "analysis/reports/record_fields.h"
+#include "common/text/convert.h"
+#include "common/text/strings.h"
+
+namespace analysis {
+
+namespace {
+
+using common::Str;
+
+// "</table>", the centred small footer in the given colour, then the text.
+std::string footer(std::string_view colour, std::string_view text) {
+    std::string out = "</table>";
+    out.append(kPC).append("<font size='1' color='").append(colour).append("'>");
+    out.append(text).append("</font></p>");
+    return out;
+}
+
+std::string faceFooterText(const PageContext& page, double count) {
+    return page.words.FooterFaceWord + page.text.text(page.face1Name) + ". " + Str(count) +
+           page.words.SamplesWord;
+}
+
+std::string title(const PageContext& page) {
+    return "<title>" + page.words.ResultsTitleText + page.text.text(page.face1Name) + "</title>";
+}
+
+void appendTopThreeRow(std::string& out, const PageContext& page, const TopNine& top,
+                       std::size_t p) {
+    const PageText& t = page.text;
+    const std::string total = Str(top.TopTotals[p]);
+    out += "<tr>\r\n<td width='13%'>\r\n";
+    out += "<div align='center'>" + t.link(top.TopLinks[p]) + "<img src='" +
+           t.attribute(blanksAsPercent20(top.TopNames[p] + "1.jpg")) +
+           "' width='100' height='100'></div></td>\r\n";
+    out += "<td width='60%'>\r\n";
+    out.append(kPC).append(kWF2).append(t.text(top.TopNames[p])).append("</font></p>\r\n");
+    out.append(kPC).append(kWF2).append(t.text(ampersandsBeforeBlanks(top.TopInfos[p])));
+    out += "</font></p></td>\r\n";
+    out += "</td>\r\n";
+    out += "<td width='13%' bgcolor='#EEEEEE'>\r\n";
+    const std::pair<const std::string*, std::int16_t> features[3] = {
+        {&page.words.EyesWord, top.TopEyes[p]},
+        {&page.words.NoseWord, top.TopNoses[p]},
+        {&page.words.MouthWord, top.TopMouths[p]}};
+    for (const auto& [word, score] : features) {
+        out.append(kPC).append(kBF2).append(*word).append(" - ").append(Str(score));
+        out += "%</font></p>";
+    }
+    out += "</td>\r\n";
+    out += "<td width='14%' bgcolor='#FFFFFF'>";
+    out += "<table width='" + total +
+           "' border='0' cellspacing='0' cellpadding='0' height='20' align='center'>";
+    out += "<tr>\r\n<td background='stars.gif'>&nbsp;</td>\r\n";
+    out += "</tr>\r\n</table>\r\n";
+    out.append(kPC).append("<font size='3'><b>").append(kAF).append(total).append("%");
+    out += "</font></b></font></div>";
+    out += "</td>\r\n</tr>\r\n";
+}
+
+void appendFeatureBlock(std::string& out, const PageContext& page, const BestCandidate& best,
+                        std::string_view label, bool first) {
+    const PageText& t = page.text;
+    out.append(kROW18).append(t.link(best.link));
+    out += "<img src='" + t.attribute(best.name + "1.jpg") + "' width='100' height='100'></td>";
+    out += "<td width='64%' bgcolor='#FF99FF'>";
+    out.append(kPC).append(kBF2).append(label).append(" : ").append(t.text(best.name));
+    out.append(" - ").append(t.text(best.info)).append("</font></p></td>");
+    if (first) {
+        out += kCRLF;
+    }
+    out.append(kSCORE18).append(kBF2).append(Str(best.score)).append("%").append(kAFTERB);
+    out.append(kENDROW).append(kCRLF);
+}
+
+}  // namespace
+
+std::string heightText(double height, bool imperial, const UiWords& words) {
+    if (!imperial) {
+        return Str(height) + "cm";
+    }
+    const double inches = height / 2.54;
+    const double feet = common::Int(inches / 12);
+    const double rest = common::Round(inches - 12 * feet, 0);
+    return Str(feet) + words.FeetWord + " " + Str(rest) + words.InchesWord;
+}
+
+std::string bestThreePage(const PageContext& page, const TopNine& top) {
+    std::string out = "<html>\r\n";
+    out += "<head>\r\n" + title(page) + "\r\n";
+    out.append(page.text.meta()).append(kCRLF);
+    out += "</head>\r\n";
+    out += "<body bgcolor='#FFFFFF' text='#000000' background='Resultsbg3.gif'>\r\n";
+    out += "<table width='100%' border='1' cellspacing='0' cellpadding='0' "
+           "bordercolor='#000066'>\r\n";
+    for (std::size_t p = 1; p <= 3; ++p) {
+        appendTopThreeRow(out, page, top, p);
+    }
+    out += "</table><p align='center'><font size='1' color='#FFFFFF'>" +
+           faceFooterText(page, page.faceCount) + "</font></p>";
+    out += "</body></html>\r\n\r\n";
+    return out;
+}
+
+std::string allMatchesPage(const PageContext& page, std::string_view results2bText) {
+    const PageText& t = page.text;
+    std::string out = "<html>\r\n<head>\r\n" + title(page) + "\r\n";
+    out.append(t.meta()).append(kCRLF);
+    out += "</head>\r\n";
+    out += "<body bgcolor='#FFFFFF' text='#000000' background='Resultsbg2.gif'>\r\n";
+    out += "<table width='85%' border='1' cellspacing='0' cellpadding='0' align='center'>\r\n";
+    out += kPC;
+    for (std::string_view line : listLines(results2bText).records) {
+        const Results2Fields f = results2Fields(line);
+        const std::string name = common::Trim(f.nameField);
+        if (name == page.face1Name) {
+            continue;
+        }
+        const std::string total = Str(f.total);
+        out += "<tr>\r\n<td width='100' height='100'>" + t.link(f.address) + "<img src='" +
+               t.attribute(blanksAsPercent20(name + "1.jpg")) +
+               "' width='100' height='100'></td>";
+        out += "<td width='75%' height='100'>";
+        out.append(kPC).append(kBF).append(t.text(f.nameField)).append(" - ");
+        out += t.text(f.description) + "</td><td width='100' height='100'>";
+        out += "<div align='center'><font face='Arial, Helvetica, sans-serif' size='2'>" + total +
+               "%</font></div>\r\n";
+        out += "</td>\r\n</tr>\r\n";
+    }
+    out += footer("#000000", faceFooterText(page, page.faceCount));
+    out += "</body></html>\r\n\r\n";
+    return out;
+}
+
+std::string featuresPage(const PageContext& page, const BestByFeature& best) {
+    std::string out = "<html><head>" + title(page) + "\r\n";
+    out.append(page.text.head3()).append(kCRLF);
+    out += "<body bgcolor='#FFFFFF' text='#000000'>\r\n";
+    out += kTAB75;
+    const UiWords& w = page.words;
+    appendFeatureBlock(out, page, best.eyes, w.EyesWord, true);
+    appendFeatureBlock(out, page, best.nose, w.NoseWord, false);
+    appendFeatureBlock(out, page, best.mouth, w.MouthWord + "/" + w.JawlineWord, false);
+    out += footer("#000000", faceFooterText(page, page.faceCount));
+    out += "</body></html>\r\n";
+    return out;
+}
+
+std::string heightsPage(const PageContext& page, std::string_view heightText, bool imperial) {
+    const PageText& t = page.text;
+    std::string out = "<html><head><title>" + page.words.HeightWord + "</title>\r\n";
+    out.append(t.head3()).append(kCRLF);
+    out += "<body bgcolor='#33CCFF' text='#000000'>\r\n";
+    out += kTAB75;
+    for (std::string_view line : splitLines(heightText)) {
+        const HeightFields f = heightFields(line);
+        if (f.height == 0) {
+            continue;
+        }
+        if (f.height > 999) {
+            break;
+        }
+        out.append(kROW18).append(t.link(f.address));
+        out += "<img src='" + t.attribute(std::string(f.name) + "3.jpg") +
+               "' width='100' height='100'></td>";
+        out += "<td width='64%' bgcolor='#FFCC33'>";
+        out.append(kPC).append(kBF2).append(t.text(f.name)).append(" - ");
+        out += t.text(f.description) + "</font></p></td>\r\n";
+        out.append(kHEIGHT18).append(kBF2);
+        out += analysis::heightText(f.height, imperial, page.words);
+        out.append(kAFTERB).append(kENDROW).append(kCRLF);
+    }
+    out += footer("#000000", "");
+    out += "</body></html>\r\n";
+    return out;
+}
+
+std::string coloursPage(const PageContext& page, std::string_view colourText) {
+    const PageText& t = page.text;
+    const UiWords& w = page.words;
+    std::string out = "<html><head><title>" + w.ColoursWord + " - " +
+                      t.text(page.face1Name) + "</title>\r\n";
+    out.append(t.head3()).append(kCRLF);
+    out += "<body bgcolor='#000099' text='#000000'>\r\n";
+    out += "<table width='90%' border='1' align='center' cellpadding='0' cellspacing='0' "
+           "bordercolor='#000000'>";
+    long long count = 0;
+    for (std::string_view line : splitLines(colourText)) {
+        ++count;
+        const auto f = colourFields(line);
+        if (!f) {
+            break;
+        }
+        out += "<tr><td width='100' bgcolor = '#00CCFF'><div align='center'>";
+        out += "<img src='" + t.attribute(std::string(f->name) + "3.jpg") +
+               "' width='100' height='100'></td>";
+        out += "<td width='50%' bgcolor='#00CCFF'>";
+        out.append(kPC).append(kBF2).append(t.text(f->name)).append("</p>").append(kPC);
+        out += t.text(f->description) + "</font></p></td>\r\n";
+        out += "<td width='150' bgcolor='#FFCCFF'>\r\n";
+        out.append(kBF2).append(kPC).append(w.HairWord).append(" - ").append(t.text(f->hair));
+        out.append("</p>").append(kPC).append(w.EyesWord).append(" - ").append(t.text(f->eyes));
+        out.append("</P>").append(kPC).append(w.SkinWord).append(" - ").append(t.text(f->skin));
+        out += "</p</font></p></td>\r\n";
+        out += "<td width='150' bordercolor='#0' bgcolor='#FFFFFF'><p align='center'><font "
+               "color='#000000' size='3'><b>";
+        out.append(kBF2).append(t.text(f->total)).append(kAFTERB);
+        out += "</font></td></tr>\r\n";
+    }
+    out += footer("#FFFFFF", common::plain(count) + w.SamplesWord);
+    out += "</body></html>\r\n";
+    return out;
+}
+
+std::string profilePage(const PageContext& page, std::string_view profileText) {
+    const PageText& t = page.text;
+    const UiWords& w = page.words;
+    std::string out = "<html>\r\n<head>\r\n" + title(page) + "\r\n";
+    out.append(t.meta()).append(kCRLF);
+    out += "</head>\r\n<body bgcolor='#990099' text='#000000'>\r\n";
+    out += "<table width='100%' border='1' cellspacing='0' cellpadding='0' align='center'>\r\n";
+    out += kPC;
+    long long count = 1;
+    for (std::string_view line : listLines(profileText).records) {
+        ++count;
+        const ProfileFields f = profileFields(line);
+        out += "<tr>\r\n<td width='100' height='100'><img src='" +
+               t.attribute(std::string(f.name) + "2.jpg") +
+               "' width='100' height='100'></td>";
+        out += "<td width='61%' height='100'>";
+        out.append(kPC).append("<font face='Arial, Helvetica, sans-serif' color='#FFFFFF' "
+                               "size='2'>");
+        out += t.text(f.name) + "</td>";
+        out += "<td width='13%' bgcolor='#EEEEEE' font color='#000000'";
+        out.append(kPC).append("<font face='Arial, Helvetica, sans-serif' color='#000000' "
+                               "size='1'>");
+        out += w.EyesWord + Str(f.eyes) + "%</p>" + w.NoseWord + Str(f.nose) + "%</p>" +
+               w.MouthWord + Str(f.mouth) + "%</p>";
+        out += "</font></td>";
+        out += "<td width='13%' bgcolor='#FFFFFF' font color='#000000'";
+        out.append(kPC).append("<font face='Arial, Helvetica, sans-serif' color='#000000' "
+                               "size='3'>");
+        out += Str(f.score) + "%</font></td>";
+        out += "</td>\r\n</tr>\r\n";
+    }
+    out += footer("#FFFFFF", faceFooterText(page, static_cast<double>(count)));
+    out += "</body></html>\r\n\r\n";
+    return out;
+}
+
+}  // namespace analysis
