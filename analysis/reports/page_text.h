@@ -37,7 +37,8 @@ inline constexpr std::string_view kWF2 =
     "<font face='Arial, Helvetica, sans-serif' size='2' color='#FFFFFF'>";
 inline constexpr std::string_view kBF2 =
     "<font face='Arial, Helvetica, sans-serif' size='2' color='#000000'>";
-inline constexpr std::string_view kBF = "<font face='Arial, Helvetica, sans-serif' color='#000000'>";
+inline constexpr std::string_view kBF =
+    "<font face='Arial, Helvetica, sans-serif' color='#000000'>";
 inline constexpr std::string_view kAF = "<font face='Arial, Helvetica, sans-serif'>";
 inline constexpr std::string_view kTAB75 =
     "<table width='75%' border='1' align='center' cellpadding='0' cellspacing='0' "

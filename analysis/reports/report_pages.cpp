@@ -94,8 +94,9 @@ std::string bestThreePage(const PageContext& page, const TopNine& top) {
     out.append(page.text.meta()).append(kCRLF);
     out += "</head>\r\n";
     out += "<body bgcolor='#FFFFFF' text='#000000' background='Resultsbg3.gif'>\r\n";
-    out += "<table width='100%' border='1' cellspacing='0' cellpadding='0' "
-           "bordercolor='#000066'>\r\n";
+    out +=
+        "<table width='100%' border='1' cellspacing='0' cellpadding='0' "
+        "bordercolor='#000066'>\r\n";
     for (std::size_t p = 1; p <= 3; ++p) {
         appendTopThreeRow(out, page, top, p);
     }
@@ -121,8 +122,7 @@ std::string allMatchesPage(const PageContext& page, std::string_view results2bTe
         }
         const std::string total = Str(f.total);
         out += "<tr>\r\n<td width='100' height='100'>" + t.link(f.address) + "<img src='" +
-               t.attribute(blanksAsPercent20(name + "1.jpg")) +
-               "' width='100' height='100'></td>";
+               t.attribute(blanksAsPercent20(name + "1.jpg")) + "' width='100' height='100'></td>";
         out += "<td width='75%' height='100'>";
         out.append(kPC).append(kBF).append(t.text(f.nameField)).append(" - ");
         out += t.text(f.description) + "</td><td width='100' height='100'>";
@@ -181,12 +181,13 @@ std::string heightsPage(const PageContext& page, std::string_view heightText, bo
 std::string coloursPage(const PageContext& page, std::string_view colourText) {
     const PageText& t = page.text;
     const UiWords& w = page.words;
-    std::string out = "<html><head><title>" + w.ColoursWord + " - " +
-                      t.text(page.face1Name) + "</title>\r\n";
+    std::string out =
+        "<html><head><title>" + w.ColoursWord + " - " + t.text(page.face1Name) + "</title>\r\n";
     out.append(t.head3()).append(kCRLF);
     out += "<body bgcolor='#000099' text='#000000'>\r\n";
-    out += "<table width='90%' border='1' align='center' cellpadding='0' cellspacing='0' "
-           "bordercolor='#000000'>";
+    out +=
+        "<table width='90%' border='1' align='center' cellpadding='0' cellspacing='0' "
+        "bordercolor='#000000'>";
     long long count = 0;
     for (std::string_view line : splitLines(colourText)) {
         ++count;
@@ -205,8 +206,9 @@ std::string coloursPage(const PageContext& page, std::string_view colourText) {
         out.append("</p>").append(kPC).append(w.EyesWord).append(" - ").append(t.text(f->eyes));
         out.append("</P>").append(kPC).append(w.SkinWord).append(" - ").append(t.text(f->skin));
         out += "</p</font></p></td>\r\n";
-        out += "<td width='150' bordercolor='#0' bgcolor='#FFFFFF'><p align='center'><font "
-               "color='#000000' size='3'><b>";
+        out +=
+            "<td width='150' bordercolor='#0' bgcolor='#FFFFFF'><p align='center'><font "
+            "color='#000000' size='3'><b>";
         out.append(kBF2).append(t.text(f->total)).append(kAFTERB);
         out += "</font></td></tr>\r\n";
     }
@@ -228,21 +230,23 @@ std::string profilePage(const PageContext& page, std::string_view profileText) {
         ++count;
         const ProfileFields f = profileFields(line);
         out += "<tr>\r\n<td width='100' height='100'><img src='" +
-               t.attribute(std::string(f.name) + "2.jpg") +
-               "' width='100' height='100'></td>";
+               t.attribute(std::string(f.name) + "2.jpg") + "' width='100' height='100'></td>";
         out += "<td width='61%' height='100'>";
-        out.append(kPC).append("<font face='Arial, Helvetica, sans-serif' color='#FFFFFF' "
-                               "size='2'>");
+        out.append(kPC).append(
+            "<font face='Arial, Helvetica, sans-serif' color='#FFFFFF' "
+            "size='2'>");
         out += t.text(f.name) + "</td>";
         out += "<td width='13%' bgcolor='#EEEEEE' font color='#000000'";
-        out.append(kPC).append("<font face='Arial, Helvetica, sans-serif' color='#000000' "
-                               "size='1'>");
+        out.append(kPC).append(
+            "<font face='Arial, Helvetica, sans-serif' color='#000000' "
+            "size='1'>");
         out += w.EyesWord + Str(f.eyes) + "%</p>" + w.NoseWord + Str(f.nose) + "%</p>" +
                w.MouthWord + Str(f.mouth) + "%</p>";
         out += "</font></td>";
         out += "<td width='13%' bgcolor='#FFFFFF' font color='#000000'";
-        out.append(kPC).append("<font face='Arial, Helvetica, sans-serif' color='#000000' "
-                               "size='3'>");
+        out.append(kPC).append(
+            "<font face='Arial, Helvetica, sans-serif' color='#000000' "
+            "size='3'>");
         out += Str(f.score) + "%</font></td>";
         out += "</td>\r\n</tr>\r\n";
     }

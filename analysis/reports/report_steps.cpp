@@ -28,9 +28,9 @@ void savePage(const AnalysisProgram& program, std::string_view name, const std::
 
 PageContext pageContext(const AnalysisProgram& program) {
     const Analysis& w = program.MainWindow;
-    return PageContext{program.Words, w.Person1.Caption, w.File1.ListCount(),
-                       PageText(program.WordsAreUtf8,
-                                program.ResultsWindow.WebLinkCheck.Value() == 1)};
+    return PageContext{
+        program.Words, w.Person1.Caption, w.File1.ListCount(),
+        PageText(program.WordsAreUtf8, program.ResultsWindow.WebLinkCheck.Value() == 1)};
 }
 
 // The hourglass on the results window for as long as the sort works, however it ends.
@@ -55,9 +55,8 @@ void SortResults2(AnalysisProgram& program) {
     const SortedResults2 sorted = sortResults2(readList(program, ResultFiles::kResults2));
     const std::string results2b = inDataFolder(program, kResults2b);
     const std::string results2 = inDataFolder(program, ResultFiles::kResults2);
-    const std::array<common::FileContent, 2> files{
-        common::FileContent{results2b, sorted.sorted},
-        common::FileContent{results2, sorted.remaining}};
+    const std::array<common::FileContent, 2> files{common::FileContent{results2b, sorted.sorted},
+                                                   common::FileContent{results2, sorted.remaining}};
     common::saveFilesTogether(files);
 }
 

@@ -111,8 +111,10 @@ void Results::ViewButton_Click() {
 
 std::string Results::chosenPage() const {
     const std::pair<const forms::OptionButton*, const char*> pages[] = {
-        {&Style2, "Results_2.htm"},       {&Style3, "Results_3.htm"},
-        {&Style4, "Results_Heights.htm"}, {&Style5, "Results_Colours.htm"},
+        {&Style2, "Results_2.htm"},
+        {&Style3, "Results_3.htm"},
+        {&Style4, "Results_Heights.htm"},
+        {&Style5, "Results_Colours.htm"},
         {&Style6, "Results_Profile.htm"}};
     std::string page = "Results_1.htm";
     for (const auto& [style, name] : pages) {
