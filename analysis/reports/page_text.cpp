@@ -1,6 +1,9 @@
 #include "analysis/reports/page_text.h"
 
+#include <cmath>
+
 #include "analysis/engine/web_address.h"
+#include "common/text/convert.h"
 #include "common/text/cp1252.h"
 
 namespace analysis {
@@ -16,40 +19,59 @@ constexpr std::string_view kHead3_8Bit =
 constexpr std::string_view kHead3Utf8 =
     "<meta http-equiv='Content-Type' content='text/html; charset=utf-8'></head>";
 
-std::string escaped(std::string_view text, bool quotes) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (c == '<') {
-            out += "&lt;";
-        } else if (quotes && c == '\'') {
-            out += "&#39;";
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
-
 }  // namespace
 
-std::string PageText::convert(std::string_view data) const {
-    return utf8_ ? common::cp1252ToUtf8(data) : std::string(data);
+void PageText::append(std::string& page, std::string_view data, bool quotes) const {
+    std::string converted;
+    if (utf8_) {
+        converted = common::cp1252ToUtf8(data);
+        data = converted;
+    }
+    std::size_t from = 0;
+    for (std::size_t at = 0; at < data.size(); ++at) {
+        const char c = data[at];
+        if (c == '<' || (quotes && c == '\'')) {
+            page.append(data.substr(from, at - from));
+            page.append(c == '<' ? "&lt;" : "&#39;");
+            from = at + 1;
+        }
+    }
+    page.append(data.substr(from));
+}
+
+void PageText::appendText(std::string& page, std::string_view data) const {
+    append(page, data, false);
+}
+
+void PageText::appendAttribute(std::string& page, std::string_view data) const {
+    append(page, data, true);
 }
 
 std::string PageText::text(std::string_view data) const {
-    return escaped(convert(data), false);
+    std::string out;
+    append(out, data, false);
+    return out;
 }
 
 std::string PageText::attribute(std::string_view data) const {
-    return escaped(convert(data), true);
+    std::string out;
+    append(out, data, true);
+    return out;
+}
+
+void PageText::appendLink(std::string& page, std::string_view address) const {
+    if (!webLinks_ || address.empty()) {
+        return;
+    }
+    page.append("<a href='");
+    appendAttribute(page, webAddress(address));
+    page.append("'>");
 }
 
 std::string PageText::link(std::string_view address) const {
-    if (!webLinks_ || address.empty()) {
-        return {};
-    }
-    return "<a href='" + attribute(webAddress(address)) + "'>";
+    std::string out;
+    appendLink(out, address);
+    return out;
 }
 
 std::string_view PageText::meta() const {
@@ -70,6 +92,14 @@ std::string blanksAsPercent20(std::string_view name) {
         }
     }
     return out;
+}
+
+std::string strNumber(double value) {
+    // Whole numbers of report lists read the same in either form.
+    if (value == std::floor(value) && std::fabs(value) < 1e15) {
+        return common::Str(static_cast<long long>(value));
+    }
+    return common::Str(value);
 }
 
 std::string ampersandsBeforeBlanks(std::string_view text) {

@@ -14,21 +14,27 @@ class PageText {
 
     std::string text(std::string_view data) const;
     std::string attribute(std::string_view data) const;
+    // The same, added to the end of a page.
+    void appendText(std::string& page, std::string_view data) const;
+    void appendAttribute(std::string& page, std::string_view data) const;
     // The opening of a link to the address, "" when links are not wanted or there is no address.
     // Anchors are not closed.
     std::string link(std::string_view address) const;
+    void appendLink(std::string& page, std::string_view address) const;
     // The meta line's content type.
     std::string_view meta() const;
     std::string_view head3() const;
 
   private:
-    std::string convert(std::string_view data) const;
+    void append(std::string& page, std::string_view data, bool quotes) const;
     bool utf8_;
     bool webLinks_;
 };
 
-// "<name><suffix>" with every blank as "%20".
+// Every blank as "%20".
 std::string blanksAsPercent20(std::string_view name);
+// A number in the leading-blank form (" 85"), quick for whole numbers.
+std::string strNumber(double value);
 // Every "& " as "&amp; ".
 std::string ampersandsBeforeBlanks(std::string_view text);
 

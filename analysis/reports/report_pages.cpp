@@ -19,7 +19,7 @@ std::string footer(std::string_view colour, std::string_view text) {
     return out;
 }
 
-std::string faceFooterText(const PageContext& page, double count) {
+std::string faceFooterText(const PageContext& page, long long count) {
     return page.words.FooterFaceWord + page.text.text(page.face1Name) + ". " + Str(count) +
            page.words.SamplesWord;
 }
@@ -80,12 +80,12 @@ void appendFeatureBlock(std::string& out, const PageContext& page, const BestCan
 
 std::string heightText(double height, bool imperial, const UiWords& words) {
     if (!imperial) {
-        return Str(height) + "cm";
+        return strNumber(height) + "cm";
     }
     const double inches = height / 2.54;
     const double feet = common::Int(inches / 12);
     const double rest = common::Round(inches - 12 * feet, 0);
-    return Str(feet) + words.FeetWord + " " + Str(rest) + words.InchesWord;
+    return strNumber(feet) + words.FeetWord + " " + strNumber(rest) + words.InchesWord;
 }
 
 std::string bestThreePage(const PageContext& page, const TopNine& top) {
@@ -114,21 +114,28 @@ std::string allMatchesPage(const PageContext& page, std::string_view results2bTe
     out += "<body bgcolor='#FFFFFF' text='#000000' background='Resultsbg2.gif'>\r\n";
     out += "<table width='85%' border='1' cellspacing='0' cellpadding='0' align='center'>\r\n";
     out += kPC;
-    for (std::string_view line : listLines(results2bText).records) {
+    const ListLines list = listLines(results2bText);
+    out.reserve(out.size() + list.records.size() * 512);
+    for (std::string_view line : list.records) {
         const Results2Fields f = results2Fields(line);
         const std::string name = common::Trim(f.nameField);
         if (name == page.face1Name) {
             continue;
         }
-        const std::string total = Str(f.total);
-        out += "<tr>\r\n<td width='100' height='100'>" + t.link(f.address) + "<img src='" +
-               t.attribute(blanksAsPercent20(name + "1.jpg")) + "' width='100' height='100'></td>";
-        out += "<td width='75%' height='100'>";
-        out.append(kPC).append(kBF).append(t.text(f.nameField)).append(" - ");
-        out += t.text(f.description) + "</td><td width='100' height='100'>";
-        out += "<div align='center'><font face='Arial, Helvetica, sans-serif' size='2'>" + total +
-               "%</font></div>\r\n";
-        out += "</td>\r\n</tr>\r\n";
+        out += "<tr>\r\n<td width='100' height='100'>";
+        t.appendLink(out, f.address);
+        out += "<img src='";
+        t.appendAttribute(out, blanksAsPercent20(name + "1.jpg"));
+        out += "' width='100' height='100'></td><td width='75%' height='100'>";
+        out.append(kPC).append(kBF);
+        t.appendText(out, f.nameField);
+        out += " - ";
+        t.appendText(out, f.description);
+        out +=
+            "</td><td width='100' height='100'><div align='center'><font face='Arial, "
+            "Helvetica, sans-serif' size='2'>";
+        out += strNumber(f.total);
+        out += "%</font></div>\r\n</td>\r\n</tr>\r\n";
     }
     out += footer("#000000", faceFooterText(page, page.faceCount));
     out += "</body></html>\r\n\r\n";
@@ -155,7 +162,9 @@ std::string heightsPage(const PageContext& page, std::string_view heightText, bo
     out.append(t.head3()).append(kCRLF);
     out += "<body bgcolor='#33CCFF' text='#000000'>\r\n";
     out += kTAB75;
-    for (std::string_view line : splitLines(heightText)) {
+    const std::vector<std::string_view> lines = splitLines(heightText);
+    out.reserve(out.size() + lines.size() * 640);
+    for (std::string_view line : lines) {
         const HeightFields f = heightFields(line);
         if (f.height == 0) {
             continue;
@@ -163,12 +172,16 @@ std::string heightsPage(const PageContext& page, std::string_view heightText, bo
         if (f.height > 999) {
             break;
         }
-        out.append(kROW18).append(t.link(f.address));
-        out += "<img src='" + t.attribute(std::string(f.name) + "3.jpg") +
-               "' width='100' height='100'></td>";
-        out += "<td width='64%' bgcolor='#FFCC33'>";
-        out.append(kPC).append(kBF2).append(t.text(f.name)).append(" - ");
-        out += t.text(f.description) + "</font></p></td>\r\n";
+        out.append(kROW18);
+        t.appendLink(out, f.address);
+        out += "<img src='";
+        t.appendAttribute(out, f.name);
+        out += "3.jpg' width='100' height='100'></td><td width='64%' bgcolor='#FFCC33'>";
+        out.append(kPC).append(kBF2);
+        t.appendText(out, f.name);
+        out += " - ";
+        t.appendText(out, f.description);
+        out += "</font></p></td>\r\n";
         out.append(kHEIGHT18).append(kBF2);
         out += analysis::heightText(f.height, imperial, page.words);
         out.append(kAFTERB).append(kENDROW).append(kCRLF);
@@ -189,27 +202,35 @@ std::string coloursPage(const PageContext& page, std::string_view colourText) {
         "<table width='90%' border='1' align='center' cellpadding='0' cellspacing='0' "
         "bordercolor='#000000'>";
     long long count = 0;
-    for (std::string_view line : splitLines(colourText)) {
+    const std::vector<std::string_view> lines = splitLines(colourText);
+    out.reserve(out.size() + lines.size() * 900);
+    for (std::string_view line : lines) {
         ++count;
         const auto f = colourFields(line);
         if (!f) {
             break;
         }
-        out += "<tr><td width='100' bgcolor = '#00CCFF'><div align='center'>";
-        out += "<img src='" + t.attribute(std::string(f->name) + "3.jpg") +
-               "' width='100' height='100'></td>";
-        out += "<td width='50%' bgcolor='#00CCFF'>";
-        out.append(kPC).append(kBF2).append(t.text(f->name)).append("</p>").append(kPC);
-        out += t.text(f->description) + "</font></p></td>\r\n";
-        out += "<td width='150' bgcolor='#FFCCFF'>\r\n";
-        out.append(kBF2).append(kPC).append(w.HairWord).append(" - ").append(t.text(f->hair));
-        out.append("</p>").append(kPC).append(w.EyesWord).append(" - ").append(t.text(f->eyes));
-        out.append("</P>").append(kPC).append(w.SkinWord).append(" - ").append(t.text(f->skin));
+        out += "<tr><td width='100' bgcolor = '#00CCFF'><div align='center'><img src='";
+        t.appendAttribute(out, f->name);
+        out += "3.jpg' width='100' height='100'></td><td width='50%' bgcolor='#00CCFF'>";
+        out.append(kPC).append(kBF2);
+        t.appendText(out, f->name);
+        out.append("</p>").append(kPC);
+        t.appendText(out, f->description);
+        out += "</font></p></td>\r\n<td width='150' bgcolor='#FFCCFF'>\r\n";
+        out.append(kBF2).append(kPC).append(w.HairWord).append(" - ");
+        t.appendText(out, f->hair);
+        out.append("</p>").append(kPC).append(w.EyesWord).append(" - ");
+        t.appendText(out, f->eyes);
+        out.append("</P>").append(kPC).append(w.SkinWord).append(" - ");
+        t.appendText(out, f->skin);
         out += "</p</font></p></td>\r\n";
         out +=
             "<td width='150' bordercolor='#0' bgcolor='#FFFFFF'><p align='center'><font "
             "color='#000000' size='3'><b>";
-        out.append(kBF2).append(t.text(f->total)).append(kAFTERB);
+        out.append(kBF2);
+        t.appendText(out, f->total);
+        out.append(kAFTERB);
         out += "</font></td></tr>\r\n";
     }
     out += footer("#FFFFFF", common::plain(count) + w.SamplesWord);
@@ -226,31 +247,33 @@ std::string profilePage(const PageContext& page, std::string_view profileText) {
     out += "<table width='100%' border='1' cellspacing='0' cellpadding='0' align='center'>\r\n";
     out += kPC;
     long long count = 1;
-    for (std::string_view line : listLines(profileText).records) {
+    const ListLines list = listLines(profileText);
+    out.reserve(out.size() + list.records.size() * 640);
+    for (std::string_view line : list.records) {
         ++count;
         const ProfileFields f = profileFields(line);
-        out += "<tr>\r\n<td width='100' height='100'><img src='" +
-               t.attribute(std::string(f.name) + "2.jpg") + "' width='100' height='100'></td>";
-        out += "<td width='61%' height='100'>";
+        out += "<tr>\r\n<td width='100' height='100'><img src='";
+        t.appendAttribute(out, f.name);
+        out += "2.jpg' width='100' height='100'></td><td width='61%' height='100'>";
         out.append(kPC).append(
             "<font face='Arial, Helvetica, sans-serif' color='#FFFFFF' "
             "size='2'>");
-        out += t.text(f.name) + "</td>";
-        out += "<td width='13%' bgcolor='#EEEEEE' font color='#000000'";
+        t.appendText(out, f.name);
+        out += "</td><td width='13%' bgcolor='#EEEEEE' font color='#000000'";
         out.append(kPC).append(
             "<font face='Arial, Helvetica, sans-serif' color='#000000' "
             "size='1'>");
-        out += w.EyesWord + Str(f.eyes) + "%</p>" + w.NoseWord + Str(f.nose) + "%</p>" +
-               w.MouthWord + Str(f.mouth) + "%</p>";
-        out += "</font></td>";
-        out += "<td width='13%' bgcolor='#FFFFFF' font color='#000000'";
+        out.append(w.EyesWord).append(strNumber(f.eyes)).append("%</p>");
+        out.append(w.NoseWord).append(strNumber(f.nose)).append("%</p>");
+        out.append(w.MouthWord).append(strNumber(f.mouth)).append("%</p>");
+        out += "</font></td><td width='13%' bgcolor='#FFFFFF' font color='#000000'";
         out.append(kPC).append(
             "<font face='Arial, Helvetica, sans-serif' color='#000000' "
             "size='3'>");
-        out += Str(f.score) + "%</font></td>";
-        out += "</td>\r\n</tr>\r\n";
+        out += strNumber(f.score);
+        out += "%</font></td></td>\r\n</tr>\r\n";
     }
-    out += footer("#FFFFFF", faceFooterText(page, static_cast<double>(count)));
+    out += footer("#FFFFFF", faceFooterText(page, count));
     out += "</body></html>\r\n\r\n";
     return out;
 }
