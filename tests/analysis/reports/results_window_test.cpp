@@ -149,6 +149,52 @@ TEST_F(ResultsWindowTest, APageThatCannotBeWrittenIsReportedByName) {
     EXPECT_FALSE(platform.busy) << "the hourglass is put back";
 }
 
+// Marks of the lists and of HTML in a name or description: every page still lists the face
+// whole, with its picture.
+TEST_F(ResultsWindowTest, NamesHoldingMarksAndHtmlCharactersKeepTheirPages) {
+    std::vector<Face> faces;
+    const char* names[3] = {"Tom <Jr> & $Cash ~Co", "Bea", "Cleo"};
+    for (int i = 0; i < 3; ++i) {
+        Face f{wizardFace(names[i], 10 * i, "A 'quote' & <b> {x} [y]"), i == 0, 10 * i};
+        f.wizard.heightText = "170";
+        f.wizard.webAddress = "www.tom.example/~tom";
+        faces.push_back(f);
+    }
+    writeFaces(faces);
+    startAndSelect("Bea.txt");
+    results.WebLinkCheck.setValue(1);
+    window.CompButton_Click();
+    choose(results.Style4);
+    view();
+    ASSERT_TRUE(platform.errors.empty()) << platform.errors.front();
+    EXPECT_NE(page("Results_2.htm")
+                  .find("<a href='http://www.tom.example/~tom'><img "
+                        "src='Tom%20&lt;Jr>%20&%20$Cash%20~Co1.jpg'"),
+              std::string::npos);
+    EXPECT_NE(page("Results_2.htm").find("Tom &lt;Jr> & $Cash ~Co  - A 'quote' & &lt;b> {x} [y] "),
+              std::string::npos);
+    EXPECT_NE(page("Results_Heights.htm").find(" Tom &lt;Jr> & $Cash ~Co - A 'quote' & &lt;b> "),
+              std::string::npos);
+    EXPECT_NE(page("Results_1.htm").find("A 'quote' &amp; &lt;b> {x} [y]"), std::string::npos);
+}
+
+// Lists spoiled by hand: no end line, stray bytes, an empty file. The pages are written from
+// what the lists hold and nothing stops.
+TEST_F(ResultsWindowTest, DamagedListsGiveShortPagesNotAHang) {
+    runOnFourFaces();
+    folder.write("Results2.tmp", std::string("garbage\r\n\x00\xFF ^ ~[\r\n 50 Ann ^x", 28));
+    folder.write("ProfileResults.tmp", "");
+    folder.write("HeightResults.tmp", "#\r\n 2000# Big [x] ~\r\n");
+    folder.write("ColourResults.tmp", "H E S [");
+    choose(results.Style4);
+    view();
+    ASSERT_TRUE(platform.errors.empty()) << platform.errors.front();
+    EXPECT_NE(page("Results_2.htm").find(">Ann  - x</td>"), std::string::npos);
+    EXPECT_TRUE(page("Results_Profile.htm")
+                    .ends_with("Bea.  1 samples. </font></p></body></html>\r\n\r\n"));
+    EXPECT_EQ(read("HeightResults.tmp"), "#\r\n 2000# Big [x] ~\r\n99999");
+}
+
 // A height of 0 or less counts as none: it writes no height record.
 TEST_F(ComparisonFixture, ANegativeHeightWritesNoHeightRecord) {
     std::vector<Face> faces;
