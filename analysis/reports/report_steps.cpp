@@ -4,6 +4,7 @@
 
 #include "analysis/engine/comparison/result_files.h"
 #include "analysis/program.h"
+#include "analysis/reports/busy_pointer.h"
 #include "analysis/reports/report_pages.h"
 #include "analysis/reports/result_sorting.h"
 #include "common/files/safe_save.h"
@@ -33,25 +34,13 @@ PageContext pageContext(const AnalysisProgram& program) {
         PageText(program.WordsAreUtf8, program.ResultsWindow.WebLinkCheck.Value() == 1)};
 }
 
-// The hourglass on the results window for as long as the sort works, however it ends.
-class BusyResults {
-  public:
-    explicit BusyResults(Results& window) : window_(window) { window_.setBusy(true); }
-    ~BusyResults() { window_.setBusy(false); }
-    BusyResults(const BusyResults&) = delete;
-    BusyResults& operator=(const BusyResults&) = delete;
-
-  private:
-    Results& window_;
-};
-
 constexpr std::string_view kResults2b = "Results2b.tmp";
 
 }  // namespace
 
 // Both lists change together: a failed save leaves the two as they were.
 void SortResults2(AnalysisProgram& program) {
-    BusyResults busy(program.ResultsWindow);
+    BusyPointer busy(program.ResultsWindow);
     const SortedResults2 sorted = sortResults2(readList(program, ResultFiles::kResults2));
     const std::string results2b = inDataFolder(program, kResults2b);
     const std::string results2 = inDataFolder(program, ResultFiles::kResults2);

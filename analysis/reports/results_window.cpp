@@ -2,27 +2,12 @@
 
 #include "analysis/mainwindow/pixel_layout.h"
 #include "analysis/program.h"
+#include "analysis/reports/busy_pointer.h"
 #include "analysis/reports/report_steps.h"
 #include "common/files/text_file.h"
 #include "common/text/cp1252.h"
 
 namespace analysis {
-
-namespace {
-
-// The hourglass on a window for as long as a step works, however it ends.
-class BusyWindow {
-  public:
-    explicit BusyWindow(forms::Window& window) : window_(window) { window_.setBusy(true); }
-    ~BusyWindow() { window_.setBusy(false); }
-    BusyWindow(const BusyWindow&) = delete;
-    BusyWindow& operator=(const BusyWindow&) = delete;
-
-  private:
-    forms::Window& window_;
-};
-
-}  // namespace
 
 Results::Results(AnalysisProgram& program)
     : forms::Window(program.app(), "Results"), program_(program) {
@@ -80,7 +65,7 @@ void Results::Style3_Click() {
 
 void Results::Style4_Click() {
     showPreview(4);
-    BusyWindow busy(*this);
+    BusyPointer busy(*this);
     if (!program_.HeightsSorted) {
         SortHeightResults(program_);
     }

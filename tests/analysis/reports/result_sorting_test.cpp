@@ -100,7 +100,7 @@ TEST(SortHeightResults, ShortestFirstAfterTheLineOfBlanks) {
                                            "\r\n99999");
 }
 
-// Taken as written, a height of 300 or more is never chosen and the sort never ends.
+// A sort that only ever takes heights under 300 would never choose these and never end.
 TEST(SortHeightResults, HeightsOf300AndMoreAreSortedAndTheSortEnds) {
     const std::string list = "     \r\n" + heightLine(350, "Tall") + heightLine(160, "Ben") +
                              heightLine(999, "Giant") + heightLine(300, "Mid") + "99999\r\n";
