@@ -50,17 +50,37 @@ Results2Fields results2Fields(std::string_view line) {
     return f;
 }
 
+// The "[" that opens a height record's description: the one matching the "]" before the record's
+// last " ~", so brackets in the name, and balanced ones in the description, stay text. Without
+// those marks, the first "[".
+std::size_t descriptionOpening(std::string_view line, std::size_t mark) {
+    if (mark != npos && mark > 0 && line[mark - 1] == ']') {
+        int depth = 0;
+        for (std::size_t i = mark - 1; i-- > 0;) {
+            if (line[i] == ']') {
+                ++depth;
+            } else if (line[i] == '[') {
+                if (depth == 0) {
+                    return i;
+                }
+                --depth;
+            }
+        }
+    }
+    return line.find('[');
+}
+
 HeightFields heightFields(std::string_view line) {
     HeightFields f;
     f.height = common::Val(line);
-    const std::size_t open = line.find('[');
+    const std::size_t mark = line.rfind(" ~");
+    const std::size_t open = descriptionOpening(line, mark);
     if (open == npos) {
         f.name = between(line, 5, line.size());
         return f;
     }
     // Mid(line, 6, position of "[" - 7).
     f.name = open > 5 ? between(line, 5, open - 1) : std::string_view();
-    const std::size_t mark = line.rfind(" ~");
     if (mark != npos && mark > open && line[mark - 1] == ']') {
         f.description = between(line, open + 1, mark - 1);
         f.address = bracketed(line, mark + 2);

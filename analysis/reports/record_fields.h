@@ -22,8 +22,8 @@ struct Results2Fields {
 Results2Fields results2Fields(std::string_view line);
 
 // HeightResults.tmp: height, "# ", name, " [", description, "]", " ~", "[address]". The name is
-// the text from the 6th character up to 2 before the first "[", so a height of 100 or more puts
-// a blank before it.
+// the text from the 6th character up to 2 before the description's "[", so a height of 100 or
+// more puts a blank before it.
 struct HeightFields {
     double height = 0;
     std::string_view name;
