@@ -2,6 +2,7 @@
 
 #include "analysis/reports/list_lines.h"
 #include "analysis/reports/record_fields.h"
+#include "common/files/safe_save.h"
 #include "common/text/convert.h"
 #include "common/text/strings.h"
 
@@ -106,16 +107,16 @@ std::string bestThreePage(const PageContext& page, const TopNine& top) {
     return out;
 }
 
-std::string allMatchesPage(const PageContext& page, std::string_view results2bText) {
+void allMatchesPage(PageOut& sink, const PageContext& page, std::string_view results2bText) {
     const PageText& t = page.text;
-    std::string out = "<html>\r\n<head>\r\n" + title(page) + "\r\n";
+    std::string& out = sink.text;
+    out += "<html>\r\n<head>\r\n" + title(page) + "\r\n";
     out.append(t.meta()).append(kCRLF);
     out += "</head>\r\n";
     out += "<body bgcolor='#FFFFFF' text='#000000' background='Resultsbg2.gif'>\r\n";
     out += "<table width='85%' border='1' cellspacing='0' cellpadding='0' align='center'>\r\n";
     out += kPC;
     const ListLines list = listLines(results2bText);
-    out.reserve(out.size() + list.records.size() * 512);
     for (std::string_view line : list.records) {
         const Results2Fields f = results2Fields(line);
         const std::string name = common::Trim(f.nameField);
@@ -136,10 +137,10 @@ std::string allMatchesPage(const PageContext& page, std::string_view results2bTe
             "Helvetica, sans-serif' size='2'>";
         out += strNumber(f.total);
         out += "%</font></div>\r\n</td>\r\n</tr>\r\n";
+        sink.rowDone();
     }
     out += footer("#000000", faceFooterText(page, page.faceCount));
     out += "</body></html>\r\n\r\n";
-    return out;
 }
 
 std::string featuresPage(const PageContext& page, const BestByFeature& best) {
@@ -156,14 +157,15 @@ std::string featuresPage(const PageContext& page, const BestByFeature& best) {
     return out;
 }
 
-std::string heightsPage(const PageContext& page, std::string_view heightText, bool imperial) {
+void heightsPage(PageOut& sink, const PageContext& page, std::string_view heightText,
+                 bool imperial) {
     const PageText& t = page.text;
-    std::string out = "<html><head><title>" + page.words.HeightWord + "</title>\r\n";
+    std::string& out = sink.text;
+    out += "<html><head><title>" + page.words.HeightWord + "</title>\r\n";
     out.append(t.head3()).append(kCRLF);
     out += "<body bgcolor='#33CCFF' text='#000000'>\r\n";
     out += kTAB75;
     const std::vector<std::string_view> lines = splitLines(heightText);
-    out.reserve(out.size() + lines.size() * 640);
     for (std::string_view line : lines) {
         const HeightFields f = heightFields(line);
         if (f.height == 0) {
@@ -185,17 +187,17 @@ std::string heightsPage(const PageContext& page, std::string_view heightText, bo
         out.append(kHEIGHT18).append(kBF2);
         out += analysis::heightText(f.height, imperial, page.words);
         out.append(kAFTERB).append(kENDROW).append(kCRLF);
+        sink.rowDone();
     }
     out += footer("#000000", "");
     out += "</body></html>\r\n";
-    return out;
 }
 
-std::string coloursPage(const PageContext& page, std::string_view colourText) {
+void coloursPage(PageOut& sink, const PageContext& page, std::string_view colourText) {
     const PageText& t = page.text;
     const UiWords& w = page.words;
-    std::string out =
-        "<html><head><title>" + w.ColoursWord + " - " + t.text(page.face1Name) + "</title>\r\n";
+    std::string& out = sink.text;
+    out += "<html><head><title>" + w.ColoursWord + " - " + t.text(page.face1Name) + "</title>\r\n";
     out.append(t.head3()).append(kCRLF);
     out += "<body bgcolor='#000099' text='#000000'>\r\n";
     out +=
@@ -203,7 +205,6 @@ std::string coloursPage(const PageContext& page, std::string_view colourText) {
         "bordercolor='#000000'>";
     long long count = 0;
     const std::vector<std::string_view> lines = splitLines(colourText);
-    out.reserve(out.size() + lines.size() * 900);
     for (std::string_view line : lines) {
         ++count;
         const auto f = colourFields(line);
@@ -232,23 +233,23 @@ std::string coloursPage(const PageContext& page, std::string_view colourText) {
         t.appendText(out, f->total);
         out.append(kAFTERB);
         out += "</font></td></tr>\r\n";
+        sink.rowDone();
     }
     out += footer("#FFFFFF", common::plain(count) + w.SamplesWord);
     out += "</body></html>\r\n";
-    return out;
 }
 
-std::string profilePage(const PageContext& page, std::string_view profileText) {
+void profilePage(PageOut& sink, const PageContext& page, std::string_view profileText) {
     const PageText& t = page.text;
     const UiWords& w = page.words;
-    std::string out = "<html>\r\n<head>\r\n" + title(page) + "\r\n";
+    std::string& out = sink.text;
+    out += "<html>\r\n<head>\r\n" + title(page) + "\r\n";
     out.append(t.meta()).append(kCRLF);
     out += "</head>\r\n<body bgcolor='#990099' text='#000000'>\r\n";
     out += "<table width='100%' border='1' cellspacing='0' cellpadding='0' align='center'>\r\n";
     out += kPC;
     long long count = 1;
     const ListLines list = listLines(profileText);
-    out.reserve(out.size() + list.records.size() * 640);
     for (std::string_view line : list.records) {
         ++count;
         const ProfileFields f = profileFields(line);
@@ -272,10 +273,54 @@ std::string profilePage(const PageContext& page, std::string_view profileText) {
             "size='3'>");
         out += strNumber(f.score);
         out += "%</font></td></td>\r\n</tr>\r\n";
+        sink.rowDone();
     }
     out += footer("#FFFFFF", faceFooterText(page, count));
     out += "</body></html>\r\n\r\n";
-    return out;
+}
+
+PageOut::PageOut(common::PendingSave* save) : save_(save) {
+    if (save_ != nullptr) {
+        text.reserve(kChunk + kChunk / 4);
+    }
+}
+
+void PageOut::rowDone() {
+    if (save_ != nullptr && text.size() >= kChunk) {
+        save_->write(text);
+        text.clear();
+    }
+}
+
+void PageOut::finish() {
+    if (save_ != nullptr) {
+        save_->write(text);
+        text.clear();
+    }
+}
+
+std::string allMatchesPage(const PageContext& page, std::string_view results2bText) {
+    PageOut out;
+    allMatchesPage(out, page, results2bText);
+    return std::move(out.text);
+}
+
+std::string heightsPage(const PageContext& page, std::string_view heightText, bool imperial) {
+    PageOut out;
+    heightsPage(out, page, heightText, imperial);
+    return std::move(out.text);
+}
+
+std::string coloursPage(const PageContext& page, std::string_view colourText) {
+    PageOut out;
+    coloursPage(out, page, colourText);
+    return std::move(out.text);
+}
+
+std::string profilePage(const PageContext& page, std::string_view profileText) {
+    PageOut out;
+    profilePage(out, page, profileText);
+    return std::move(out.text);
 }
 
 }  // namespace analysis

@@ -8,6 +8,10 @@
 #include "analysis/mainwindow/ui_words.h"
 #include "analysis/reports/page_text.h"
 
+namespace common {
+class PendingSave;
+}
+
 namespace analysis {
 
 // What every report page is written with: the words, face 1's name, the number of faces of the
@@ -17,6 +21,23 @@ struct PageContext {
     std::string_view face1Name;
     int faceCount = 0;
     PageText text;
+};
+
+// Where a long page goes while it is written: gathered whole, or, given a save, handed to it in
+// pieces, so a page of many thousand rows never sits whole in memory.
+class PageOut {
+  public:
+    explicit PageOut(common::PendingSave* save = nullptr);
+    // What is written and not yet handed on.
+    std::string text;
+    // Hands the text on once it is large; called after each row.
+    void rowDone();
+    // Hands on the rest.
+    void finish();
+
+  private:
+    static constexpr std::size_t kChunk = 1 << 20;
+    common::PendingSave* save_;
 };
 
 // The texts of the six report pages, each from what its page shows.
@@ -32,6 +53,12 @@ std::string heightsPage(const PageContext& page, std::string_view heightText, bo
 std::string coloursPage(const PageContext& page, std::string_view colourText);
 // Results_Profile.htm from the sorted ProfileResults.tmp.
 std::string profilePage(const PageContext& page, std::string_view profileText);
+
+// The long pages written into a page output.
+void allMatchesPage(PageOut& out, const PageContext& page, std::string_view results2bText);
+void heightsPage(PageOut& out, const PageContext& page, std::string_view heightText, bool imperial);
+void coloursPage(PageOut& out, const PageContext& page, std::string_view colourText);
+void profilePage(PageOut& out, const PageContext& page, std::string_view profileText);
 
 // A height as the heights page shows it: " 168cm", or " 5ft  6in" in feet and inches.
 std::string heightText(double height, bool imperial, const UiWords& words);

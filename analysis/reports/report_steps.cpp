@@ -27,6 +27,16 @@ void savePage(const AnalysisProgram& program, std::string_view name, const std::
     common::writeWholeFile(inDataFolder(program, name), page);
 }
 
+// A long page goes into its save as it is written; the save puts it in place only whole.
+template <typename Write>
+void savePageAsWritten(const AnalysisProgram& program, std::string_view name, Write write) {
+    common::PendingSave save(inDataFolder(program, name));
+    PageOut out(&save);
+    write(out);
+    out.finish();
+    save.commit();
+}
+
 PageContext pageContext(const AnalysisProgram& program) {
     const Analysis& w = program.MainWindow;
     return PageContext{
@@ -76,7 +86,8 @@ void WriteResultsPage1(AnalysisProgram& program) {
 
 void WriteResultsPage2(AnalysisProgram& program) {
     const std::string sorted = readList(program, kResults2b);
-    savePage(program, "Results_2.htm", allMatchesPage(pageContext(program), sorted));
+    savePageAsWritten(program, "Results_2.htm",
+                      [&](PageOut& out) { allMatchesPage(out, pageContext(program), sorted); });
 }
 
 void WriteResultsPage3(AnalysisProgram& program) {
@@ -85,18 +96,21 @@ void WriteResultsPage3(AnalysisProgram& program) {
 
 void WriteHeightsPage(AnalysisProgram& program) {
     const std::string heights = readList(program, ResultFiles::kHeights);
-    savePage(program, "Results_Heights.htm",
-             heightsPage(pageContext(program), heights, program.ImperialUnits != 0));
+    savePageAsWritten(program, "Results_Heights.htm", [&](PageOut& out) {
+        heightsPage(out, pageContext(program), heights, program.ImperialUnits != 0);
+    });
 }
 
 void WriteColoursPage(AnalysisProgram& program) {
     const std::string colours = readList(program, ResultFiles::kColours);
-    savePage(program, "Results_Colours.htm", coloursPage(pageContext(program), colours));
+    savePageAsWritten(program, "Results_Colours.htm",
+                      [&](PageOut& out) { coloursPage(out, pageContext(program), colours); });
 }
 
 void WriteProfilePage(AnalysisProgram& program) {
     const std::string profiles = readList(program, ResultFiles::kProfiles);
-    savePage(program, "Results_Profile.htm", profilePage(pageContext(program), profiles));
+    savePageAsWritten(program, "Results_Profile.htm",
+                      [&](PageOut& out) { profilePage(out, pageContext(program), profiles); });
 }
 
 }  // namespace analysis
