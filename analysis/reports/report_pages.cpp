@@ -197,7 +197,8 @@ void coloursPage(PageOut& sink, const PageContext& page, std::string_view colour
     const PageText& t = page.text;
     const UiWords& w = page.words;
     std::string& out = sink.text;
-    out += "<html><head><title>" + w.ColoursWord + " - " + t.text(page.face1Name) + "</title>\r\n";
+    out +=
+        "<html><head><title>" + w.ColoursWord + " - " + t.text(page.face1FaceName) + "</title>\r\n";
     out.append(t.head3()).append(kCRLF);
     out += "<body bgcolor='#000099' text='#000000'>\r\n";
     out +=

@@ -14,13 +14,15 @@ class PendingSave;
 
 namespace analysis {
 
-// What every report page is written with: the words, face 1's name, the number of faces of the
-// data folder, and how data text goes in.
+// What every report page is written with: the words, face 1's name (its caption), the number of
+// faces of the data folder, how data text goes in, and the name face 1's data gives (the colours
+// page's title).
 struct PageContext {
     const UiWords& words;
     std::string_view face1Name;
     int faceCount = 0;
     PageText text;
+    std::string_view face1FaceName = {};
 };
 
 // Where a long page goes while it is written: gathered whole, or, given a save, handed to it in

@@ -29,8 +29,8 @@ struct ReportPages : ::testing::Test {
         w.SamplesWord = kEnglishSamplesWord;
         return w;
     }();
-    PageContext plain{words, "Zoe", 4, PageText(false, false)};
-    PageContext linked{words, "Zoe", 4, PageText(false, true)};
+    PageContext plain{words, "Zoe", 4, PageText(false, false), "Zoe"};
+    PageContext linked{words, "Zoe", 4, PageText(false, true), "Zoe"};
 
     TopNine top() const {
         TopNine t;
@@ -253,6 +253,10 @@ TEST_F(ReportPages, ColoursPageCountsTheLineThatEndsTheList) {
     EXPECT_EQ(coloursPage(plain, list), expected);
     // The colours page has no web links.
     EXPECT_EQ(coloursPage(linked, list), expected);
+    // Its title names face 1 as its data does, whatever the caption shows.
+    const PageContext captioned{words, "No data has been loaded.", 4, PageText(false, false),
+                                "Zoe"};
+    EXPECT_EQ(coloursPage(captioned, list), expected);
 }
 
 TEST_F(ReportPages, ProfilePageShowsEachScoreUnderItsOwnFeature) {
