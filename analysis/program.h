@@ -46,6 +46,9 @@ class AnalysisProgram {
     std::string FaceFile2;
     FaceStatistics Statistics;
     UiWords Words;
+    // True while the words are UTF-8 (a block-form language is in use): the report pages are then
+    // written wholly in UTF-8.
+    bool WordsAreUtf8 = false;
 
     // True (-1) from start-up on: "Output Results" then offers fewer report styles.
     std::int16_t LimitReportStyles = 0;
@@ -66,7 +69,7 @@ class AnalysisProgram {
 
     Analysis MainWindow{*this};
     NoMedian NoMedianWindow{app_};
-    Results ResultsWindow{app_};
+    Results ResultsWindow{*this};
 
     // Preferences: the weights live in the sliders of PrefsWindow, which the comparison reads
     // as they stand; Prefs.prf keeps them and the values below between runs.

@@ -1,10 +1,14 @@
 // Developer tool: runs "Run Comparisons" of the analysis program headless over a data folder.
 //
-//   compare_folder <data folder> <face file name>
+//   compare_folder <data folder> <face file name> [--view <0-6> [--web-links]]
 //
 // The program starts in the working directory, so a Prefs.prf there sets the weights. The face
 // (its file name, ".txt" may be left off) becomes face 1 as the select button makes it; the run
 // leaves its result record files in the data folder. Prints the run's time and the three places.
+// With --view, the results window then does what View does at the first press after the run
+// with that report style chosen (0: none), every style enabled: it sorts the lists and writes the
+// report pages into the data folder, and the page View would open is printed. --web-links ticks
+// "With Web Links?" before the run, so the run keeps the links and the pages show them.
 // Exit codes: 0 done, 1 usage or no such folder, 2 face not in the folder, 3 the program reported
 // an error, 4 a statistics file of the folder is missing or damaged.
 #include <chrono>
@@ -12,6 +16,7 @@
 #include <exception>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <system_error>
 
 #include "bench/headless_analysis.h"
@@ -30,7 +35,13 @@ void printCaption(const forms::Label& place) {
     std::printf("%s\n", common::cp1252ToUtf8(place.Caption).c_str());
 }
 
-int run(const std::filesystem::path& folderPath, const std::string& face) {
+struct Options {
+    // -1: no View.
+    int view = -1;
+    bool webLinks = false;
+};
+
+int run(const std::filesystem::path& folderPath, const std::string& face, const Options& options) {
     std::error_code ec;
     if (!std::filesystem::is_directory(folderPath, ec)) {
         std::fprintf(stderr, "compare_folder: no folder %s\n", folderPath.string().c_str());
@@ -62,6 +73,9 @@ int run(const std::filesystem::path& folderPath, const std::string& face) {
         return reportErrors(session);
     }
 
+    if (options.webLinks) {
+        session.setWebLinks(true);
+    }
     const auto begin = std::chrono::steady_clock::now();
     session.runFolderComparison();
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - begin;
@@ -73,18 +87,53 @@ int run(const std::filesystem::path& folderPath, const std::string& face) {
     printCaption(window.FirstPlace);
     printCaption(window.SecondPlace);
     printCaption(window.ThirdPlace);
+    if (options.view < 0) {
+        return 0;
+    }
+    const auto viewBegin = std::chrono::steady_clock::now();
+    session.viewResults(options.view);
+    const std::chrono::duration<double> viewed = std::chrono::steady_clock::now() - viewBegin;
+    if (session.failed()) {
+        return reportErrors(session);
+    }
+    std::printf("%.3f s for the report pages\n", viewed.count());
+    for (const std::string& page : session.platform.openedDocuments) {
+        std::printf("%s\n", common::cp1252ToUtf8(page).c_str());
+    }
     return 0;
+}
+
+bool parseOptions(int argc, char** argv, Options& options) {
+    for (int i = 3; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--view" && i + 1 < argc) {
+            const std::string_view value = argv[++i];
+            if (value.size() != 1 || value[0] < '0' || value[0] > '6') {
+                return false;
+            }
+            options.view = value[0] - '0';
+        } else if (arg == "--web-links") {
+            options.webLinks = true;
+        } else {
+            return false;
+        }
+    }
+    // Links without a View would change nothing the driver shows.
+    return !options.webLinks || options.view >= 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: compare_folder <data folder> <face file name>\n");
+    Options options;
+    if (argc < 3 || !parseOptions(argc, argv, options)) {
+        std::fprintf(stderr,
+                     "usage: compare_folder <data folder> <face file name> "
+                     "[--view <0-6> [--web-links]]\n");
         return 1;
     }
     try {
-        return run(std::filesystem::path(argv[1]), common::utf8ToCp1252(argv[2]));
+        return run(std::filesystem::path(argv[1]), common::utf8ToCp1252(argv[2]), options);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "compare_folder: %s\n", e.what());
         return 3;

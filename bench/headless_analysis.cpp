@@ -66,4 +66,23 @@ void HeadlessAnalysis::runFolderComparison() {
     app.dispatch([this] { program.MainWindow.CompButton_Click(); });
 }
 
+void HeadlessAnalysis::setWebLinks(bool ticked) {
+    app.dispatch([this, ticked] { program.ResultsWindow.WebLinkCheck.setValue(ticked ? 1 : 0); });
+}
+
+void HeadlessAnalysis::viewResults(int style) {
+    analysis::Results& results = program.ResultsWindow;
+    forms::OptionButton* styles[6] = {&results.Style1, &results.Style2, &results.Style3,
+                                      &results.Style4, &results.Style5, &results.Style6};
+    for (forms::OptionButton* option : styles) {
+        option->Enabled = true;
+    }
+    if (style >= 1 && style <= 6) {
+        app.dispatch([option = styles[style - 1]] { option->setValue(true); });
+    }
+    if (!failed()) {
+        app.dispatch([&results] { results.ViewButton_Click(); });
+    }
+}
+
 }  // namespace facegen

@@ -33,6 +33,12 @@ class HeadlessAnalysis {
     std::string statisticsFault() const;
     // "Run Comparisons" over every face of the folder.
     void runFolderComparison();
+    // Ticks or clears "With Web Links?" of the results window.
+    void setWebLinks(bool ticked);
+    // With every report style enabled, chooses style 1 to 6 (0 chooses none) and presses View,
+    // which writes the report pages at the first View of a run. The page it opens is recorded in
+    // platform.openedDocuments.
+    void viewResults(int style);
 
     bool failed() const { return !platform.errors.empty(); }
 

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake ninja-build pkg-config
-    qt6-base-dev libgl-dev
+    qt6-base-dev libgl-dev libgif-dev
     libgtest-dev googletest libbenchmark-dev
     fonts-dejavu-core locales-all
     xvfb xauth imagemagick xdg-utils

@@ -1,8 +1,7 @@
-#include <algorithm>
-#include <cctype>
 #include <string>
 #include <string_view>
 
+#include "analysis/engine/web_address.h"
 #include "analysis/mainwindow/analysis_window.h"
 #include "analysis/program.h"
 #include "common/files/text_file.h"
@@ -12,24 +11,6 @@
 namespace analysis {
 
 namespace {
-
-bool startsWithMailto(std::string_view address) {
-    constexpr std::string_view kMailto = "mailto:";
-    return address.size() >= kMailto.size() &&
-           std::equal(kMailto.begin(), kMailto.end(), address.begin(), [](char want, char got) {
-               return want == std::tolower(static_cast<unsigned char>(got));
-           });
-}
-
-// A stored address such as "www.example.org" carries no scheme; handed over bare, the desktop
-// would take it for a file name. One that names its own scheme is used as it stands.
-std::string webAddress(std::string_view address) {
-    std::string full(address);
-    if (full.find("://") == std::string::npos && !startsWithMailto(full)) {
-        full.insert(0, "http://");
-    }
-    return full;
-}
 
 // The face loaders keep a face's web address in its link's tool tip, empty when it has none.
 void openWebLink(common::Platform& platform, const forms::Image& link) {

@@ -1,10 +1,16 @@
 #include "analysis/reports/results_window.h"
 
 #include "analysis/mainwindow/pixel_layout.h"
+#include "analysis/program.h"
+#include "analysis/reports/busy_pointer.h"
+#include "analysis/reports/report_steps.h"
+#include "common/files/text_file.h"
+#include "common/text/cp1252.h"
 
 namespace analysis {
 
-Results::Results(forms::Application& app) : forms::Window(app, "Results") {
+Results::Results(AnalysisProgram& program)
+    : forms::Window(program.app(), "Results"), program_(program) {
     Caption = "Results";
     Frame1.Caption = "Results style";
     Style1.Caption = "3 best matches in detail";
@@ -26,9 +32,82 @@ Results::Results(forms::Application& app) : forms::Window(app, "Results") {
         images[i]->setDesignPicture(previews[i]);
         images[i]->Visible = i == 0;
     }
+    Style1.onClick = [this] { Style1_Click(); };
+    Style2.onClick = [this] { Style2_Click(); };
+    Style3.onClick = [this] { Style3_Click(); };
+    Style4.onClick = [this] { Style4_Click(); };
+    Style5.onClick = [this] { Style5_Click(); };
+    Style6.onClick = [this] { Style6_Click(); };
+    ViewButton.onClick = [this] { ViewButton_Click(); };
     Command1.onClick = [this] { Command1_Click(); };
     Command1.Cancel = true;
     layOut();
+}
+
+void Results::showPreview(int style) {
+    forms::Image* images[6] = {&Image1, &Image2, &Image3, &Image4, &Image5, &Image6};
+    for (int i = 0; i < 6; ++i) {
+        images[i]->Visible = i + 1 == style;
+    }
+}
+
+void Results::Style1_Click() {
+    showPreview(1);
+}
+
+void Results::Style2_Click() {
+    showPreview(2);
+}
+
+void Results::Style3_Click() {
+    showPreview(3);
+}
+
+void Results::Style4_Click() {
+    showPreview(4);
+    BusyPointer busy(*this);
+    if (!program_.HeightsSorted) {
+        SortHeightResults(program_);
+    }
+}
+
+void Results::Style5_Click() {
+    showPreview(5);
+}
+
+void Results::Style6_Click() {
+    showPreview(6);
+}
+
+// The pages are written once per comparison run, at its first View: a failure leaves them to be
+// written at the next View.
+void Results::ViewButton_Click() {
+    if (program_.PagesBuilt != -1) {
+        SortResults2(program_);
+        SortProfileResults(program_);
+        WriteProfilePage(program_);
+        WriteResultsPage1(program_);
+        WriteResultsPage2(program_);
+        WriteResultsPage3(program_);
+        program_.PagesBuilt = -1;
+    }
+    app().platform().openDocument(common::joinPath(program_.MainWindow.Dir1.Path(), chosenPage()));
+}
+
+std::string Results::chosenPage() const {
+    const std::pair<const forms::OptionButton*, const char*> pages[] = {
+        {&Style2, "Results_2.htm"},
+        {&Style3, "Results_3.htm"},
+        {&Style4, "Results_Heights.htm"},
+        {&Style5, "Results_Colours.htm"},
+        {&Style6, "Results_Profile.htm"}};
+    std::string page = "Results_1.htm";
+    for (const auto& [style, name] : pages) {
+        if (style->Value()) {
+            page = name;
+        }
+    }
+    return page;
 }
 
 void Results::Command1_Click() {

@@ -1,16 +1,20 @@
 #pragma once
 
+#include <string>
+
 #include "common/forms/control_array.h"
 #include "common/forms/controls.h"
 #include "common/forms/window.h"
 
 namespace analysis {
 
+class AnalysisProgram;
+
 // The results window: six report styles, a preview of the chosen one, and the View button that
 // writes the report pages once per comparison run and opens the chosen page in the web browser.
 class Results : public forms::Window {
   public:
-    explicit Results(forms::Application& app);
+    explicit Results(AnalysisProgram& program);
 
     forms::Frame Frame1{*this, "Frame1"};
     forms::OptionButton Style1{*this, "Style1"};
@@ -34,10 +38,24 @@ class Results : public forms::Window {
     // Scratch text of the result sorting; never shown.
     forms::TextBox HiddenResults{*this, "HiddenResults"};
 
+    // Each style shows its own preview; the heights style first sorts the heights of the run.
+    void Style1_Click();
+    void Style2_Click();
+    void Style3_Click();
+    void Style4_Click();
+    void Style5_Click();
+    void Style6_Click();
+    void ViewButton_Click();
     void Command1_Click();
+
+    // The page of the chosen style; Results_1.htm when none is chosen.
+    std::string chosenPage() const;
 
   private:
     void layOut();
+    void showPreview(int style);
+
+    AnalysisProgram& program_;
 };
 
 }  // namespace analysis

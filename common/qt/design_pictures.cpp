@@ -1,5 +1,7 @@
 #include "common/qt/design_pictures.h"
 
+#include "common/qt/report_previews.h"
+
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
@@ -90,7 +92,7 @@ bool paintDesignPicture(QPainter& painter, const QRectF& area, std::string_view 
     } else if (name == "design:panel") {
         paintPanel(painter, area, paper);
     } else {
-        known = false;
+        known = paintReportPreview(painter, area, name);
     }
     painter.restore();
     return known;

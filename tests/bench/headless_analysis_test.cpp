@@ -58,3 +58,27 @@ TEST(HeadlessAnalysis, MissingOrDamagedStatisticsAreNamed) {
     std::filesystem::create_directory(data.path() / "Upper.vis");
     EXPECT_EQ(session.statisticsFault(), data.file("Upper.vis") + " is missing");
 }
+
+// View at the first press after a run, as the driver asks it: every style enabled, the chosen
+// style's page written too, and the page View opens recorded.
+TEST(HeadlessAnalysis, ViewWritesTheReportPagesOfTheChosenStyle) {
+    TempFolder start;
+    TempFolder data;
+    const auto faces = facegen::generateFaces(6, 11);
+    facegen::writeDatabase(data.text(), faces, facegen::Pictures::None);
+    facegen::HeadlessAnalysis session(start.text());
+    session.openFolder(data.text());
+    ASSERT_TRUE(session.chooseFirstFace(common::faceFileName(faces[0].face.name)));
+    session.setWebLinks(true);
+    session.runFolderComparison();
+    session.viewResults(4);
+    ASSERT_FALSE(session.failed()) << session.platform.errors.front();
+    for (const char* page : {"Results_1.htm", "Results_2.htm", "Results_3.htm",
+                             "Results_Heights.htm", "Results_Profile.htm"}) {
+        EXPECT_TRUE(data.read(page).starts_with("<html>")) << page;
+    }
+    EXPECT_FALSE(common::fileExists(data.file("Results_Colours.htm")));
+    ASSERT_EQ(session.platform.openedDocuments.size(), 1u);
+    EXPECT_EQ(session.platform.openedDocuments[0], data.file("Results_Heights.htm"));
+    EXPECT_TRUE(data.read("HeightResults.tmp").ends_with("\r\n99999"));
+}

@@ -60,3 +60,41 @@ TEST(AnalysisWindows, TabGoesAlongTheResultsButtonsLeftToRight) {
     EXPECT_EQ(row[0]->nextInFocusChain(), row[1]);
     EXPECT_EQ(row[1]->nextInFocusChain(), row[2]);
 }
+
+// Each report style shows its own preview, drawn in the colours of its page.
+TEST(AnalysisWindows, EveryReportStyleShowsItsOwnPreview) {
+    TempFolder folder;
+    QuietPlatform platform;
+    forms::Application app(platform, folder.text());
+    analysis::AnalysisProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    analysis::Results& results = program.ResultsWindow;
+    // No run has left a height list to sort.
+    program.HeightsSorted = true;
+    app.dispatch([&results] { results.Show(); });
+    binding.sync();
+
+    const std::pair<forms::OptionButton*, QColor> styles[] = {
+        {&results.Style1, QColor(255, 204, 0)},   {&results.Style2, QColor(236, 241, 250)},
+        {&results.Style3, QColor(255, 153, 255)}, {&results.Style4, QColor(51, 204, 255)},
+        {&results.Style5, QColor(0, 0, 153)},     {&results.Style6, QColor(153, 0, 153)}};
+    const forms::Image* previews[6] = {&results.Image1, &results.Image2, &results.Image3,
+                                       &results.Image4, &results.Image5, &results.Image6};
+    for (std::size_t k = 0; k < 6; ++k) {
+        app.dispatch([option = styles[k].first] { option->setValue(true); });
+        binding.sync();
+        for (std::size_t other = 0; other < 6; ++other) {
+            EXPECT_EQ(binding.widgetFor(*previews[other])->isVisible(), other == k) << k << other;
+        }
+        const QImage shown = binding.widgetFor(*previews[k])->grab().toImage();
+        int matching = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                matching += shown.pixelColor(x, y) == styles[k].second ? 1 : 0;
+            }
+        }
+        EXPECT_GT(matching, 20) << "style " << k + 1;
+    }
+    EXPECT_TRUE(platform.errors.empty());
+}

@@ -521,3 +521,24 @@ TEST_F(ProgramSavesFixture, ColourListRewriteOnAFullDiskKeepsTheListAsItWas) {
     EXPECT_EQ(read("ColourResults.tmp"), ranked);
     EXPECT_TRUE(noTemporaryIn(folder.path()));
 }
+
+// A page that no longer fits on the disk: the page of the last View stays whole, the failure
+// names the page, and the next View writes the pages again.
+TEST_F(ProgramSavesFixture, ReportPageOnAFullDiskKeepsTheLastPageAndSaysWhich) {
+    writeFaces(fiveFaces());
+    startAndSelect("Cleo.txt");
+    window.CompButton_Click();
+    ASSERT_TRUE(platform.errors.empty());
+    folder.write("Results_1.htm", kOld);
+    const ChildOutcome outcome = inChild(
+        [&] {
+            app.dispatch([&] { program.ResultsWindow.ViewButton_Click(); });
+            return joined(platform.errors) + (program.PagesBuilt == 0 ? " again" : " built");
+        },
+        2000);
+    ASSERT_TRUE(outcome.exited);
+    EXPECT_TRUE(mentions(outcome.report, folder.file("Results_1.htm"))) << outcome.report;
+    EXPECT_TRUE(outcome.report.ends_with(" again")) << outcome.report;
+    EXPECT_EQ(read("Results_1.htm"), kOld);
+    EXPECT_TRUE(noTemporaryIn(folder.path()));
+}

@@ -6,11 +6,14 @@
 
 #include "analysis/mainwindow/prefs_file.h"
 #include "bench/face_database.h"
+#include "common/files/safe_save.h"
 #include "common/files/text_file.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
 #include "common/text/strings.h"
 #include "tools/sample_data/face_pictures.h"
+#include "tools/sample_data/gif_file.h"
+#include "tools/sample_data/page_pictures.h"
 
 namespace sample {
 
@@ -53,6 +56,11 @@ void writeSampleDatabase(std::string_view folder) {
         }
     }
     save(drawMissingPicture(), common::joinPath(folder, "Missing.jpg"));
+    common::saveFile(common::joinPath(folder, "Resultsbg2.gif"),
+                     gifBytes(drawAllMatchesBackground()));
+    common::saveFile(common::joinPath(folder, "Resultsbg3.gif"),
+                     gifBytes(drawBestThreeBackground()));
+    common::saveFile(common::joinPath(folder, "stars.gif"), gifBytes(drawStars()));
     common::writeWholeFile(common::joinPath(folder, "Favourites.lst"), list + "99999\r\n");
 }
 

@@ -11,7 +11,8 @@ namespace sample {
 std::vector<facegen::GeneratedFace> sampleFaces();
 
 // Writes the sample database into the folder: every face data file with its drawn views (a few
-// faces lack their alternative view, as real collections do), Missing.jpg, the statistics files
+// faces lack their alternative view, as real collections do), Missing.jpg, the pictures the
+// report pages name (Resultsbg2.gif, Resultsbg3.gif, stars.gif), the statistics files
 // and the list Favourites.lst. Drawing needs a QGuiApplication.
 void writeSampleDatabase(std::string_view folder);
 

@@ -78,9 +78,9 @@ std::optional<ResultRecord> CompareCandidate(AnalysisProgram& program, ResultFil
     scores.ColourScore = 0;
     files.appendResults(record);
     files.appendResults2(results2Record(names, scores));
-    // A height that fits no height field counts as none.
+    // A height of 0 or less, or one that fits no height field, counts as none.
     const double height = common::roundHalfEven(candidate.height);
-    if (height != 0 && height >= -32768 && height <= 32767) {
+    if (height > 0 && height <= 32767) {
         face2.FaceHeight = common::toInt16(height);
         files.appendHeight(heightRecord(names, face2.FaceHeight));
     }

@@ -1,0 +1,358 @@
+#include "analysis/reports/report_pages.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// Every page of one small made-up comparison, worked out by hand from the page layouts: face 1
+// is Zoe, the data folder holds four faces.
+namespace {
+
+using namespace analysis;
+
+// Expected pages are written with a line break wherever the page has CR LF.
+std::string crlf(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\n') {
+            out += '\r';
+        }
+        out += c;
+    }
+    return out;
+}
+
+struct ReportPages : ::testing::Test {
+    UiWords words = [] {
+        UiWords w;
+        setEnglishDefaults(w);
+        w.SamplesWord = kEnglishSamplesWord;
+        return w;
+    }();
+    PageContext plain{words, "Zoe", 4, PageText(false, false), "Zoe"};
+    PageContext linked{words, "Zoe", 4, PageText(false, true), "Zoe"};
+
+    TopNine top() const {
+        TopNine t;
+        t.TopNames[1] = "Ann Lee";
+        t.TopInfos[1] = "Tom & Jerry&Co";
+        t.TopLinks[1] = "www.ann.example";
+        t.TopTotals[1] = 85;
+        t.TopEyes[1] = 80;
+        t.TopNoses[1] = 70;
+        t.TopMouths[1] = 90;
+        t.TopNames[2] = "Ben";
+        t.TopInfos[2] = "Actor";
+        t.TopLinks[2] = "";
+        t.TopTotals[2] = 60;
+        t.TopEyes[2] = 50;
+        t.TopNoses[2] = 40;
+        t.TopMouths[2] = 30;
+        return t;
+    }
+};
+
+std::string topRow(std::string_view link, std::string_view picture, std::string_view name,
+                   std::string_view info, std::string_view eyes, std::string_view nose,
+                   std::string_view mouth, std::string_view total) {
+    std::string row = crlf(
+        "<tr>\n<td width='13%'>\n<div align='center'>LINK<img src='PIC' width='100' "
+        "height='100'></div></td>\n<td width='60%'>\n<p align='center'><font face='Arial, "
+        "Helvetica, sans-serif' size='2' color='#FFFFFF'>NAME</font></p>\n<p align='center'><font "
+        "face='Arial, Helvetica, sans-serif' size='2' color='#FFFFFF'>INFO</font></p></td>\n</td>\n"
+        "<td width='13%' bgcolor='#EEEEEE'>\n<p align='center'><font face='Arial, Helvetica, "
+        "sans-serif' size='2' color='#000000'>Eyes - EYES%</font></p><p align='center'><font "
+        "face='Arial, Helvetica, sans-serif' size='2' color='#000000'>Nose - NOSE%</font></p><p "
+        "align='center'><font face='Arial, Helvetica, sans-serif' size='2' color='#000000'>Mouth - "
+        "MOUTH%</font></p></td>\n<td width='14%' bgcolor='#FFFFFF'><table width='TOTAL' "
+        "border='0' cellspacing='0' cellpadding='0' height='20' align='center'><tr>\n<td "
+        "background='stars.gif'>&nbsp;</td>\n</tr>\n</table>\n<p align='center'><font "
+        "size='3'><b><font face='Arial, Helvetica, sans-serif'>TOTAL%</font></b></font></div>"
+        "</td>\n</tr>\n");
+    const std::pair<std::string_view, std::string_view> fields[] = {
+        {"LINK", link}, {"PIC", picture}, {"NAME", name},   {"INFO", info},
+        {"EYES", eyes}, {"NOSE", nose},   {"MOUTH", mouth}, {"TOTAL", total}};
+    for (const auto& [mark, value] : fields) {
+        for (std::size_t at = row.find(mark); at != std::string::npos;
+             at = row.find(mark, at + value.size())) {
+            row.replace(at, mark.size(), value);
+        }
+    }
+    return row;
+}
+
+TEST_F(ReportPages, BestThreeWithAndWithoutWebLinks) {
+    const std::string head = crlf(
+        "<html>\n<head>\n<title>Comparison results for Zoe</title>\n<meta "
+        "http-equiv='Content-Type' content='text/html; charset=iso-8859-1'>\n</head>\n<body "
+        "bgcolor='#FFFFFF' text='#000000' background='Resultsbg3.gif'>\n<table width='100%' "
+        "border='1' cellspacing='0' cellpadding='0' bordercolor='#000066'>\n");
+    const std::string foot = crlf(
+        "</table><p align='center'><font size='1' color='#FFFFFF'>Zoe.  4 samples. "
+        "</font></p></body></html>\n\n");
+    const std::string ann2 =
+        topRow("", "Ann%20Lee1.jpg", "Ann Lee", "Tom &amp; Jerry&Co", " 80", " 70", " 90", " 85");
+    const std::string ben = topRow("", "Ben1.jpg", "Ben", "Actor", " 50", " 40", " 30", " 60");
+    // A place without a candidate keeps its reset entries, link "0" included.
+    const std::string empty = topRow("", "A1.jpg", "A", "a", " 0", " 0", " 0", " 0");
+    EXPECT_EQ(bestThreePage(plain, top()), head + ann2 + ben + empty + foot);
+
+    const std::string annLinked =
+        topRow("<a href='http://www.ann.example'>", "Ann%20Lee1.jpg", "Ann Lee",
+               "Tom &amp; Jerry&Co", " 80", " 70", " 90", " 85");
+    const std::string emptyLinked =
+        topRow("<a href='http://0'>", "A1.jpg", "A", "a", " 0", " 0", " 0", " 0");
+    EXPECT_EQ(bestThreePage(linked, top()), head + annLinked + ben + emptyLinked + foot);
+}
+
+TEST_F(ReportPages, AllMatchesLeavesFace1OutAndReadsTotalsBeforeTheFirstBlank) {
+    const std::string list =
+        " 85 50 Cent ^Singer & rapper ~[www.cent.example]\r\n 70 Zoe ^Herself ~\r\n"
+        " 5 Ann Lee ^Actor ~\r\n 100 Ann Lee ^Actor ~\r\n99999\r\n 40 After ^End ~\r\n";
+    const std::string head = crlf(
+        "<html>\n<head>\n<title>Comparison results for Zoe</title>\n<meta "
+        "http-equiv='Content-Type' content='text/html; charset=iso-8859-1'>\n</head>\n<body "
+        "bgcolor='#FFFFFF' text='#000000' background='Resultsbg2.gif'>\n<table width='85%' "
+        "border='1' cellspacing='0' cellpadding='0' align='center'>\n<p align='center'>");
+    auto row = [](std::string_view link, std::string_view picture, std::string_view nameField,
+                  std::string_view info, std::string_view total) {
+        return crlf("<tr>\n<td width='100' height='100'>" + std::string(link) + "<img src='" +
+                    std::string(picture) +
+                    "' width='100' height='100'></td><td width='75%' height='100'><p "
+                    "align='center'><font face='Arial, Helvetica, sans-serif' color='#000000'>" +
+                    std::string(nameField) + " - " + std::string(info) +
+                    "</td><td width='100' height='100'><div align='center'><font face='Arial, "
+                    "Helvetica, sans-serif' size='2'>" +
+                    std::string(total) + "%</font></div>\n</td>\n</tr>\n");
+    };
+    const std::string foot = crlf(
+        "</table><p align='center'><font size='1' color='#000000'>Zoe.  4 samples. "
+        "</font></p></body></html>\n\n");
+    EXPECT_EQ(allMatchesPage(plain, list),
+              head + row("", "50%20Cent1.jpg", "50 Cent ", "Singer & rapper ", " 85") +
+                  row("", "Ann%20Lee1.jpg", "Ann Lee ", "Actor ", " 5") +
+                  row("", "Ann%20Lee1.jpg", "Ann Lee ", "Actor ", " 100") + foot);
+    EXPECT_EQ(allMatchesPage(linked, list),
+              head +
+                  row("<a href='http://www.cent.example'>", "50%20Cent1.jpg", "50 Cent ",
+                      "Singer & rapper ", " 85") +
+                  row("", "Ann%20Lee1.jpg", "Ann Lee ", "Actor ", " 5") +
+                  row("", "Ann%20Lee1.jpg", "Ann Lee ", "Actor ", " 100") + foot);
+}
+
+TEST_F(ReportPages, FeaturesPageWithAndWithoutWebLinks) {
+    BestByFeature best;
+    best.eyes = {81, "Ann Lee", "Actor", "www.ann.example"};
+    best.nose = {72, "Ben", "Singer", ""};
+    best.mouth = {63, "Cleo", "Dancer", "http://cleo.example/"};
+    auto block = [](std::string_view link, std::string_view name, std::string_view label,
+                    std::string_view info, std::string_view score, bool eyes) {
+        return crlf("<tr><td width='18%'><div align='center'>" + std::string(link) + "<img src='" +
+                    std::string(name) +
+                    "1.jpg' width='100' height='100'></td><td width='64%' bgcolor='#FF99FF'><p "
+                    "align='center'><font face='Arial, Helvetica, sans-serif' size='2' "
+                    "color='#000000'>" +
+                    std::string(label) + " : " + std::string(name) + " - " + std::string(info) +
+                    "</font></p></td>" + (eyes ? "\n" : "") +
+                    "<td width='18%' bordercolor='#FFFFFF' bgcolor='#CCCCFF'><p "
+                    "align='center'><font color='#000000' size='3'><b><font face='Arial, "
+                    "Helvetica, sans-serif' size='2' color='#000000'>" +
+                    std::string(score) +
+                    "%</font></b><font color='#000000'></div></font></td></tr>\n");
+    };
+    const std::string head = crlf(
+        "<html><head><title>Comparison results for Zoe</title>\n<meta http-equiv='Content-Type' "
+        "content='text/html; charset=iso-8859-1'></head>\n<body bgcolor='#FFFFFF' "
+        "text='#000000'>\n<table width='75%' border='1' align='center' cellpadding='0' "
+        "cellspacing='0' bordercolor='#000066'>");
+    const std::string foot = crlf(
+        "</table><p align='center'><font size='1' color='#000000'>Zoe.  4 samples. "
+        "</font></p></body></html>\n");
+    EXPECT_EQ(featuresPage(plain, best),
+              head + block("", "Ann Lee", "Eyes", "Actor", " 81", true) +
+                  block("", "Ben", "Nose", "Singer", " 72", false) +
+                  block("", "Cleo", "Mouth/Jawline", "Dancer", " 63", false) + foot);
+    // An address with its own scheme is used as it stands.
+    EXPECT_EQ(
+        featuresPage(linked, best),
+        head + block("<a href='http://www.ann.example'>", "Ann Lee", "Eyes", "Actor", " 81", true) +
+            block("", "Ben", "Nose", "Singer", " 72", false) +
+            block("<a href='http://cleo.example/'>", "Cleo", "Mouth/Jawline", "Dancer", " 63",
+                  false) +
+            foot);
+}
+
+TEST_F(ReportPages, HeightsPageInBothUnitsAndWebLinkStates) {
+    const std::string list =
+        "     \r\n 85# Kid [Child] ~\r\n 168# Ann Lee [Actor] ~[www.ann.example]\r\n"
+        " 182# Ben [Singer] ~[mailto:ben@example.org]\r\n99999";
+    auto row = [](std::string_view link, std::string_view name, std::string_view info,
+                  std::string_view height) {
+        return crlf("<tr><td width='18%'><div align='center'>" + std::string(link) + "<img src='" +
+                    std::string(name) +
+                    "3.jpg' width='100' height='100'></td><td width='64%' bgcolor='#FFCC33'><p "
+                    "align='center'><font face='Arial, Helvetica, sans-serif' size='2' "
+                    "color='#000000'>" +
+                    std::string(name) + " - " + std::string(info) +
+                    "</font></p></td>\n<td width='18%' bordercolor='#FFFFFF' "
+                    "bgcolor='#FFFF99'><p align='center'><font color='#000000' size='3'><b><font "
+                    "face='Arial, Helvetica, sans-serif' size='2' color='#000000'>" +
+                    std::string(height) +
+                    "</font></b><font color='#000000'></div></font></td></tr>\n");
+    };
+    const std::string head = crlf(
+        "<html><head><title>Height</title>\n<meta http-equiv='Content-Type' content='text/html; "
+        "charset=iso-8859-1'></head>\n<body bgcolor='#33CCFF' text='#000000'>\n<table "
+        "width='75%' border='1' align='center' cellpadding='0' cellspacing='0' "
+        "bordercolor='#000066'>");
+    const std::string foot = crlf(
+        "</table><p align='center'><font size='1' color='#000000'></font></p></body></html>\n");
+    // A height of 100 or more puts a blank before the name.
+    EXPECT_EQ(heightsPage(plain, list, false), head + row("", "Kid", "Child", " 85cm") +
+                                                   row("", " Ann Lee", "Actor", " 168cm") +
+                                                   row("", " Ben", "Singer", " 182cm") + foot);
+    // 182 cm is 71.65 inches: 5 feet and a rest that rounds to 12.
+    EXPECT_EQ(heightsPage(linked, list, true),
+              head + row("", "Kid", "Child", " 2ft  9in") +
+                  row("<a href='http://www.ann.example'>", " Ann Lee", "Actor", " 5ft  6in") +
+                  row("<a href='mailto:ben@example.org'>", " Ben", "Singer", " 5ft  12in") + foot);
+}
+
+TEST_F(ReportPages, ColoursPageCountsTheLineThatEndsTheList) {
+    const std::string list =
+        "045 H12 E20 S13 [Face Two]{Actor}\xA3\r\n"
+        "060 H30 E10 S20 [Ann]{Singer}\xA3\r\n99999\r\n";
+    auto row = [](std::string_view name, std::string_view info, std::string_view hair,
+                  std::string_view eyes, std::string_view skin, std::string_view total) {
+        return crlf("<tr><td width='100' bgcolor = '#00CCFF'><div align='center'><img src='" +
+                    std::string(name) +
+                    "3.jpg' width='100' height='100'></td><td width='50%' bgcolor='#00CCFF'><p "
+                    "align='center'><font face='Arial, Helvetica, sans-serif' size='2' "
+                    "color='#000000'>" +
+                    std::string(name) + "</p><p align='center'>" + std::string(info) +
+                    "</font></p></td>\n<td width='150' bgcolor='#FFCCFF'>\n<font face='Arial, "
+                    "Helvetica, sans-serif' size='2' color='#000000'><p align='center'>Hair - " +
+                    std::string(hair) + "</p><p align='center'>Eyes - " + std::string(eyes) +
+                    "</P><p align='center'>Skin - " + std::string(skin) +
+                    "</p</font></p></td>\n<td width='150' bordercolor='#0' "
+                    "bgcolor='#FFFFFF'><p align='center'><font color='#000000' size='3'><b><font "
+                    "face='Arial, Helvetica, sans-serif' size='2' color='#000000'>" +
+                    std::string(total) + "</font></b><font color='#000000'></font></td></tr>\n");
+    };
+    const std::string expected =
+        crlf(
+            "<html><head><title> - Zoe</title>\n<meta http-equiv='Content-Type' "
+            "content='text/html; charset=iso-8859-1'></head>\n<body bgcolor='#000099' "
+            "text='#000000'>\n<table width='90%' border='1' align='center' cellpadding='0' "
+            "cellspacing='0' bordercolor='#000000'>") +
+        row("Face Two", "Actor", "12", "20", "13", "045 H") +
+        row("Ann", "Singer", "30", "10", "20", "060 H") +
+        crlf(
+            "</table><p align='center'><font size='1' color='#FFFFFF'>3 samples. "
+            "</font></p></body></html>\n");
+    EXPECT_EQ(coloursPage(plain, list), expected);
+    // The colours page has no web links.
+    EXPECT_EQ(coloursPage(linked, list), expected);
+    // Its title names face 1 as its data does, whatever the caption shows.
+    const PageContext captioned{words, "No data has been loaded.", 4, PageText(false, false),
+                                "Zoe"};
+    EXPECT_EQ(coloursPage(captioned, list), expected);
+}
+
+TEST_F(ReportPages, ProfilePageShowsEachScoreUnderItsOwnFeature) {
+    const std::string list =
+        "Ann Lee {80} [61] [72] [83] [94]\r\nBen {75} [5] [100] [0] [9]\r\n"
+        "Cleo {0} [0] [0] [0] [0]\r\n99999";
+    auto row = [](std::string_view name, std::string_view eyes, std::string_view nose,
+                  std::string_view mouth, std::string_view score) {
+        return crlf("<tr>\n<td width='100' height='100'><img src='" + std::string(name) +
+                    "2.jpg' width='100' height='100'></td><td width='61%' height='100'><p "
+                    "align='center'><font face='Arial, Helvetica, sans-serif' color='#FFFFFF' "
+                    "size='2'>" +
+                    std::string(name) +
+                    "</td><td width='13%' bgcolor='#EEEEEE' font color='#000000'<p "
+                    "align='center'><font face='Arial, Helvetica, sans-serif' color='#000000' "
+                    "size='1'>Eyes" +
+                    std::string(eyes) + "%</p>Nose" + std::string(nose) + "%</p>Mouth" +
+                    std::string(mouth) +
+                    "%</p></font></td><td width='13%' bgcolor='#FFFFFF' font color='#000000'<p "
+                    "align='center'><font face='Arial, Helvetica, sans-serif' color='#000000' "
+                    "size='3'>" +
+                    std::string(score) + "%</font></td></td>\n</tr>\n");
+    };
+    const std::string expected =
+        crlf(
+            "<html>\n<head>\n<title>Comparison results for Zoe</title>\n<meta "
+            "http-equiv='Content-Type' content='text/html; charset=iso-8859-1'>\n</head>\n<body "
+            "bgcolor='#990099' text='#000000'>\n<table width='100%' border='1' cellspacing='0' "
+            "cellpadding='0' align='center'>\n<p align='center'>") +
+        row("Ann Lee", " 72", " 61", " 83", " 80") + row("Ben", " 100", " 5", " 0", " 75") +
+        row("Cleo", " 0", " 0", " 0", " 0") +
+        crlf(
+            "</table><p align='center'><font size='1' color='#FFFFFF'>Zoe.  4 samples. "
+            "</font></p></body></html>\n\n");
+    EXPECT_EQ(profilePage(plain, list), expected);
+    EXPECT_EQ(profilePage(linked, list), expected);
+}
+
+// Names from the data go into the page as text: O'Neill keeps his picture, a "<" opens no tag.
+TEST_F(ReportPages, DataTextIsEscapedWhereItWouldBreakThePage) {
+    const std::string list =
+        " 80 Finn O'Neill ^<b>bold</b> & co ~[www.x.example/?a='1'&b=<2>]\r\n"
+        "99999\r\n";
+    const std::string page = allMatchesPage(linked, list);
+    EXPECT_NE(page.find("<a href='http://www.x.example/?a=&#39;1&#39;&b=&lt;2>'><img "
+                        "src='Finn%20O&#39;Neill1.jpg'"),
+              std::string::npos);
+    EXPECT_NE(page.find(">Finn O'Neill  - &lt;b>bold&lt;/b> & co </td>"), std::string::npos);
+
+    const std::string profile = profilePage(plain, "A<B {50} [1] [2] [3] [4]\r\n99999");
+    EXPECT_NE(profile.find("<img src='A&lt;B2.jpg'"), std::string::npos);
+    EXPECT_NE(profile.find("size='2'>A&lt;B</td>"), std::string::npos);
+}
+
+// A record is taken apart at its own marks: "$", "{", "[" and "~" in a name or description
+// stay text, and the description keeps its trailing blank.
+TEST_F(ReportPages, MarksInsideNamesAndDescriptionsAreText) {
+    const std::string list =
+        " 60 Cash ^Pays in $ ~ tips ~[www.cash.example]\r\n 50 Open ^No bracket ~[www.x.example\r\n"
+        "99999\r\n";
+    const std::string page = allMatchesPage(linked, list);
+    EXPECT_NE(page.find("Cash  - Pays in $ ~ tips </td>"), std::string::npos);
+    EXPECT_NE(page.find("<a href='http://www.cash.example'>"), std::string::npos);
+    EXPECT_NE(page.find("<a href='http://www.x.example'>"), std::string::npos);
+
+    const std::string profile = profilePage(plain, "Cash$ {Kid} {60} [1] [2] [3] [4]\r\n99999");
+    EXPECT_NE(profile.find("size='2'>Cash$ {Kid}</td>"), std::string::npos);
+    EXPECT_NE(profile.find("size='3'> 60%"), std::string::npos);
+
+    const std::string heights =
+        heightsPage(linked, " 170# Ann [The [best] one] ~[www.ann.example]\r\n99999", false);
+    EXPECT_NE(heights.find(" Ann - The [best] one</font>"), std::string::npos);
+    EXPECT_NE(heights.find("<a href='http://www.ann.example'>"), std::string::npos);
+}
+
+TEST_F(ReportPages, ProfileFooterCountsOneMoreThanTheRecords) {
+    const std::string page = profilePage(
+        plain, "A {1} [1] [1] [1] [1]\r\nB {1} [1] [1] [1] [1]\r\nC {1} [1] [1] [1] [1]\r\n99999");
+    EXPECT_NE(page.find("Zoe.  4 samples. </font>"), std::string::npos);
+}
+
+// With UTF-8 words the whole page is UTF-8: names converted, the meta line says so.
+TEST_F(ReportPages, Utf8WordsMakeAUtf8Page) {
+    UiWords greek = words;
+    greek.EyesWord = "\xCE\x9C\xCE\xAC\xCF\x84\xCE\xB9\xCE\xB1";
+    const PageContext utf8{greek, "Jos\xE9", 4, PageText(true, false)};
+    TopNine t = top();
+    t.TopNames[1] = "Ren\xE9";
+    const std::string page = bestThreePage(utf8, t);
+    EXPECT_NE(page.find("charset=utf-8'>"), std::string::npos);
+    EXPECT_EQ(page.find("iso-8859-1"), std::string::npos);
+    EXPECT_NE(page.find("<title>Comparison results for Jos\xC3\xA9</title>"), std::string::npos);
+    EXPECT_NE(page.find("Ren\xC3\xA9"), std::string::npos);
+    EXPECT_NE(page.find("\xCE\x9C\xCE\xAC\xCF\x84\xCE\xB9\xCE\xB1 - "), std::string::npos);
+    EXPECT_NE(featuresPage(utf8, BestByFeature{}).find("charset=utf-8'></head>"),
+              std::string::npos);
+}
+
+}  // namespace
