@@ -46,9 +46,6 @@ class AnalysisProgram {
     std::string FaceFile2;
     FaceStatistics Statistics;
     UiWords Words;
-    // True while the words are UTF-8 (a block-form language is in use): the report pages are then
-    // written wholly in UTF-8.
-    bool WordsAreUtf8 = false;
 
     // True (-1) from start-up on: "Output Results" then offers fewer report styles.
     std::int16_t LimitReportStyles = 0;

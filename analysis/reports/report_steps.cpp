@@ -41,7 +41,7 @@ PageContext pageContext(const AnalysisProgram& program) {
     const Analysis& w = program.MainWindow;
     return PageContext{
         program.Words, w.Person1.Caption, w.File1.ListCount(),
-        PageText(program.WordsAreUtf8, program.ResultsWindow.WebLinkCheck.Value() == 1),
+        PageText(program.Words.WordsInUtf8, program.ResultsWindow.WebLinkCheck.Value() == 1),
         program.Face1.FaceName};
 }
 

@@ -4,6 +4,7 @@
 
 #include "analysis/reports/report_steps.h"
 #include "tests/analysis/comparison/comparison_fixture.h"
+#include "tests/common/string_files.h"
 
 using namespace comparison;
 
@@ -60,6 +61,22 @@ TEST_F(ResultsWindowTest, ViewTwiceWritesThePagesOnceAndANewRunWritesThemAgain) 
     EXPECT_EQ(program.PagesBuilt, 0);
     view();
     EXPECT_NE(page("Results_1.htm"), "kept");
+}
+
+// A block-form language makes its words UTF-8, and with them every page it writes.
+TEST_F(ResultsWindowTest, ABlockFormLanguageWritesUtf8Pages) {
+    std::u16string block = u"\u0421\u043B\u043E\u0432\u0430\r\n";
+    for (int entry = 1; entry <= 110; ++entry) {
+        block += u"\u0421\u043B\u043E\u0432\u043E\r\n";
+    }
+    folder.write("language.txt", "9\r\n");
+    folder.write("AnalysisStrings_ru.txt", blockStringFile(block, 6000));
+    runOnFourFaces();
+    ASSERT_TRUE(program.Words.WordsInUtf8);
+    view();
+    const std::string best = page("Results_1.htm");
+    EXPECT_NE(best.find("charset=utf-8"), std::string::npos);
+    EXPECT_EQ(best.find("iso-8859-1"), std::string::npos);
 }
 
 TEST_F(ResultsWindowTest, TheChosenStyleOpensItsPage) {
