@@ -57,7 +57,12 @@ class TextBox : public Control {
     bool MultiLine = false;
     bool Locked = false;
     bool FixedPitch = false;
+    // The most characters the user may type; 0 for no limit. Text the program sets is kept whole.
+    int MaxLength = 0;
     std::function<void()> onChange;
+    // When set, text typed that Windows-1252 cannot hold is not taken: the box keeps its text and
+    // this runs instead.
+    std::function<void()> onForeignText;
 
   private:
     std::string text_;
