@@ -6,6 +6,7 @@
 #include "common/text/convert.h"
 #include "common/text/int16.h"
 #include "common/text/strings.h"
+#include "transcribe/entry_rules.h"
 
 namespace transcribe {
 
@@ -29,7 +30,8 @@ int hexDigit(std::string_view text, std::size_t position) {
 }
 
 int component(std::string_view text) {
-    const double value = common::roundHalfEven(common::Val(text));
+    // A number too large for a double is no colour: it counts 0.
+    const double value = common::roundHalfEven(typedNumber(text).value_or(0));
     if (std::isnan(value)) {
         return 0;
     }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/text/convert.h"
+#include "common/text/error.h"
 #include "common/text/int16.h"
 #include "common/text/strings.h"
 
@@ -10,8 +11,11 @@ namespace transcribe {
 
 namespace {
 
-std::optional<std::int16_t> storable(double magnitude) {
-    const double whole = common::roundHalfEven(std::fabs(magnitude));
+std::optional<std::int16_t> storable(std::optional<double> magnitude) {
+    if (!magnitude) {
+        return std::nullopt;
+    }
+    const double whole = common::roundHalfEven(std::fabs(*magnitude));
     if (!(whole <= kLargestEntry)) {  // NaN is refused too
         return std::nullopt;
     }
@@ -20,15 +24,24 @@ std::optional<std::int16_t> storable(double magnitude) {
 
 }  // namespace
 
+std::optional<double> typedNumber(std::string_view text) {
+    try {
+        return common::Val(text);
+    } catch (const common::Error&) {
+        return std::nullopt;
+    }
+}
+
 std::optional<std::string> imperialEcho(std::string_view heightText, std::string_view ftWord,
                                         std::string_view inchesWord) {
     if (heightText.empty()) {
         return std::nullopt;
     }
-    const double inchesInAll = common::Val(heightText) / 2.54;
-    if (!std::isfinite(inchesInAll)) {
+    const std::optional<double> centimetres = typedNumber(heightText);
+    if (!centimetres || !std::isfinite(*centimetres)) {
         return std::nullopt;
     }
+    const double inchesInAll = *centimetres / 2.54;
     const double feet = common::Int(inchesInAll / 12);
     const double rest = inchesInAll - 12 * feet;
     double inches = common::Int(rest);
@@ -41,15 +54,19 @@ std::optional<std::string> imperialEcho(std::string_view heightText, std::string
 }
 
 std::optional<std::int16_t> pointMagnitude(std::string_view text) {
-    return storable(common::Val(text));
+    return storable(typedNumber(text));
 }
 
 std::optional<std::int16_t> typedAngle(std::string_view text) {
-    return storable(common::Val(common::Trim(text)));
+    return storable(typedNumber(common::Trim(text)));
 }
 
 std::optional<std::int16_t> convertPspAngle(std::string_view text) {
-    double angle = common::Val(common::Trim(text)) - 90;
+    const std::optional<double> typed = typedNumber(common::Trim(text));
+    if (!typed) {
+        return std::nullopt;
+    }
+    double angle = *typed - 90;
     if (angle < 0) {
         angle += 360;
     }

@@ -10,6 +10,9 @@ namespace transcribe {
 // Typed values are stored in 16-bit fields: a magnitude that rounds above this is refused.
 inline constexpr double kLargestEntry = 32767;
 
+// Val of a typed text; nothing when the number is too large for a double.
+std::optional<double> typedNumber(std::string_view text);
+
 // The height in feet and half inches, "=  5 ft  8.5 inches" for "175"; nothing when the text is
 // empty or its number too large to show.
 std::optional<std::string> imperialEcho(std::string_view heightText, std::string_view ftWord,

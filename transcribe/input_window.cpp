@@ -57,6 +57,10 @@ Inputwindow::Inputwindow(TranscribeProgram& program)
     Xpos.onChange = [this] { Xpos_Change(); };
     Ypos.onChange = [this] { Ypos_Change(); };
     Anglebox.onChange = [this] { Anglebox_Change(); };
+    // A value typed over the one shown is still the user's: a Paint Shop Pro "0" is 90.
+    Xpos.ChangeOnEveryEdit = true;
+    Ypos.ChangeOnEveryEdit = true;
+    Anglebox.ChangeOnEveryEdit = true;
     program.refuseForeignText(Xpos, "X");
     program.refuseForeignText(Ypos, "Y");
     program.refuseForeignText(Anglebox, "Angle");
@@ -131,7 +135,7 @@ void Inputwindow::Dir1_Change() {
 
 void Inputwindow::storePoint(std::string_view text, int element) {
     const std::optional<std::int16_t> magnitude = pointMagnitude(text);
-    if (!magnitude || common::Val(text) == 0) {
+    if (!magnitude || typedNumber(text) == 0.0) {
         app().platform().beep();
         return;
     }
@@ -206,8 +210,10 @@ void Inputwindow::Anglebox_Change() {
 }
 
 void Inputwindow::AngleFromDeltas() {
+    const std::optional<double> dX = typedNumber(Xpos.Text());
+    const std::optional<double> dY = typedNumber(Ypos.Text());
     const std::optional<std::int16_t> angle =
-        angleFromDeltas(common::Val(Xpos.Text()), common::Val(Ypos.Text()));
+        dX && dY ? angleFromDeltas(*dX, *dY) : std::optional<std::int16_t>();
     if (!angle) {
         app().platform().beep();
         return;

@@ -49,7 +49,7 @@ class SingleLineView : public ControlView {
                 context_.forward([this] { model_.onForeignText(); });
                 return;
             }
-            context_.forward([this, typed = fromQString(text)] { model_.setText(typed); });
+            context_.forward([this, typed = fromQString(text)] { model_.userEdit(typed); });
         });
     }
 

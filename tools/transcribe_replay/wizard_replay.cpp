@@ -204,7 +204,7 @@ class Replay {
                     box.onChange();
                 }
             } else {
-                box.setText(std::move(text));
+                box.userEdit(std::move(text));
             }
         });
     }

@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "analysis/engine/face_file.h"
+#include "common/files/text_file.h"
+#include "common/qt/qt_binding.h"
+#include "common/qt/qt_platform.h"
+#include "common/text/cp1252.h"
+#include "tests/common/temp_folder.h"
+#include "tests/transcribe/hand_face.h"
+#include "transcribe/program.h"
+
+namespace {
+
+// Reports errors into a list instead of a message box that would wait for a click.
+class QuietPlatform : public qtui::QtPlatform {
+  public:
+    std::vector<QString> errors;
+
+  protected:
+    void showError(QWidget*, const QString& message) override { errors.push_back(message); }
+};
+
+template <typename Widget>
+Widget* child(QWidget* window, const char* name) {
+    auto* found = window->findChild<Widget*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// Selects what the box holds and types text over it, key by key.
+void typeInto(QWidget* window, const char* name, const QString& text) {
+    auto* box = child<QLineEdit>(window, name);
+    ASSERT_TRUE(box->isEnabled()) << name;
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(box, Qt::Key_Delete);
+    }
+    for (const QChar ch : text) {
+        if (ch.unicode() < 128) {
+            QTest::keyClick(box, ch.toLatin1());
+        } else {
+            // A key that has no ASCII letter: the event carries the typed character.
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(box, &key);
+        }
+    }
+}
+
+void press(QWidget* window, const char* name) {
+    auto* button = child<QPushButton>(window, name);
+    ASSERT_TRUE(button->isVisible()) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+}  // namespace
+
+TEST(TranscribeWidgets, TypeAWholeFaceSaveItAndLoadItInTheAnalysisProgram) {
+    TempFolder folder;
+    const std::string data = folder.subfolder("Sample data");
+    QuietPlatform platform;
+    forms::Application app(platform, folder.text());
+    transcribe::TranscribeProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    binding.sync();
+
+    QWidget* first = binding.widgetFor(program.InitialForm);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(first));
+    typeInto(first, "NameBox", QString::fromUtf8("  Zo\xC3\xAB Smith "));
+    typeInto(first, "JobBox", "Actress, Dutch");
+    typeInto(first, "HeightBox", "168");
+    EXPECT_EQ(program.InitialForm.Imperial.Caption, "=  5 ft  6 inches");
+    typeInto(first, "URLbox", "www.example.org/zoe");
+    // Text the 8-bit file cannot hold is refused, naming the box; the box keeps its text.
+    typeInto(first, "URLbox", QString::fromUtf8("\xCE\xA9"));
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_TRUE(platform.errors[0].contains("Website URL"));
+    EXPECT_EQ(program.InitialForm.URLbox.Text(), "www.example.org/zoe");
+    EXPECT_EQ(child<QLineEdit>(first, "URLbox")->text(), "www.example.org/zoe");
+    press(first, "FireworksButton");
+
+    QWidget* colours = binding.widgetFor(program.ColourForm);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(colours));
+    EXPECT_FALSE(first->isVisible());
+    typeInto(colours, "HairInputBox", "255,128,0,999,999");  // the box takes 11 characters
+    EXPECT_EQ(program.ColourForm.HairInputBox.Text(), "255,128,0,9");
+    typeInto(colours, "EyeInputBox", "51,102,153");
+    typeInto(colours, "SkinInputBox", "224,176,144");
+    press(colours, "ForwardButton");
+
+    QWidget* steps = binding.widgetFor(program.InputForm);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(steps));
+    for (const auto& [x, y] : kHandPoints) {
+        typeInto(steps, "Xpos", x);
+        typeInto(steps, "Ypos", y);
+        press(steps, "GoForward");
+    }
+    EXPECT_EQ(steps->windowTitle(), "Point 21");
+    EXPECT_EQ(child<QWidget>(steps, "LabelX")->isEnabled(), true);
+    for (const auto& [dX, dY] : std::array<std::pair<const char*, const char*>, 10>{{{"10", "10"},
+                                                                                     {"10", "-10"},
+                                                                                     {"0", "5"},
+                                                                                     {"4", "3"},
+                                                                                     {"3", "4"},
+                                                                                     {"100", "36"},
+                                                                                     {"20", "1"},
+                                                                                     {"-10", "10"},
+                                                                                     {"1", "0"},
+                                                                                     {"2", "7"}}}) {
+        typeInto(steps, "Xpos", dX);
+        typeInto(steps, "Ypos", dY);
+        press(steps, "GoForward");
+    }
+    EXPECT_EQ(steps->windowTitle(), "Save as...");
+    EXPECT_EQ(child<QPushButton>(steps, "GoForward")->text(), "Save");
+    EXPECT_TRUE(child<QWidget>(steps, "Dir1")->isVisible());
+    EXPECT_EQ(program.InputForm.Dir1.Path(), data);
+    press(steps, "GoForward");
+
+    EXPECT_TRUE(app.ended());
+    EXPECT_EQ(platform.errors.size(), 1u);
+    const std::string saved = common::readWholeFile(common::joinPath(data, "Zo\xEB Smith.txt"));
+    const analysis::FaceFileContents face = analysis::parseFaceFile(saved);
+    EXPECT_EQ(face.name, "Zo\xEB Smith");
+    EXPECT_EQ(face.info, "Actress, Dutch (Portrait only)");
+    EXPECT_EQ(face.height, 168);
+    EXPECT_EQ(face.colourLine, "~ 33023~ 10053171~ 9482464~");
+    EXPECT_EQ(face.webAddress, "www.example.org/zoe");
+    // Portrait point k at elements 51 + 2k and 52 + 2k: the chin at 0, the eye edge at 1000.
+    EXPECT_EQ(face.coords[53], 500);
+    EXPECT_EQ(face.coords[54], 0);
+    EXPECT_EQ(face.coords[56], 1000);
+    EXPECT_EQ(face.coords[51 + 2 * 19], 430);
+    // Portrait angle j at element 20 + j, stored falling.
+    EXPECT_EQ(face.angles[21], -45);
+    EXPECT_EQ(face.angles[22], -135);
+    EXPECT_EQ(face.angles[23], -90);
+    EXPECT_EQ(face.angles[30], -74);
+}
