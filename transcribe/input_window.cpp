@@ -41,7 +41,6 @@ Inputwindow::Inputwindow(TranscribeProgram& program)
         place(picture, 16, 68, 300, 380);
         picture.BackColor = forms::kWhite;
         picture.ForeColor = common::RGB(200, 0, 0);
-        picture.Border = true;
         picture.Visible = false;
         picture.setDesignPicture(guidePictureName(i + 1));
     }
@@ -288,6 +287,7 @@ void Inputwindow::ShowStep() {
     Dir1.Visible = false;
     File1.Visible = false;
     Savelabel.Visible = false;
+    showMeasurementBoxes(true);
     const WizardWords& words = program_.Words;
     Caption = words.PointWord + " " + common::plain(current);
     const std::string& stepCaption = words.StepCaptions[static_cast<std::size_t>(current - 1)];
@@ -316,6 +316,13 @@ void Inputwindow::ShowStep() {
     }
 }
 
+void Inputwindow::showMeasurementBoxes(bool visible) {
+    for (forms::Control* control : std::initializer_list<forms::Control*>{
+             &LabelX, &Xpos, &LabelY, &Ypos, &Label3, &Anglebox}) {
+        control->Visible = visible;
+    }
+}
+
 void Inputwindow::ShowDeltaInputs() {
     LabelX.Caption = "dX";
     LabelY.Caption = "dY";
@@ -334,10 +341,8 @@ void Inputwindow::ShowSaveStep() {
     Savelabel.Visible = true;
     GoBack.Visible = false;
     QuitButton.Visible = false;
-    // The measurement boxes take nothing on the save step.
-    Xpos.Enabled = false;
-    Ypos.Enabled = false;
-    Anglebox.Enabled = false;
+    // The measurement boxes take nothing on the save step, where the folder boxes stand.
+    showMeasurementBoxes(false);
     GoForward.Caption = words.SaveWord;
 }
 

@@ -59,6 +59,7 @@ class Inputwindow : public forms::Window {
 
     void HideStepPictures();
     void ShowDeltaInputs();
+    void showMeasurementBoxes(bool visible);
     void ShowSaveStep();
     void BackToColours();
     void AngleFromDeltas();

@@ -144,3 +144,30 @@ TEST(TranscribeWidgets, TypeAWholeFaceSaveItAndLoadItInTheAnalysisProgram) {
     EXPECT_EQ(face.angles[23], -90);
     EXPECT_EQ(face.angles[30], -74);
 }
+
+TEST(TranscribeWidgets, AFailedScalingShowsItsMessageOverTheStepsAndGoesBackToStepOne) {
+    TempFolder folder;
+    QuietPlatform platform;
+    forms::Application app(platform, folder.text());
+    transcribe::TranscribeProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    binding.sync();
+    QWidget* first = binding.widgetFor(program.InitialForm);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(first));
+    press(first, "ContinueBox");
+    press(binding.widgetFor(program.ColourForm), "ForwardButton");
+    QWidget* steps = binding.widgetFor(program.InputForm);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(steps));
+    for (int step = 1; step <= 31; ++step) {
+        press(steps, "GoForward");
+    }
+    QWidget* error = binding.widgetFor(program.ErrorForm);
+    ASSERT_TRUE(error->isVisible());
+    EXPECT_EQ(steps->windowTitle(), "Point 1");
+    // Centred over the window in use, not wherever the hidden first window stood.
+    const QPoint offset = error->geometry().center() - steps->geometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4);
+    EXPECT_FALSE(app.ended());
+    EXPECT_TRUE(platform.errors.empty());
+}

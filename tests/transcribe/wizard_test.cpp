@@ -133,6 +133,8 @@ TEST(Steps, CaptionsPicturesAndBoxesOfEachStep) {
     EXPECT_FALSE(wizard.steps.GoBack.Visible);
     EXPECT_FALSE(wizard.steps.QuitButton.Visible);
     EXPECT_FALSE(wizard.steps.Picture1(29).Visible);
+    EXPECT_FALSE(wizard.steps.Xpos.Visible);
+    EXPECT_FALSE(wizard.steps.Anglebox.Visible);
     EXPECT_EQ(wizard.steps.File1.Pattern(), "*.txt");
 }
 
