@@ -195,3 +195,18 @@ TEST(Save, AnOlderLongerFileIsReplacedWhole) {
     EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Jane.txt")),
               handFaceFile("Jane", "Singer", kNoAngles, {}));
 }
+
+TEST(Save, ALinkUnderTheFileNameIsReplacedNotFollowed) {
+    Wizard wizard;
+    const std::string out = wizard.folder.subfolder("out");
+    wizard.folder.write("elsewhere.txt", "keep me");
+    std::filesystem::create_symlink(wizard.folder.path() / "elsewhere.txt",
+                                    wizard.folder.path() / "out" / "Jane.txt");
+    typeFaceUpToSave(wizard, "Jane", out);
+    save(wizard);
+    ASSERT_TRUE(wizard.app.ended());
+    EXPECT_FALSE(std::filesystem::is_symlink(wizard.folder.path() / "out" / "Jane.txt"));
+    EXPECT_EQ(wizard.folder.read("elsewhere.txt"), "keep me");
+    EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Jane.txt")),
+              handFaceFile("Jane", "Singer", kNoAngles, {}));
+}

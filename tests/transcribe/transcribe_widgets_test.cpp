@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QTest>
 
 #include "analysis/engine/face_file.h"
 #include "common/files/text_file.h"
+#include "common/qt/design_pictures.h"
 #include "common/qt/qt_binding.h"
 #include "common/qt/qt_platform.h"
 #include "common/text/cp1252.h"
@@ -170,4 +173,50 @@ TEST(TranscribeWidgets, AFailedScalingShowsItsMessageOverTheStepsAndGoesBackToSt
     EXPECT_LE(offset.manhattanLength(), 4);
     EXPECT_FALSE(app.ended());
     EXPECT_TRUE(platform.errors.empty());
+}
+
+namespace {
+
+QImage guidePicture(const std::string& name) {
+    QImage image(150, 190, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    EXPECT_TRUE(qtui::paintDesignPicture(painter, QRectF(0, 0, 150, 190), name, Qt::red, Qt::white))
+        << name;
+    return image;
+}
+
+int inkPixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            count += pixel.red() > 150 && pixel.green() < 100 && pixel.blue() < 100 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+// Each step's guide picture marks its own landmark or line on the face outline.
+TEST(GuidePictures, EveryStepMarksSomethingOfItsOwn) {
+    std::vector<QImage> pictures;
+    for (int step = 1; step <= 30; ++step) {
+        pictures.push_back(guidePicture("design:guide-" + std::to_string(step)));
+        EXPECT_GT(inkPixels(pictures.back()), 20) << step;
+    }
+    for (std::size_t a = 0; a < pictures.size(); ++a) {
+        for (std::size_t b = a + 1; b < pictures.size(); ++b) {
+            EXPECT_NE(pictures[a], pictures[b]) << a + 1 << " and " << b + 1;
+        }
+    }
+    QImage image(10, 10, QImage::Format_RGB32);
+    QPainter painter(&image);
+    for (const char* unknown :
+         {"design:guide-0", "design:guide-31", "design:guide-", "design:guide-1x"}) {
+        EXPECT_FALSE(
+            qtui::paintDesignPicture(painter, QRectF(0, 0, 10, 10), unknown, Qt::red, Qt::white))
+            << unknown;
+    }
 }

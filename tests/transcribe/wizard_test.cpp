@@ -278,3 +278,22 @@ TEST(Steps, IllustratorAnglesAreStoredAsTyped) {
     EXPECT_EQ(wizard.program.StepAngles,
               (std::array<std::int16_t, 10>{35, 20, 16, 12, 5, 40, 30, 12, 8, 70}));
 }
+
+TEST(Steps, AnAngleBeyondSixteenBitsIsRefusedAfterItsConversion) {
+    Wizard wizard;
+    wizard.toSteps(wizard.initial.PSPButton);
+    for (int step = 1; step <= 20; ++step) {
+        wizard.forward();
+    }
+    wizard.type(wizard.steps.Anglebox, "135");
+    EXPECT_EQ(wizard.angle(1), 45);
+    const int beeps = wizard.platform.beeps;
+    wizard.type(wizard.steps.Anglebox, "40000");  // 39910 after the conversion
+    EXPECT_EQ(wizard.angle(1), 45);
+    EXPECT_EQ(wizard.platform.beeps, beeps + 1);
+    // Typed over the "0" a fresh step shows, "0" is still a Paint Shop Pro 0: a vertical line.
+    wizard.forward();
+    ASSERT_EQ(wizard.steps.Anglebox.Text(), "0");
+    wizard.type(wizard.steps.Anglebox, "0");
+    EXPECT_EQ(wizard.angle(2), 90);
+}
