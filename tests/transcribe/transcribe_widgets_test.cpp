@@ -9,10 +9,13 @@
 #include <QTest>
 
 #include "analysis/engine/face_file.h"
+#include "analysis/engine/face_loading.h"
+#include "analysis/program.h"
 #include "common/files/text_file.h"
 #include "common/qt/design_pictures.h"
 #include "common/qt/qt_binding.h"
 #include "common/qt/qt_platform.h"
+#include "common/recording_platform.h"
 #include "common/text/cp1252.h"
 #include "tests/common/temp_folder.h"
 #include "tests/transcribe/hand_face.h"
@@ -129,6 +132,22 @@ TEST(TranscribeWidgets, TypeAWholeFaceSaveItAndLoadItInTheAnalysisProgram) {
 
     EXPECT_TRUE(app.ended());
     EXPECT_EQ(platform.errors.size(), 1u);
+    // The analysis program loads the new face as face 1.
+    common::RecordingPlatform headless;
+    forms::Application analysisApp(headless, folder.text());
+    analysis::AnalysisProgram analysisProgram(analysisApp);
+    analysisApp.dispatch([&analysisProgram, &data] {
+        analysisProgram.MainWindow.Dir1.setPath(data);
+        EXPECT_TRUE(analysis::LoadFirstFace(analysisProgram, "Zo\xEB Smith.txt"));
+    });
+    const analysis::FaceSlot& loaded = analysisProgram.Face1;
+    EXPECT_EQ(loaded.FaceName, "Zo\xEB Smith");
+    EXPECT_EQ(loaded.FaceHeight, 168);
+    EXPECT_EQ(loaded.Coords[53], 500);
+    EXPECT_EQ(loaded.Coords[56], 1000);
+    EXPECT_EQ(loaded.Angles[21], -45);
+    EXPECT_EQ(loaded.ColourLine, "~ 33023~ 10053171~ 9482464~");
+
     const std::string saved = common::readWholeFile(common::joinPath(data, "Zo\xEB Smith.txt"));
     const analysis::FaceFileContents face = analysis::parseFaceFile(saved);
     EXPECT_EQ(face.name, "Zo\xEB Smith");
