@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
     build-essential cmake ninja-build pkg-config
     qt6-base-dev libgl-dev libgif-dev
-    libgtest-dev googletest libbenchmark-dev
+    libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev
     fonts-dejavu-core locales-all
     xvfb xauth imagemagick xdg-utils
     clang libclang-rt-14-dev llvm

@@ -16,6 +16,16 @@ void TextBox::setText(std::string text) {
     }
 }
 
+void TextBox::userEdit(std::string text) {
+    if (text == text_ && ChangeOnEveryEdit) {
+        if (onChange) {
+            onChange();
+        }
+        return;
+    }
+    setText(std::move(text));
+}
+
 void CheckBox::setValue(int value) {
     if (value != 0 && value != 1) {
         throw common::Error(common::ErrorCode::InvalidPropertyValue, key());

@@ -53,13 +53,22 @@ class TextBox : public Control {
     const std::string& Text() const { return text_; }
     // Assigning a different text runs the change handler, as typing does.
     void setText(std::string text);
+    // The user's edit: as setText, and with ChangeOnEveryEdit the change handler runs also when
+    // the edit leaves the text as it was (a "0" typed over the "0" the box showed).
+    void userEdit(std::string text);
 
     bool MultiLine = false;
     // A multi-line box with a vertical scroll bar always shown.
     bool VerticalScrollBar = false;
     bool Locked = false;
     bool FixedPitch = false;
+    // The most characters the user may type; 0 for no limit. Text the program sets is kept whole.
+    int MaxLength = 0;
+    bool ChangeOnEveryEdit = false;
     std::function<void()> onChange;
+    // When set, text typed that Windows-1252 cannot hold is not taken: the box keeps its text and
+    // this runs instead.
+    std::function<void()> onForeignText;
 
   private:
     std::string text_;

@@ -1,5 +1,6 @@
 #include "common/qt/design_pictures.h"
 
+#include "common/qt/guide_pictures.h"
 #include "common/qt/report_previews.h"
 
 #include <QLinearGradient>
@@ -80,6 +81,9 @@ void paintPanel(QPainter& painter, const QRectF& area, const QColor& paper) {
 
 bool paintDesignPicture(QPainter& painter, const QRectF& area, std::string_view name,
                         const QColor& ink, const QColor& paper) {
+    if (paintGuidePicture(painter, area, name, ink, paper)) {
+        return true;
+    }
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     bool known = true;

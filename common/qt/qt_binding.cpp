@@ -1,5 +1,7 @@
 #include "common/qt/qt_binding.h"
 
+#include <QApplication>
+
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
@@ -131,12 +133,23 @@ void QtBinding::showFirstTime(const forms::Window& window, QWidget& widget) {
         main_ = &window;
         return;
     }
-    WindowView* mainView = existingView(*main_);
-    if (&window == main_ || mainView == nullptr || !mainView->widget().isVisible()) {
+    if (&window == main_) {
         return;
     }
-    QWidget& owner = mainView->widget();
-    widget.setParent(&owner, widget.windowFlags() | Qt::Window);
+    WindowView* mainView = existingView(*main_);
+    QWidget* ownerWidget = nullptr;
+    if (mainView != nullptr && mainView->widget().isVisible()) {
+        ownerWidget = &mainView->widget();
+        widget.setParent(ownerWidget, widget.windowFlags() | Qt::Window);
+    } else {
+        // A wizard hides its first window as it goes on: a window shown then opens over the
+        // window in use.
+        ownerWidget = QApplication::activeWindow();
+        if (ownerWidget == nullptr || ownerWidget == &widget) {
+            return;
+        }
+    }
+    QWidget& owner = *ownerWidget;
     // A window the model places stays where the model puts it.
     if (window.Left != 0 || window.Top != 0) {
         return;

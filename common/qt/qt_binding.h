@@ -32,7 +32,8 @@ class WindowView;
 // model. After the program has ended no event reaches it. Closing a window asks its model
 // (userClose), which decides; once no window of the program is visible after an event, the
 // program ends. The first window the program shows is its main window: every other window belongs
-// to it, stays above it, and opens centred over it the first time it shows.
+// to it, stays above it, and opens centred over it the first time it shows. While the main window
+// is hidden (a wizard goes on from its first window) a window opens centred over the active one.
 //
 // A program's main: QApplication; QtPlatform platform; forms::Application app(platform, folder);
 // the program object; QtBinding binding(app, platform); app.dispatch(start-up); binding.sync();

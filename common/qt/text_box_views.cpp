@@ -9,6 +9,7 @@
 #include "common/qt/colours.h"
 #include "common/qt/control_views.h"
 #include "common/qt/text_conversion.h"
+#include "common/text/cp1252.h"
 
 namespace qtui {
 
@@ -43,10 +44,12 @@ class SingleLineView : public ControlView {
     SingleLineView(forms::TextBox& model, QWidget& parent, const ViewContext& context)
         : model_(model), context_(context), widget_(&parent) {
         widget_.setObjectName(QString::fromStdString(model.key()));
-        // A text box holds any length of text, not Qt's default 32767 characters.
-        widget_.setMaxLength(std::numeric_limits<int>::max());
         QObject::connect(&widget_, &QLineEdit::textEdited, &widget_, [this](const QString& text) {
-            context_.forward([this, typed = fromQString(text)] { model_.setText(typed); });
+            if (model_.onForeignText && !common::utf8AsCp1252(text.toStdString())) {
+                context_.forward([this] { model_.onForeignText(); });
+                return;
+            }
+            context_.forward([this, typed = fromQString(text)] { model_.userEdit(typed); });
         });
     }
 
@@ -56,6 +59,12 @@ class SingleLineView : public ControlView {
         syncLook(widget_, model_, context_.scale);
         if (widget_.isReadOnly() != model_.Locked) {
             widget_.setReadOnly(model_.Locked);
+        }
+        // Without a limit a text box holds any length of text, not Qt's default 32767.
+        const int maxLength =
+            model_.MaxLength > 0 ? model_.MaxLength : std::numeric_limits<int>::max();
+        if (widget_.maxLength() != maxLength) {
+            widget_.setMaxLength(maxLength);
         }
         const QString text = toQString(model_.Text());
         if (widget_.text() != text) {

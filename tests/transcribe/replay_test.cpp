@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "common/files/text_file.h"
+#include "tests/common/temp_folder.h"
+#include "tests/transcribe/hand_face.h"
+#include "tools/transcribe_replay/wizard_replay.h"
+
+namespace {
+
+// The hand face's points as the replay's JSON list, numbers and texts mixed.
+std::string handPointsJson() {
+    std::string json = "[";
+    for (const auto& [x, y] : kHandPoints) {
+        json += std::string(json.size() > 1 ? "," : "") + "[\"" + x + "\"," + y + "]";
+    }
+    return json + "]";
+}
+
+struct Replayed {
+    tools::ReplayOutcome outcome;
+    std::string file;
+};
+
+Replayed replay(const std::string& json, const std::string& fileName = "Jane Doe.txt") {
+    TempFolder folder;
+    const std::string out = folder.subfolder("out");
+    Replayed result{tools::replayWizard(json, out, folder.text()), {}};
+    if (result.outcome.exitCode == 0) {
+        result.file = common::readWholeFile(common::joinPath(out, fileName));
+    }
+    return result;
+}
+
+std::string input(const std::string& mode, const std::string& colours, const std::string& angles) {
+    return R"({"mode": ")" + mode +
+           R"(", "name": " Jane Doe ", "description": "Singer, British", "height": "172",
+             "url": "www.example.com", "colours": )" +
+           colours + R"(, "points": )" + handPointsJson() + R"(, "angles": )" + angles + "}";
+}
+
+const std::initializer_list<std::string> kTrailer = {"172#", "~ 33023~ 10053171~ 9482464~",
+                                                     "[www.example.com]",
+                                                     "\xA3"
+                                                     "200\xA3"};
+
+}  // namespace
+
+TEST(Replay, EachModeWritesTheFileWorkedByHand) {
+    const std::string hexColours = R"({"hair": "FF8000", "eyes": "336699", "skin": "e0b090"})";
+    {
+        const Replayed photoshop =
+            replay(input("photoshop", hexColours,
+                         R"(["35", "20", 15.5, 10, "5", "40", " 30 ", "12.5", "-8", "70"])"));
+        ASSERT_EQ(photoshop.outcome.exitCode, 0) << photoshop.outcome.message;
+        EXPECT_EQ(photoshop.file, handFaceFile("Jane Doe", "Singer, British",
+                                               {35, 20, 16, 10, 5, 40, 30, 12, 8, 70}, kTrailer));
+    }
+    {
+        const Replayed illustrator =
+            replay(input("illustrator", hexColours,
+                         R"(["35", "-20", "15.5", 10, "5", "40", "30", "12.5", "8", "70"])"));
+        ASSERT_EQ(illustrator.outcome.exitCode, 0) << illustrator.outcome.message;
+        EXPECT_EQ(illustrator.file, handFaceFile("Jane Doe", "Singer, British",
+                                                 {35, 20, 16, 10, 5, 40, 30, 12, 8, 70}, kTrailer));
+    }
+    {
+        // "0" is typed over the "0" the box shows: still converted, to 90.
+        const Replayed psp =
+            replay(input("paintshoppro", hexColours,
+                         R"(["125", "110", "90", "0", "270", "135", "45", "300", 100, "160"])"));
+        ASSERT_EQ(psp.outcome.exitCode, 0) << psp.outcome.message;
+        EXPECT_EQ(psp.file, handFaceFile("Jane Doe", "Singer, British",
+                                         {35, 20, 0, 90, 0, 45, 135, 30, 10, 70}, kTrailer));
+    }
+    {
+        const Replayed paint = replay(
+            input("mspaint", R"({"hair": "255,128,0", "eyes": "300,-1,98.5", "skin": "12,34,56"})",
+                  R"([[10, 10], [10, -10], [0, 5], [0, 0], [20, 0], [-10, 10], [100, 36], [3, 4],
+                [4, 3], ["1", "0.5"]])"));
+        ASSERT_EQ(paint.outcome.exitCode, 0) << paint.outcome.message;
+        EXPECT_EQ(
+            paint.file,
+            handFaceFile("Jane Doe", "Singer, British", {45, 135, 90, 0, 0, 135, 20, 53, 37, 27},
+                         {"172#", "~ 33023~ 6422783~ 3678732~", "[www.example.com]",
+                          "\xA3"
+                          "200\xA3"}));
+    }
+}
+
+TEST(Replay, LeftOutFieldsKeepTheStartTexts) {
+    const Replayed bare =
+        replay(R"({"mode": "photoshop", "points": )" + handPointsJson() + "}", "NewSampleFace.txt");
+    ASSERT_EQ(bare.outcome.exitCode, 0) << bare.outcome.message;
+    EXPECT_EQ(bare.file, handFaceFile("NewSampleFace", "Model", {}, {}));
+}
+
+TEST(Replay, PaintColourBoxesTakeElevenCharacters) {
+    const Replayed paint = replay(R"({"mode": "mspaint", "colours": {"hair": "255,255,2550"},
+                                      "points": )" +
+                                      handPointsJson() + "}",
+                                  "NewSampleFace.txt");
+    ASSERT_EQ(paint.outcome.exitCode, 0) << paint.outcome.message;
+    EXPECT_EQ(paint.file, handFaceFile("NewSampleFace", "Model", {}, {"~ 16777215~ 0~ 0~"}));
+}
+
+TEST(Replay, RefusalsExitWithTheirMessage) {
+    const tools::ReplayOutcome levelChin =
+        replay(R"({"mode": "photoshop", "points": [[1, 5], [2, 5]]})").outcome;
+    EXPECT_EQ(levelChin.exitCode, 1);
+    EXPECT_EQ(levelChin.message, "Division by zero");
+
+    const tools::ReplayOutcome slash =
+        replay(R"({"mode": "photoshop", "name": "a/b", "points": [[1, 5], [2, 4]]})").outcome;
+    EXPECT_EQ(slash.exitCode, 1);
+    EXPECT_NE(slash.message.find("name"), std::string::npos);
+
+    const tools::ReplayOutcome greek =
+        replay(R"({"mode": "photoshop", "description": "\u03a9mega"})").outcome;
+    EXPECT_EQ(greek.exitCode, 1);
+    EXPECT_NE(greek.message.find("Profession and nationality"), std::string::npos);
+
+    TempFolder folder;
+    const tools::ReplayOutcome noFolder =
+        tools::replayWizard(R"({"mode": "photoshop", "points": [[1, 5], [2, 4]]})",
+                            folder.file("missing"), folder.text());
+    EXPECT_EQ(noFolder.exitCode, 1);
+}
+
+TEST(Replay, UnusableInputExitsWithTwo) {
+    for (const char* json : {"", "{", "[]", R"({"mode": "gimp"})", R"({"name": "x"})",
+                             R"({"mode": "photoshop", "points": [[1, 2, 3]]})",
+                             R"({"mode": "photoshop", "points": [{"x": 1}]})",
+                             R"({"mode": "photoshop", "height": true})"}) {
+        EXPECT_EQ(replay(json).outcome.exitCode, 2) << json;
+    }
+}

@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "common/files/text_file.h"
+#include "common/text/cp1252.h"
+#include "tests/transcribe/hand_face.h"
+#include "tests/transcribe/wizard_fixture.h"
+
+namespace {
+
+constexpr std::array<int, 10> kNoAngles{};
+
+// Types the details, picks Photoshop, the hand face's points, no angles, and stops on the save
+// step with the folder box on folder.
+void typeFaceUpToSave(Wizard& wizard, const std::string& name, const std::string& folder,
+                      const std::string& hair = "") {
+    wizard.type(wizard.initial.NameBox, name);
+    wizard.type(wizard.initial.JobBox, "Singer");
+    wizard.click(wizard.initial.ContinueBox);
+    wizard.type(wizard.colours.HairInputBox, hair);
+    wizard.click(wizard.colours.ForwardButton);
+    for (const auto& [x, y] : kHandPoints) {
+        wizard.point(x, y);
+    }
+    for (int step = 21; step <= 30; ++step) {
+        wizard.forward();
+    }
+    wizard.app.dispatch([&wizard, &folder] { wizard.steps.Dir1.setPath(folder); });
+    ASSERT_EQ(wizard.steps.GoForward.Caption, "Save");
+}
+
+void save(Wizard& wizard) {
+    wizard.forward();
+}
+
+}  // namespace
+
+TEST(Save, TrimmedNameNamesTheFileAndIsItsFirstLine) {
+    Wizard wizard;
+    const std::string out = wizard.folder.subfolder("out");
+    typeFaceUpToSave(wizard, "  Jane Doe  ", out);
+    save(wizard);
+    EXPECT_TRUE(wizard.app.ended());
+    EXPECT_TRUE(wizard.platform.errors.empty());
+    EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Jane Doe.txt")),
+              handFaceFile("Jane Doe", "Singer", kNoAngles, {}));
+}
+
+TEST(Save, FileNameIsWrittenInUtf8) {
+    Wizard wizard;
+    const std::string out = wizard.folder.subfolder("out");
+    typeFaceUpToSave(wizard, "Jos\xE9", out);
+    save(wizard);
+    ASSERT_TRUE(wizard.app.ended());
+    EXPECT_TRUE(std::filesystem::exists(wizard.folder.path() / "out" / "Jos\xC3\xA9.txt"));
+}
+
+TEST(Save, TrailerLinesOnlyWithTheirValues) {
+    {
+        // An eye colour without a hair colour writes no colour line; a height of no number
+        // writes no height line and raises no error.
+        Wizard wizard;
+        wizard.type(wizard.initial.HeightBox, "tall");
+        wizard.click(wizard.initial.ContinueBox);
+        wizard.type(wizard.colours.EyeInputBox, "336699");
+        wizard.click(wizard.colours.ForwardButton);
+        for (const auto& [x, y] : kHandPoints) {
+            wizard.point(x, y);
+        }
+        for (int step = 21; step <= 31; ++step) {
+            wizard.forward();
+        }
+        EXPECT_TRUE(wizard.app.ended());
+        EXPECT_TRUE(wizard.platform.errors.empty());
+        EXPECT_EQ(wizard.steps.Dir1.Path(), wizard.folder.text());  // no data folder there
+        EXPECT_EQ(wizard.folder.read("NewSampleFace.txt"),
+                  handFaceFile("NewSampleFace", "Model", kNoAngles, {}));
+    }
+    {
+        Wizard wizard;
+        wizard.type(wizard.initial.HeightBox, "172");
+        wizard.type(wizard.initial.URLbox, "www.example.com/jane");
+        const std::string data = wizard.folder.subfolder("Sample data");
+        wizard.click(wizard.initial.ContinueBox);
+        wizard.type(wizard.colours.HairInputBox, "zz");
+        wizard.click(wizard.colours.ForwardButton);
+        EXPECT_EQ(wizard.steps.Dir1.Path(), data);
+        for (const auto& [x, y] : kHandPoints) {
+            wizard.point(x, y);
+        }
+        for (int step = 21; step <= 31; ++step) {
+            wizard.forward();
+        }
+        ASSERT_TRUE(wizard.app.ended());
+        EXPECT_EQ(common::readWholeFile(common::joinPath(data, "NewSampleFace.txt")),
+                  handFaceFile("NewSampleFace", "Model", kNoAngles,
+                               {"172#", "~ 0~ 0~ 0~", "[www.example.com/jane]",
+                                "\xA3"
+                                "200\xA3"}));
+    }
+}
+
+TEST(Save, ChinLevelWithTheEyeWritesNothingAndTheRetryScalesOnce) {
+    Wizard wizard;
+    const std::string out = wizard.folder.subfolder("out");
+    wizard.click(wizard.initial.ContinueBox);
+    wizard.click(wizard.colours.ForwardButton);
+    wizard.point("100", "400");  // the chin typed level with the eye edge
+    for (std::size_t i = 1; i < kHandPoints.size(); ++i) {
+        wizard.point(kHandPoints[i].first, kHandPoints[i].second);
+    }
+    for (int step = 21; step <= 30; ++step) {
+        wizard.forward();
+    }
+    wizard.app.dispatch([&wizard, &out] { wizard.steps.Dir1.setPath(out); });
+    const transcribe::RawPoints raw = wizard.program.PointCoords;
+    save(wizard);
+    EXPECT_FALSE(wizard.app.ended());
+    EXPECT_TRUE(wizard.program.ErrorForm.Visible());
+    EXPECT_EQ(wizard.program.ErrorForm.Errorlabel.Caption, "Division by zero");
+    EXPECT_EQ(wizard.program.ScaleDistance, 0);
+    EXPECT_TRUE(std::filesystem::is_empty(wizard.folder.path() / "out"));
+    // Back at step 1 with every value as typed.
+    EXPECT_EQ(wizard.steps.step(), 1);
+    EXPECT_EQ(wizard.steps.GoForward.Caption, ">>");
+    EXPECT_TRUE(wizard.steps.GoBack.Visible);
+    EXPECT_FALSE(wizard.steps.Dir1.Visible);
+    EXPECT_EQ(wizard.program.PointCoords, raw);
+    wizard.click(wizard.program.ErrorForm.OKbutton);
+    EXPECT_FALSE(wizard.program.ErrorForm.Visible());
+
+    wizard.type(wizard.steps.Ypos, "600");
+    for (int step = 1; step <= 31; ++step) {
+        wizard.forward();
+    }
+    ASSERT_TRUE(wizard.app.ended());
+    EXPECT_EQ(common::readWholeFile(common::joinPath(out, "NewSampleFace.txt")),
+              handFaceFile("NewSampleFace", "Model", kNoAngles, {}));
+}
+
+TEST(Save, APointBeyondTheFileFieldsIsNamedAndNothingIsWritten) {
+    Wizard wizard;
+    const std::string out = wizard.folder.subfolder("out");
+    wizard.click(wizard.initial.ContinueBox);
+    wizard.click(wizard.colours.ForwardButton);
+    wizard.point("100", "600");
+    wizard.point("60", "599");  // D = 1: every point is scaled by 1000
+    wizard.point("70", "599");
+    for (int step = 4; step <= 31; ++step) {
+        wizard.forward();
+    }
+    EXPECT_FALSE(wizard.app.ended());
+    EXPECT_TRUE(wizard.program.ErrorForm.Visible());
+    EXPECT_EQ(wizard.program.ErrorForm.Errorlabel.Caption.rfind("Point 1 ", 0), 0u);
+    EXPECT_EQ(wizard.program.ScaleDistance, 1);
+    EXPECT_EQ(wizard.x(1), 100);
+    EXPECT_EQ(wizard.steps.step(), 1);
+    EXPECT_FALSE(std::filesystem::exists(wizard.folder.path() / "NewSampleFace.txt"));
+}
+
+TEST(Save, AFolderThatCannotBeWrittenIsReportedAndEveryValueKept) {
+    Wizard wizard;
+    const std::string out = wizard.folder.subfolder("out");
+    typeFaceUpToSave(wizard, "Jane", out, "FF8000");
+    // A folder holds the file's name: the rename into place fails.
+    wizard.folder.subfolder("out/Jane.txt");
+    const transcribe::RawPoints raw = wizard.program.PointCoords;
+    save(wizard);
+    EXPECT_FALSE(wizard.app.ended());
+    ASSERT_EQ(wizard.platform.errors.size(), 1u);
+    EXPECT_NE(wizard.platform.errors[0].find("Jane.txt"), std::string::npos);
+    EXPECT_EQ(wizard.program.PointCoords, raw);
+    EXPECT_EQ(wizard.steps.GoForward.Caption, "Save");
+    EXPECT_TRUE(wizard.steps.Dir1.Visible);
+    EXPECT_TRUE(std::filesystem::is_directory(wizard.folder.path() / "out" / "Jane.txt"));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(wizard.folder.path() / "out"),
+                            std::filesystem::directory_iterator()),
+              1);
+
+    std::filesystem::remove(wizard.folder.path() / "out" / "Jane.txt");
+    save(wizard);
+    ASSERT_TRUE(wizard.app.ended());
+    EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Jane.txt")),
+              handFaceFile("Jane", "Singer", kNoAngles, {"~ 33023~ 0~ 0~"}));
+}
+
+TEST(Save, AnOlderLongerFileIsReplacedWhole) {
+    Wizard wizard;
+    const std::string out = wizard.folder.subfolder("out");
+    common::writeWholeFile(common::joinPath(out, "Jane.txt"), std::string(20000, 'x'));
+    typeFaceUpToSave(wizard, "Jane", out);
+    save(wizard);
+    ASSERT_TRUE(wizard.app.ended());
+    EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Jane.txt")),
+              handFaceFile("Jane", "Singer", kNoAngles, {}));
+}
+
+TEST(Save, ALinkUnderTheFileNameIsReplacedNotFollowed) {
+    Wizard wizard;
+    const std::string out = wizard.folder.subfolder("out");
+    wizard.folder.write("elsewhere.txt", "keep me");
+    std::filesystem::create_symlink(wizard.folder.path() / "elsewhere.txt",
+                                    wizard.folder.path() / "out" / "Jane.txt");
+    typeFaceUpToSave(wizard, "Jane", out);
+    save(wizard);
+    ASSERT_TRUE(wizard.app.ended());
+    EXPECT_FALSE(std::filesystem::is_symlink(wizard.folder.path() / "out" / "Jane.txt"));
+    EXPECT_EQ(wizard.folder.read("elsewhere.txt"), "keep me");
+    EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Jane.txt")),
+              handFaceFile("Jane", "Singer", kNoAngles, {}));
+}

@@ -1,0 +1,241 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QTest>
+
+#include "analysis/engine/face_file.h"
+#include "analysis/engine/face_loading.h"
+#include "analysis/program.h"
+#include "common/files/text_file.h"
+#include "common/qt/design_pictures.h"
+#include "common/qt/qt_binding.h"
+#include "common/qt/qt_platform.h"
+#include "common/recording_platform.h"
+#include "common/text/cp1252.h"
+#include "tests/common/temp_folder.h"
+#include "tests/transcribe/hand_face.h"
+#include "transcribe/program.h"
+
+namespace {
+
+// Reports errors into a list instead of a message box that would wait for a click.
+class QuietPlatform : public qtui::QtPlatform {
+  public:
+    std::vector<QString> errors;
+
+  protected:
+    void showError(QWidget*, const QString& message) override { errors.push_back(message); }
+};
+
+template <typename Widget>
+Widget* child(QWidget* window, const char* name) {
+    auto* found = window->findChild<Widget*>(name);
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+// Selects what the box holds and types text over it, key by key.
+void typeInto(QWidget* window, const char* name, const QString& text) {
+    auto* box = child<QLineEdit>(window, name);
+    ASSERT_TRUE(box->isEnabled()) << name;
+    box->setFocus();
+    box->selectAll();
+    if (text.isEmpty()) {
+        QTest::keyClick(box, Qt::Key_Delete);
+    }
+    for (const QChar ch : text) {
+        if (ch.unicode() < 128) {
+            QTest::keyClick(box, ch.toLatin1());
+        } else {
+            // A key that has no ASCII letter: the event carries the typed character.
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+            QApplication::sendEvent(box, &key);
+        }
+    }
+}
+
+void press(QWidget* window, const char* name) {
+    auto* button = child<QPushButton>(window, name);
+    ASSERT_TRUE(button->isVisible()) << name;
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+}  // namespace
+
+TEST(TranscribeWidgets, TypeAWholeFaceSaveItAndLoadItInTheAnalysisProgram) {
+    TempFolder folder;
+    const std::string data = folder.subfolder("Sample data");
+    QuietPlatform platform;
+    forms::Application app(platform, folder.text());
+    transcribe::TranscribeProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    binding.sync();
+
+    QWidget* first = binding.widgetFor(program.InitialForm);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(first));
+    typeInto(first, "NameBox", QString::fromUtf8("  Zo\xC3\xAB Smith "));
+    typeInto(first, "JobBox", "Actress, Dutch");
+    typeInto(first, "HeightBox", "168");
+    EXPECT_EQ(program.InitialForm.Imperial.Caption, "=  5 ft  6 inches");
+    typeInto(first, "URLbox", "www.example.org/zoe");
+    // Text the 8-bit file cannot hold is refused, naming the box; the box keeps its text.
+    typeInto(first, "URLbox", QString::fromUtf8("\xCE\xA9"));
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_TRUE(platform.errors[0].contains("Website URL"));
+    EXPECT_EQ(program.InitialForm.URLbox.Text(), "www.example.org/zoe");
+    EXPECT_EQ(child<QLineEdit>(first, "URLbox")->text(), "www.example.org/zoe");
+    press(first, "FireworksButton");
+
+    QWidget* colours = binding.widgetFor(program.ColourForm);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(colours));
+    EXPECT_FALSE(first->isVisible());
+    typeInto(colours, "HairInputBox", "255,128,0,999,999");  // the box takes 11 characters
+    EXPECT_EQ(program.ColourForm.HairInputBox.Text(), "255,128,0,9");
+    typeInto(colours, "EyeInputBox", "51,102,153");
+    typeInto(colours, "SkinInputBox", "224,176,144");
+    press(colours, "ForwardButton");
+
+    QWidget* steps = binding.widgetFor(program.InputForm);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(steps));
+    for (const auto& [x, y] : kHandPoints) {
+        typeInto(steps, "Xpos", x);
+        typeInto(steps, "Ypos", y);
+        press(steps, "GoForward");
+    }
+    EXPECT_EQ(steps->windowTitle(), "Point 21");
+    EXPECT_EQ(child<QWidget>(steps, "LabelX")->isEnabled(), true);
+    for (const auto& [dX, dY] : std::array<std::pair<const char*, const char*>, 10>{{{"10", "10"},
+                                                                                     {"10", "-10"},
+                                                                                     {"0", "5"},
+                                                                                     {"4", "3"},
+                                                                                     {"3", "4"},
+                                                                                     {"100", "36"},
+                                                                                     {"20", "1"},
+                                                                                     {"-10", "10"},
+                                                                                     {"1", "0"},
+                                                                                     {"2", "7"}}}) {
+        typeInto(steps, "Xpos", dX);
+        typeInto(steps, "Ypos", dY);
+        press(steps, "GoForward");
+    }
+    EXPECT_EQ(steps->windowTitle(), "Save as...");
+    EXPECT_EQ(child<QPushButton>(steps, "GoForward")->text(), "Save");
+    EXPECT_TRUE(child<QWidget>(steps, "Dir1")->isVisible());
+    EXPECT_EQ(program.InputForm.Dir1.Path(), data);
+    press(steps, "GoForward");
+
+    EXPECT_TRUE(app.ended());
+    EXPECT_EQ(platform.errors.size(), 1u);
+    // The analysis program loads the new face as face 1.
+    common::RecordingPlatform headless;
+    forms::Application analysisApp(headless, folder.text());
+    analysis::AnalysisProgram analysisProgram(analysisApp);
+    analysisApp.dispatch([&analysisProgram, &data] {
+        analysisProgram.MainWindow.Dir1.setPath(data);
+        EXPECT_TRUE(analysis::LoadFirstFace(analysisProgram, "Zo\xEB Smith.txt"));
+    });
+    const analysis::FaceSlot& loaded = analysisProgram.Face1;
+    EXPECT_EQ(loaded.FaceName, "Zo\xEB Smith");
+    EXPECT_EQ(loaded.FaceHeight, 168);
+    EXPECT_EQ(loaded.Coords[53], 500);
+    EXPECT_EQ(loaded.Coords[56], 1000);
+    EXPECT_EQ(loaded.Angles[21], -45);
+    EXPECT_EQ(loaded.ColourLine, "~ 33023~ 10053171~ 9482464~");
+
+    const std::string saved = common::readWholeFile(common::joinPath(data, "Zo\xEB Smith.txt"));
+    const analysis::FaceFileContents face = analysis::parseFaceFile(saved);
+    EXPECT_EQ(face.name, "Zo\xEB Smith");
+    EXPECT_EQ(face.info, "Actress, Dutch (Portrait only)");
+    EXPECT_EQ(face.height, 168);
+    EXPECT_EQ(face.colourLine, "~ 33023~ 10053171~ 9482464~");
+    EXPECT_EQ(face.webAddress, "www.example.org/zoe");
+    // Portrait point k at elements 51 + 2k and 52 + 2k: the chin at 0, the eye edge at 1000.
+    EXPECT_EQ(face.coords[53], 500);
+    EXPECT_EQ(face.coords[54], 0);
+    EXPECT_EQ(face.coords[56], 1000);
+    EXPECT_EQ(face.coords[51 + 2 * 19], 430);
+    // Portrait angle j at element 20 + j, stored falling.
+    EXPECT_EQ(face.angles[21], -45);
+    EXPECT_EQ(face.angles[22], -135);
+    EXPECT_EQ(face.angles[23], -90);
+    EXPECT_EQ(face.angles[30], -74);
+}
+
+TEST(TranscribeWidgets, AFailedScalingShowsItsMessageOverTheStepsAndGoesBackToStepOne) {
+    TempFolder folder;
+    QuietPlatform platform;
+    forms::Application app(platform, folder.text());
+    transcribe::TranscribeProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    binding.sync();
+    QWidget* first = binding.widgetFor(program.InitialForm);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(first));
+    press(first, "ContinueBox");
+    press(binding.widgetFor(program.ColourForm), "ForwardButton");
+    QWidget* steps = binding.widgetFor(program.InputForm);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(steps));
+    for (int step = 1; step <= 31; ++step) {
+        press(steps, "GoForward");
+    }
+    QWidget* error = binding.widgetFor(program.ErrorForm);
+    ASSERT_TRUE(error->isVisible());
+    EXPECT_EQ(steps->windowTitle(), "Point 1");
+    // Centred over the window in use, not wherever the hidden first window stood.
+    const QPoint offset = error->geometry().center() - steps->geometry().center();
+    EXPECT_LE(offset.manhattanLength(), 4);
+    EXPECT_FALSE(app.ended());
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+namespace {
+
+QImage guidePicture(const std::string& name) {
+    QImage image(150, 190, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    EXPECT_TRUE(qtui::paintDesignPicture(painter, QRectF(0, 0, 150, 190), name, Qt::red, Qt::white))
+        << name;
+    return image;
+}
+
+int inkPixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor pixel = image.pixelColor(x, y);
+            count += pixel.red() > 150 && pixel.green() < 100 && pixel.blue() < 100 ? 1 : 0;
+        }
+    }
+    return count;
+}
+
+}  // namespace
+
+// Each step's guide picture marks its own landmark or line on the face outline.
+TEST(GuidePictures, EveryStepMarksSomethingOfItsOwn) {
+    std::vector<QImage> pictures;
+    for (int step = 1; step <= 30; ++step) {
+        pictures.push_back(guidePicture("design:guide-" + std::to_string(step)));
+        EXPECT_GT(inkPixels(pictures.back()), 20) << step;
+    }
+    for (std::size_t a = 0; a < pictures.size(); ++a) {
+        for (std::size_t b = a + 1; b < pictures.size(); ++b) {
+            EXPECT_NE(pictures[a], pictures[b]) << a + 1 << " and " << b + 1;
+        }
+    }
+    QImage image(10, 10, QImage::Format_RGB32);
+    QPainter painter(&image);
+    for (const char* unknown :
+         {"design:guide-0", "design:guide-31", "design:guide-", "design:guide-1x"}) {
+        EXPECT_FALSE(
+            qtui::paintDesignPicture(painter, QRectF(0, 0, 10, 10), unknown, Qt::red, Qt::white))
+            << unknown;
+    }
+}

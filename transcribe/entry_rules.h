@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace transcribe {
+
+// Typed values are stored in 16-bit fields: a magnitude that rounds above this is refused.
+inline constexpr double kLargestEntry = 32767;
+
+// Val of a typed text; nothing when the number is too large for a double.
+std::optional<double> typedNumber(std::string_view text);
+
+// The height in feet and half inches, "=  5 ft  8.5 inches" for "175"; nothing when the text is
+// empty or its number too large to show.
+std::optional<std::string> imperialEcho(std::string_view heightText, std::string_view ftWord,
+                                        std::string_view inchesWord);
+
+// The magnitude a point box stores: |Val(text)| rounded to the nearest whole number (ties to
+// even); nothing when it rounds above 32767.
+std::optional<std::int16_t> pointMagnitude(std::string_view text);
+
+// A slope typed in degrees (Photoshop, Illustrator): its magnitude rounded; nothing above 32767.
+std::optional<std::int16_t> typedAngle(std::string_view text);
+
+// Paint Shop Pro shows 90 for a level line and counts the other way round: its angle becomes
+// the face file's slope (90 gives 0, 135 gives 45, 0 gives 90). Nothing above 32767.
+std::optional<std::int16_t> convertPspAngle(std::string_view text);
+
+// The slope of a line typed as its horizontal and vertical extent (Microsoft Paint), 0 to 180:
+// a vertical line (dX 0) is 90, and no extent at all is 0. Nothing for values beyond reckoning.
+std::optional<std::int16_t> angleFromDeltas(double dX, double dY);
+
+}  // namespace transcribe

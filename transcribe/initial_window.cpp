@@ -1,0 +1,145 @@
+#include "transcribe/initial_window.h"
+
+#include "common/forms/application.h"
+#include "common/text/strings.h"
+#include "transcribe/entry_rules.h"
+#include "transcribe/layout.h"
+#include "transcribe/program.h"
+#include "transcribe/transcribe_strings.h"
+
+namespace transcribe {
+
+InitialWindow::InitialWindow(TranscribeProgram& program)
+    : Window(program.app(), "InitialWindow"), program_(program) {
+    Width = pixels(560);
+    Height = pixels(408);
+    place(FirstLabel, 16, 12, 528, 72);
+    place(NameLabel, 16, 94, 200, 22);
+    place(NameBox, 224, 92, 320, 24);
+    place(Joblabel, 16, 124, 200, 22);
+    place(JobBox, 224, 122, 320, 24);
+    place(HeightLabel, 16, 154, 200, 22);
+    place(HeightBox, 224, 152, 80, 24);
+    place(Imperial, 312, 154, 232, 22);
+    place(URLlabel, 16, 184, 200, 22);
+    place(URLbox, 224, 182, 320, 24);
+    place(NoteLabel, 16, 218, 528, 48);
+    place(LoadPhotoshop, 16, 272, 528, 36);
+    place(ContinueBox, 16, 314, 260, 34);
+    place(FireworksButton, 284, 314, 260, 34);
+    place(PSPButton, 16, 356, 260, 34);
+    place(IllustratorButton, 284, 356, 260, 34);
+    NameBox.setText("NewSampleFace");
+    JobBox.setText("Model");
+    ContinueBox.Caption = "Photoshop, ImageReady >>";
+    FireworksButton.Caption = "Microsoft Paint, Fireworks >>";
+    PSPButton.Caption = "Paint Shop Pro >>";
+    IllustratorButton.Caption = "Illustrator >>";
+    HeightBox.onChange = [this] { HeightBox_Change(); };
+    ContinueBox.onClick = [this] { ContinueBox_Click(); };
+    FireworksButton.onClick = [this] { FireworksButton_Click(); };
+    PSPButton.onClick = [this] { PSPButton_Click(); };
+    IllustratorButton.onClick = [this] { IllustratorButton_Click(); };
+    program.refuseForeignText(NameBox, "Name");
+    program.refuseForeignText(JobBox, "Profession and nationality");
+    program.refuseForeignText(HeightBox, "Height");
+    program.refuseForeignText(URLbox, "Website URL");
+}
+
+void InitialWindow::Form_Load() {
+    TranscribeProgram& program = program_;
+    program.PhotoshopMode = false;
+    program.IllustratorMode = false;
+    program.PaintShopProMode = false;
+    program.MSPaintMode = 0;
+    program.Words = WizardWords{};
+    program.Words.StepCaptions = englishStepCaptions();
+
+    Caption = "Tovrel - Data Transcription Module v1.26";
+    FirstLabel.Caption =
+        "To create new face data for Tovrel, you need to fill in all the fields requested by "
+        "this wizard. Afterwards, you will be prompted to save the new text file as 'this "
+        "name.txt'. Remember to only use the left half of the face. There are 30 fields to "
+        "complete.";
+    NameLabel.Caption = "Name (must be unique) :";
+    Joblabel.Caption = "Profession and nationality :";
+    HeightLabel.Caption = "Height in cm :";
+    URLlabel.Caption = "Website URL   http://";
+    NoteLabel.Caption =
+        "NOTE: If you make a mistake, you can go back at any point. Numbers must be less than "
+        "9999. All numbers should be rounded to the nearest integer.";
+    LoadPhotoshop.Caption =
+        "Fill in the fields above and launch your paint package. When it has loaded press >>";
+    program.InputForm.QuitButton.Caption = "Quit without saving";
+    program.InputForm.Savelabel.Caption =
+        "Choose the folder to save this data alongside your other Tovrel sample data.";
+    HeightBox.setText("0");
+    program.ScaleDistance = 9999;
+
+    LoadTranscribeLanguage(program);
+
+    program.InputForm.Caption = program.Words.PointWord + " 1";
+    program.InputForm.Description.Caption = program.Words.StepCaptions[0];
+}
+
+void InitialWindow::Form_Unload() {
+    app().End();
+}
+
+void InitialWindow::HeightBox_Change() {
+    if (const auto echo =
+            imperialEcho(HeightBox.Text(), program_.Words.FtWord, program_.Words.InchesWord)) {
+        Imperial.Caption = *echo;
+    }
+}
+
+bool InitialWindow::nameAccepted() {
+    const std::string name = common::Trim(NameBox.Text());
+    if (name.empty() || name.find_first_of("/\\") != std::string::npos) {
+        app().platform().reportError(
+            "Please type the person's name: it names the face data file, so it cannot be "
+            "left blank or hold \"/\" or \"\\\".");
+        return false;
+    }
+    return true;
+}
+
+void InitialWindow::goOn() {
+    program_.ColourForm.Show();
+    Hide();
+}
+
+void InitialWindow::ContinueBox_Click() {
+    if (nameAccepted()) {
+        program_.PhotoshopMode = true;
+        goOn();
+    }
+}
+
+void InitialWindow::FireworksButton_Click() {
+    if (nameAccepted()) {
+        program_.MSPaintMode = -1;
+        // Room for three numbers of up to three digits and two commas.
+        ColourWindow& colours = program_.ColourForm;
+        colours.HairInputBox.MaxLength = 11;
+        colours.EyeInputBox.MaxLength = 11;
+        colours.SkinInputBox.MaxLength = 11;
+        goOn();
+    }
+}
+
+void InitialWindow::PSPButton_Click() {
+    if (nameAccepted()) {
+        program_.PaintShopProMode = true;
+        goOn();
+    }
+}
+
+void InitialWindow::IllustratorButton_Click() {
+    if (nameAccepted()) {
+        program_.IllustratorMode = true;
+        goOn();
+    }
+}
+
+}  // namespace transcribe

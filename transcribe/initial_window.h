@@ -1,0 +1,52 @@
+#pragma once
+
+#include "common/forms/controls.h"
+#include "common/forms/window.h"
+
+namespace transcribe {
+
+class TranscribeProgram;
+
+// The first window: the person's details and the paint program the readings come from.
+class InitialWindow : public forms::Window {
+  public:
+    explicit InitialWindow(TranscribeProgram& program);
+
+    forms::Label FirstLabel{*this, "FirstLabel"};
+    forms::Label NameLabel{*this, "NameLabel"};
+    forms::TextBox NameBox{*this, "NameBox"};
+    forms::Label Joblabel{*this, "Joblabel"};
+    forms::TextBox JobBox{*this, "JobBox"};
+    forms::Label HeightLabel{*this, "HeightLabel"};
+    forms::TextBox HeightBox{*this, "HeightBox"};
+    forms::Label Imperial{*this, "Imperial"};
+    forms::Label URLlabel{*this, "URLlabel"};
+    forms::TextBox URLbox{*this, "URLbox"};
+    forms::Label NoteLabel{*this, "NoteLabel"};
+    forms::Label LoadPhotoshop{*this, "LoadPhotoshop"};
+    forms::CommandButton ContinueBox{*this, "ContinueBox"};
+    forms::CommandButton FireworksButton{*this, "FireworksButton"};
+    forms::CommandButton PSPButton{*this, "PSPButton"};
+    forms::CommandButton IllustratorButton{*this, "IllustratorButton"};
+
+    void ContinueBox_Click();
+    void FireworksButton_Click();
+    void PSPButton_Click();
+    void IllustratorButton_Click();
+    void HeightBox_Change();
+
+  protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+
+  private:
+    // The name names the face file: refused with a message when it would name none, or one
+    // outside the chosen folder.
+    bool nameAccepted();
+    // Shared by the four mode buttons once the mode flag is set.
+    void goOn();
+
+    TranscribeProgram& program_;
+};
+
+}  // namespace transcribe

@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include <filesystem>
+
+#include "common/forms/application.h"
+#include "common/qt/qt_binding.h"
+#include "common/qt/qt_platform.h"
+#include "common/text/cp1252.h"
+#include "transcribe/program.h"
+
+int main(int argc, char** argv) {
+    QApplication qapp(argc, argv);
+    qtui::QtPlatform platform;
+    forms::Application app(platform, common::fromPath(std::filesystem::current_path()));
+    transcribe::TranscribeProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    binding.sync();
+    return app.ended() ? 0 : QApplication::exec();
+}

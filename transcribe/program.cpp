@@ -1,0 +1,25 @@
+#include "transcribe/program.h"
+
+#include <string>
+
+#include "common/forms/controls.h"
+
+namespace transcribe {
+
+TranscribeProgram::TranscribeProgram(forms::Application& app) : app_(app) {}
+
+void TranscribeProgram::start() {
+    InitialForm.Show();
+}
+
+void TranscribeProgram::refuseForeignText(forms::TextBox& box, std::string_view boxName) {
+    box.onForeignText = [this, name = std::string(boxName)] { foreignTextTyped(name); };
+}
+
+void TranscribeProgram::foreignTextTyped(std::string_view boxName) {
+    app_.platform().reportError("The \"" + std::string(boxName) +
+                                "\" box takes only Western European characters (Windows-1252): "
+                                "the face data file is 8-bit text. The box keeps its text.");
+}
+
+}  // namespace transcribe
