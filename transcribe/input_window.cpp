@@ -314,6 +314,8 @@ void Inputwindow::ShowStep() {
             ShowDeltaInputs();
         }
     }
+    // The next value is typed at once, without reaching for the mouse.
+    (angleStep && program_.MSPaintMode == 0 ? Anglebox : Xpos).SetFocus();
 }
 
 void Inputwindow::showMeasurementBoxes(bool visible) {

@@ -20,6 +20,10 @@ void Control::Refresh() const {
     window_.app().platform().redrawNow(*this);
 }
 
+void Control::SetFocus() {
+    window_.requestFocus(*this);
+}
+
 void Control::click() {
     if (onClick) {
         onClick();

@@ -53,6 +53,9 @@ class Control {
 
     // Paints the control at once (progress captions during a long handler).
     void Refresh() const;
+    // Asks for the keyboard focus: the desktop gives it when the window is next brought in line
+    // with its model.
+    void SetFocus();
 
     // A frame or picture box holding this control; null for the window itself.
     Control* Container = nullptr;

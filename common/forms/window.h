@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "common/forms/control.h"
@@ -67,6 +68,10 @@ class Window {
     const std::vector<FilledRect>& surface() const { return surface_; }
 
     const std::vector<Control*>& controls() const { return controls_; }
+
+    // The control that last asked for the keyboard focus, handed over once.
+    void requestFocus(Control& control) { focusRequest_ = &control; }
+    Control* takeFocusRequest() { return std::exchange(focusRequest_, nullptr); }
     // The control registered under "Name" or "Name(index)"; null when there is none.
     Control* find(std::string_view key) const;
 
@@ -86,6 +91,7 @@ class Window {
     bool visible_ = false;
     std::vector<Control*> controls_;
     std::vector<FilledRect> surface_;
+    Control* focusRequest_ = nullptr;
 };
 
 }  // namespace forms

@@ -125,6 +125,11 @@ void WindowView::sync() {
     for (const auto& canvas : canvases_) {
         canvas->sync();
     }
+    if (forms::Control* wanted = window_.takeFocusRequest()) {
+        if (ControlView* view = viewFor(*wanted)) {
+            view->widget().setFocus(Qt::OtherFocusReason);
+        }
+    }
 }
 
 void WindowView::redrawNow() {

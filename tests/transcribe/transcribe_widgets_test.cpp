@@ -239,3 +239,33 @@ TEST(GuidePictures, EveryStepMarksSomethingOfItsOwn) {
             << unknown;
     }
 }
+
+// Each step puts the keyboard in the box its value is typed into: X for a point, the angle box
+// for an angle, so a face is typed without reaching for the mouse.
+TEST(TranscribeWidgets, EachStepTakesTheKeyboardToItsFirstBox) {
+    TempFolder folder;
+    QuietPlatform platform;
+    forms::Application app(platform, folder.text());
+    transcribe::TranscribeProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    binding.sync();
+    QWidget* first = binding.widgetFor(program.InitialForm);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(first));
+    press(first, "ContinueBox");
+    QWidget* colours = binding.widgetFor(program.ColourForm);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(colours));
+    press(colours, "ForwardButton");
+
+    QWidget* steps = binding.widgetFor(program.InputForm);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(steps));
+    steps->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(steps));
+    for (int step = 1; step <= 20; ++step) {
+        EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(steps, "Xpos")) << step;
+        press(steps, "GoForward");
+    }
+    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(steps, "Anglebox"));
+    press(steps, "GoBack");
+    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(steps, "Xpos"));
+}
