@@ -84,10 +84,10 @@ PointsRead readPoints(const Lines& lines, std::string_view head, std::span<std::
         if (k + 2 > values.size()) {
             tooManyValues(head);
         }
-        // A line without a comma has no Y; it counts like a "*" Y of its section.
+        // A line without a comma has an empty Y slice, which reads as 0 and is stored.
         const std::size_t comma = line.find(',');
-        const bool hasY = comma != std::string_view::npos;
-        const std::string_view ySlice = hasY ? line.substr(comma + 1, 5) : "*";
+        const std::string_view ySlice =
+            comma != std::string_view::npos ? line.substr(comma + 1, 5) : std::string_view{};
         if (stars == Stars::ReadAsZero) {
             values[k] = common::toInt16(x);
             values[k + 1] = common::toInt16(common::Val(ySlice));
