@@ -1,9 +1,11 @@
 #include "vismaker/run/picture_folder.h"
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "common/files/text_file.h"
 #include "common/text/cp1252.h"
 
 namespace vismaker {
@@ -22,6 +24,7 @@ bool regularFileOpens(int fd) {
     return regular;
 }
 
+// A name that is the same in the held form and on disk.
 bool plainName(std::string_view name) {
     for (const char c : name) {
         if (static_cast<unsigned char>(c) >= 0x80 || c == '/') {
@@ -31,11 +34,67 @@ bool plainName(std::string_view name) {
     return !name.empty();
 }
 
+class FileDescriptor {
+  public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+  private:
+    int fd_;
+};
+
 }  // namespace
 
 PictureFolder::PictureFolder(std::string_view folder)
     : folder_(folder),
-      folderFd_(::open(common::toPath(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {}
+      folderFd_(::open(common::toPath(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
+      readsEverything_(::geteuid() == 0) {
+    if (folderFd_ >= 0) {
+        list();
+    }
+}
+
+// The view pictures of every stem, from one pass over the folder.
+void PictureFolder::list() {
+    const int listFd = ::dup(folderFd_);
+    DIR* const dir = listFd < 0 ? nullptr : ::fdopendir(listFd);
+    if (dir == nullptr) {
+        if (listFd >= 0) {
+            ::close(listFd);
+        }
+        return;
+    }
+    while (const dirent* entry = ::readdir(dir)) {
+        const std::string_view name = entry->d_name;
+        if (name.size() < 5 || !name.ends_with(".jpg")) {
+            continue;
+        }
+        const char view = name[name.size() - 5];
+        if (view < '0' || view > '4') {
+            continue;
+        }
+        bool regular = entry->d_type == DT_REG;
+        // A link counts by what it points to; some file systems do not tell the kind at all.
+        if (entry->d_type == DT_LNK || entry->d_type == DT_UNKNOWN) {
+            struct stat status {};
+            regular =
+                ::fstatat(folderFd_, entry->d_name, &status, 0) == 0 && S_ISREG(status.st_mode);
+        }
+        if (regular) {
+            views_[std::string(name.substr(0, name.size() - 5))] |=
+                static_cast<std::uint8_t>(1U << (view - '0'));
+        }
+    }
+    ::closedir(dir);
+    listed_ = true;
+}
 
 PictureFolder::~PictureFolder() {
     if (folderFd_ >= 0) {
@@ -43,14 +102,41 @@ PictureFolder::~PictureFolder() {
     }
 }
 
+// The file may have gone, or be one the user may not read, since the folder was listed.
+bool PictureFolder::readable(const std::string& diskName) const {
+    return ::faccessat(folderFd_, diskName.c_str(), R_OK, AT_EACCESS) == 0;
+}
+
 bool PictureFolder::exists(std::string_view fileName) const {
     // A name of plain ASCII is the same on disk; any other is looked for as the file lists show
     // it (its UTF-8 form, or its bytes).
-    if (folderFd_ >= 0 && plainName(fileName)) {
-        return regularFileOpens(::openat(folderFd_, std::string(fileName).c_str(), kOpenFlags));
+    if (listed_ && plainName(fileName) && fileName.size() >= 5 && fileName.ends_with(".jpg") &&
+        fileName[fileName.size() - 5] >= '0' && fileName[fileName.size() - 5] <= '4') {
+        const auto found = views_.find(std::string(fileName.substr(0, fileName.size() - 5)));
+        const unsigned bit = 1U << (fileName[fileName.size() - 5] - '0');
+        return found != views_.end() && (found->second & bit) != 0 &&
+               (readsEverything_ || readable(std::string(fileName)));
     }
     return regularFileOpens(
         ::open(common::toPath(common::joinPath(folder_, fileName)).c_str(), kOpenFlags));
+}
+
+// The common case in few calls: open, size, one read that comes back short, close. Anything
+// else, and every failure, goes the general way, which reports it.
+std::string PictureFolder::read(std::string_view fileName) const {
+    if (folderFd_ >= 0 && plainName(fileName)) {
+        const FileDescriptor file(::openat(folderFd_, std::string(fileName).c_str(), kOpenFlags));
+        struct stat status {};
+        if (file.get() >= 0 && ::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode)) {
+            std::string bytes(static_cast<std::size_t>(status.st_size) + 1, '\0');
+            const ssize_t got = ::read(file.get(), bytes.data(), bytes.size());
+            if (got >= 0 && static_cast<std::size_t>(got) < bytes.size()) {
+                bytes.resize(static_cast<std::size_t>(got));
+                return bytes;
+            }
+        }
+    }
+    return common::readWholeFile(common::joinPath(folder_, fileName));
 }
 
 }  // namespace vismaker

@@ -1,13 +1,18 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 namespace vismaker {
 
-// Tells which pictures a folder holds. A picture exists when it is a regular file that opens for
-// reading under its exact name: a folder, a named pipe or a device named like a picture does not,
-// and nothing is ever waited on.
+// The files of one folder as a run sees them: which pictures it holds, and the text of each face
+// file. The folder is listed once when the object is made, so looking for a picture costs no
+// opening of files that are not there.
+//
+// A picture exists when it is a regular file that opens for reading under its exact name: a
+// folder, a named pipe or a device named like a picture does not, and nothing is ever waited on.
 class PictureFolder {
   public:
     // folder in the programs' 8-bit text form.
@@ -17,11 +22,22 @@ class PictureFolder {
     PictureFolder& operator=(const PictureFolder&) = delete;
 
     bool exists(std::string_view fileName) const;
+    // The whole text of a file of the folder; raises common::Error as common::readWholeFile does.
+    std::string read(std::string_view fileName) const;
 
   private:
+    bool readable(const std::string& diskName) const;
+    void list();
+
     std::string folder_;
     // The folder, opened once, so each look-up resolves the name alone.
     int folderFd_ = -1;
+    // The views "<stem>0.jpg" to "<stem>4.jpg" that are regular files (or links to one) by stem,
+    // one bit a view, as the folder held them when listed.
+    std::unordered_map<std::string, std::uint8_t> views_;
+    bool listed_ = false;
+    // Root reads every regular file; anyone else is asked about each picture found.
+    bool readsEverything_ = false;
 };
 
 }  // namespace vismaker

@@ -94,7 +94,7 @@ void Form1::readFace(const PictureFolder& pictures, const std::string& entry,
 
     std::string text;
     try {
-        text = common::readWholeFile(common::joinPath(Dir1.Path(), entry));
+        text = pictures.read(entry);
     } catch (const common::Error& error) {
         throw RunStopped{Texts.ErrorPrefix + entry + " could not be read: " + error.reason()};
     }
