@@ -4,6 +4,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include "common/files/text_file.h"
 #include "common/text/cp1252.h"
@@ -88,7 +89,10 @@ void PictureFolder::list() {
                 ::fstatat(folderFd_, entry->d_name, &status, 0) == 0 && S_ISREG(status.st_mode);
         }
         if (regular) {
-            views_[std::string(name.substr(0, name.size() - 5))] |=
+            // Keyed by the name as the file lists hold it.
+            const std::string held =
+                plainName(name) ? std::string(name) : common::fromPath(std::string(name));
+            views_[held.substr(0, held.size() - 5)] |=
                 static_cast<std::uint8_t>(1U << (view - '0'));
         }
     }
@@ -102,20 +106,36 @@ PictureFolder::~PictureFolder() {
     }
 }
 
+// Opens a file of the folder by its held name: its UTF-8 form, else its bytes (as toPath finds
+// it), without looking anything else up.
+int PictureFolder::openHeld(std::string_view fileName) const {
+    const std::string utf8 = common::cp1252ToUtf8(fileName);
+    const int fd = ::openat(folderFd_, utf8.c_str(), kOpenFlags);
+    if (fd >= 0 || errno != ENOENT || utf8 == fileName) {
+        return fd;
+    }
+    return ::openat(folderFd_, std::string(fileName).c_str(), kOpenFlags);
+}
+
 // The file may have gone, or be one the user may not read, since the folder was listed.
-bool PictureFolder::readable(const std::string& diskName) const {
-    return ::faccessat(folderFd_, diskName.c_str(), R_OK, AT_EACCESS) == 0;
+bool PictureFolder::readable(std::string_view fileName) const {
+    const std::string utf8 = common::cp1252ToUtf8(fileName);
+    if (::faccessat(folderFd_, utf8.c_str(), R_OK, AT_EACCESS) == 0) {
+        return true;
+    }
+    return utf8 != fileName &&
+           ::faccessat(folderFd_, std::string(fileName).c_str(), R_OK, AT_EACCESS) == 0;
 }
 
 bool PictureFolder::exists(std::string_view fileName) const {
-    // A name of plain ASCII is the same on disk; any other is looked for as the file lists show
-    // it (its UTF-8 form, or its bytes).
-    if (listed_ && plainName(fileName) && fileName.size() >= 5 && fileName.ends_with(".jpg") &&
-        fileName[fileName.size() - 5] >= '0' && fileName[fileName.size() - 5] <= '4') {
+    const bool viewName = fileName.size() >= 5 && fileName.ends_with(".jpg") &&
+                          fileName[fileName.size() - 5] >= '0' &&
+                          fileName[fileName.size() - 5] <= '4';
+    if (listed_ && viewName && fileName.find('/') == std::string_view::npos) {
         const auto found = views_.find(std::string(fileName.substr(0, fileName.size() - 5)));
         const unsigned bit = 1U << (fileName[fileName.size() - 5] - '0');
         return found != views_.end() && (found->second & bit) != 0 &&
-               (readsEverything_ || readable(std::string(fileName)));
+               (readsEverything_ || readable(fileName));
     }
     return regularFileOpens(
         ::open(common::toPath(common::joinPath(folder_, fileName)).c_str(), kOpenFlags));
@@ -124,8 +144,8 @@ bool PictureFolder::exists(std::string_view fileName) const {
 // The common case in few calls: open, size, one read that comes back short, close. Anything
 // else, and every failure, goes the general way, which reports it.
 std::string PictureFolder::read(std::string_view fileName) const {
-    if (folderFd_ >= 0 && plainName(fileName)) {
-        const FileDescriptor file(::openat(folderFd_, std::string(fileName).c_str(), kOpenFlags));
+    if (folderFd_ >= 0 && fileName.find('/') == std::string_view::npos) {
+        const FileDescriptor file(openHeld(fileName));
         struct stat status {};
         if (file.get() >= 0 && ::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode)) {
             std::string bytes(static_cast<std::size_t>(status.st_size) + 1, '\0');

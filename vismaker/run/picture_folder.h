@@ -26,7 +26,8 @@ class PictureFolder {
     std::string read(std::string_view fileName) const;
 
   private:
-    bool readable(const std::string& diskName) const;
+    int openHeld(std::string_view fileName) const;
+    bool readable(std::string_view fileName) const;
     void list();
 
     std::string folder_;
