@@ -44,6 +44,7 @@ void Form1::Command1_Click() {
     HeightFlag = false;
     Label2.Caption = Texts.CalculatingText;
     Label2.Visible = true;
+    Label2.Refresh();
     log_ = pictureLogHead(Texts.LogHeader);
     LogBox.setText(log_);
     const int count = File1.ListCount();
