@@ -90,10 +90,19 @@ void PictureFolder::list() {
         }
         if (regular) {
             // Keyed by the name as the file lists hold it.
-            const std::string held =
-                plainName(name) ? std::string(name) : common::fromPath(std::string(name));
-            views_[held.substr(0, held.size() - 5)] |=
-                static_cast<std::uint8_t>(1U << (view - '0'));
+            std::string converted;
+            std::string_view held = name;
+            if (!plainName(name)) {
+                converted = common::fromPath(std::string(name));
+                held = converted;
+            }
+            const std::string_view stem = held.substr(0, held.size() - 5);
+            const auto bit = static_cast<std::uint8_t>(1U << (view - '0'));
+            if (const auto found = views_.find(stem); found != views_.end()) {
+                found->second |= bit;
+            } else {
+                views_.emplace(stem, bit);
+            }
         }
     }
     ::closedir(dir);
@@ -132,7 +141,7 @@ bool PictureFolder::exists(std::string_view fileName) const {
                           fileName[fileName.size() - 5] >= '0' &&
                           fileName[fileName.size() - 5] <= '4';
     if (listed_ && viewName && fileName.find('/') == std::string_view::npos) {
-        const auto found = views_.find(std::string(fileName.substr(0, fileName.size() - 5)));
+        const auto found = views_.find(fileName.substr(0, fileName.size() - 5));
         const unsigned bit = 1U << (fileName[fileName.size() - 5] - '0');
         return found != views_.end() && (found->second & bit) != 0 &&
                (readsEverything_ || readable(fileName));

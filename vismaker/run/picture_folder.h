@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -35,7 +36,13 @@ class PictureFolder {
     int folderFd_ = -1;
     // The views "<stem>0.jpg" to "<stem>4.jpg" that are regular files (or links to one) by stem,
     // one bit a view, as the folder held them when listed.
-    std::unordered_map<std::string, std::uint8_t> views_;
+    struct StemHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view stem) const {
+            return std::hash<std::string_view>{}(stem);
+        }
+    };
+    std::unordered_map<std::string, std::uint8_t, StemHash, std::equal_to<>> views_;
     bool listed_ = false;
     // Root reads every regular file; anyone else is asked about each picture found.
     bool readsEverything_ = false;
