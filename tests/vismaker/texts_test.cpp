@@ -83,3 +83,33 @@ TEST(VismakerTexts, WindowShowsTheChosenLanguage) {
     program.press();
     EXPECT_TRUE(program.window.Label2.Caption.ends_with(".\r"));
 }
+
+// Beside UTF-8 words a face's name is shown in UTF-8 too, so the caption reads whole; the log
+// keeps the name's own bytes.
+TEST(VismakerTexts, NamesBesideUtf8WordsAreShownInUtf8) {
+    TempFolder start;
+    start.write("language.txt", "9");
+    start.write("VismakerStrings_ru.txt",
+                common::readWholeFile(kVismakerData + "/strings/VismakerStrings_ru.txt"));
+    TempFolder data;
+    data.write("Zo\xEB.txt", common::readWholeFile(kVismakerData + "/faces/Anna.txt"));
+    data.write(
+        "Zo\xEB"
+        "1.jpg",
+        "");
+    FreshVismaker program(start.text());
+    program.open(data.text());
+    program.press();
+    EXPECT_NE(program.window.Label2.Caption.find("Zo\xC3\xAB"
+                                                 "3.jpg"),
+              std::string::npos)
+        << program.window.Label2.Caption;
+    data.write(
+        "Zo\xEB"
+        "3.jpg",
+        "");
+    program.press();
+    ASSERT_TRUE(program.finished());
+    EXPECT_TRUE(program.window.Label3.Caption.ends_with("Zo\xC3\xAB"));
+    EXPECT_NE(program.window.LogBox.Text().find("Zo\xEB\r\n"), std::string::npos);
+}

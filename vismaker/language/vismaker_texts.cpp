@@ -32,6 +32,7 @@ VismakerTexts englishTexts() {
 void applyStringEntries(const StringEntries& entries, VismakerTexts& texts) {
     const auto word = [&entries](int number) { return entries.entry(number); };
     const bool textForm = entries.form() == StringFileForm::Text;
+    texts.Utf8 = !textForm;
     const std::string crLf(common::kCrLf);
     if (word(1) && word(2)) {
         texts.LogHeader = std::string(*word(1)) + std::string(*word(2)) + (textForm ? "" : crLf);

@@ -20,6 +20,9 @@ struct VismakerTexts {
     std::string SaveLogCaption;
     std::string Label1Caption;
     std::string ShowPicsCaption;
+    // The words came from a block-form file and are UTF-8: names (Windows-1252) are shown beside
+    // them in UTF-8 too.
+    bool Utf8 = false;
 };
 
 VismakerTexts englishTexts();

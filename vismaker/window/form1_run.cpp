@@ -21,6 +21,11 @@ std::string withoutExtension(std::string_view entry) {
     return std::string(entry.substr(0, entry.size() >= 4 ? entry.size() - 4 : 0));
 }
 
+// A name or file name for a caption, in the encoding of the words around it.
+std::string shown(const VismakerTexts& texts, std::string_view name) {
+    return texts.Utf8 ? common::cp1252ToUtf8(name) : std::string(name);
+}
+
 void append(std::string& list, std::string_view entry) {
     list += entry;
     list += common::kCrLf;
@@ -79,14 +84,14 @@ void Form1::readFace(const PictureFolder& pictures, const std::string& entry,
         views[static_cast<std::size_t>(view)] =
             pictures.exists(name + static_cast<char>('0' + view) + ".jpg");
         if (!views[static_cast<std::size_t>(view)]) {
-            throw RunStopped{Texts.ErrorPrefix + name + static_cast<char>('0' + view) +
-                             Texts.MissingText};
+            throw RunStopped{Texts.ErrorPrefix + shown(Texts, name) +
+                             static_cast<char>('0' + view) + Texts.MissingText};
         }
     }
     if (ShowPicsTick.Value() == 1) {
         showPortrait(name);
     }
-    Label3.Caption = progress + name;
+    Label3.Caption = progress + shown(Texts, name);
     Label3.Visible = true;
     Label3.Refresh();
     if (ShowPicsTick.Value() == 1) {
@@ -97,7 +102,8 @@ void Form1::readFace(const PictureFolder& pictures, const std::string& entry,
     try {
         text = pictures.read(entry);
     } catch (const common::Error& error) {
-        throw RunStopped{Texts.ErrorPrefix + entry + " could not be read: " + error.reason()};
+        throw RunStopped{Texts.ErrorPrefix + shown(Texts, entry) +
+                         " could not be read: " + error.reason()};
     }
     const FaceMarks marks = scanFaceLines(text);
     if (marks.model) {
@@ -119,7 +125,7 @@ void Form1::readFace(const PictureFolder& pictures, const std::string& entry,
     } catch (const common::Error& error) {
         // What is wrong in the face's own words: a missing section, a value that does not fit.
         const std::string what = error.what();
-        throw RunStopped{Texts.ErrorPrefix + entry +
+        throw RunStopped{Texts.ErrorPrefix + shown(Texts, entry) +
                          " is damaged: " + what.substr(what.find(": ") + 2)};
     }
     logFaceViews(pictures, name, views);
@@ -153,7 +159,7 @@ void Form1::writeStatistics(int count) {
         SaveVisFiles(Dir1.Path(), files);
     } catch (const common::Error& error) {
         throw RunStopped{Texts.ErrorPrefix + "The statistics files could not be written to " +
-                         Dir1.Path() + ": " + error.reason()};
+                         shown(Texts, Dir1.Path()) + ": " + error.reason()};
     }
 }
 
