@@ -8,7 +8,16 @@ bool holds(std::string_view line, std::string_view word) {
     return line.find(word) != std::string_view::npos;
 }
 
+// Most lines of a face file are numbers; only a line holding one of these characters can hold a
+// word or mark looked for, so the others cost one pass.
+bool mayHoldMark(std::string_view line) {
+    return line.find_first_of("[~#MmAaSs") != std::string_view::npos;
+}
+
 void markLine(std::string_view line, FaceMarks& marks) {
+    if (!mayHoldMark(line)) {
+        return;
+    }
     if (holds(line, "[")) {
         marks.url = true;
         return;

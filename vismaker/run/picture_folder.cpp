@@ -53,11 +53,12 @@ class FileDescriptor {
 
 }  // namespace
 
-PictureFolder::PictureFolder(std::string_view folder)
+PictureFolder::PictureFolder(std::string_view folder, std::size_t faceCount)
     : folder_(folder),
       folderFd_(::open(common::toPath(folder).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
       readsEverything_(::geteuid() == 0) {
     if (folderFd_ >= 0) {
+        views_.reserve(faceCount);
         list();
     }
 }

@@ -17,7 +17,8 @@ namespace vismaker {
 class PictureFolder {
   public:
     // folder in the programs' 8-bit text form.
-    explicit PictureFolder(std::string_view folder);
+    // faceCount, the number of faces expected, sizes the look-up table at once.
+    explicit PictureFolder(std::string_view folder, std::size_t faceCount = 0);
     ~PictureFolder();
     PictureFolder(const PictureFolder&) = delete;
     PictureFolder& operator=(const PictureFolder&) = delete;

@@ -18,6 +18,8 @@ using Lines = std::vector<std::string_view>;
 // next line, where Val, which skips line ends, would make 71 of " 7" and "1".
 Lines splitLines(std::string_view text) {
     Lines lines;
+    // A face file has about a hundred lines.
+    lines.reserve(128);
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find('\n', start);

@@ -68,7 +68,7 @@ void Form1::Command1_Click() {
 }
 
 void Form1::readFaces(int count) {
-    const PictureFolder pictures(Dir1.Path());
+    const PictureFolder pictures(Dir1.Path(), static_cast<std::size_t>(count));
     const std::string progress = common::Str(count) + Texts.CheckingText;
     for (int i = 0; i < count; ++i) {
         readFace(pictures, File1.List(i), progress);
