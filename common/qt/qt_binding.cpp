@@ -183,10 +183,11 @@ QWidget* QtBinding::widgetFor(const forms::Control& control) {
 void QtBinding::redrawNow(const forms::Control& control) {
     // A long run asks for its progress captions thousands of times a second; painting them at
     // a display's pace keeps the run fast, and the sync after the event paints the last state.
-    if (lastForcedPaint_.isValid() && lastForcedPaint_.elapsed() < kForcedPaintIntervalMs) {
+    QElapsedTimer& lastPaint = lastForcedPaint_[&control];
+    if (lastPaint.isValid() && lastPaint.elapsed() < kForcedPaintIntervalMs) {
         return;
     }
-    lastForcedPaint_.start();
+    lastPaint.start();
     if (WindowView* view = existingView(control.window())) {
         const SyncScope scope(syncing_);
         view->redrawNow(control);

@@ -80,7 +80,9 @@ class QtBinding {
     std::vector<const forms::Window*> toRaise_;
     bool syncing_ = false;
     static constexpr qint64 kForcedPaintIntervalMs = 30;
-    QElapsedTimer lastForcedPaint_;
+    // Each control paints at a display's pace on its own, so a run that shows a caption and a
+    // picture per item shows both.
+    std::unordered_map<const forms::Control*, QElapsedTimer> lastForcedPaint_;
     bool shownAny_ = false;
     const forms::Window* main_ = nullptr;
     std::unordered_set<const forms::Window*> shownOnce_;

@@ -220,6 +220,24 @@ TEST_F(Rendering, RedrawNowShowsAProgressCaptionInTheMiddleOfAHandler) {
     EXPECT_EQ(widget<QLabel>(window.Title).text(), "100%");
 }
 
+// Two controls refreshed one after the other in a long handler both show their new state: the
+// display's pace holds for each control on its own.
+TEST_F(Rendering, RedrawNowPaintsEachControlAtItsOwnPace) {
+    QString title;
+    QString notes;
+    window.CompButton.onClick = [&] {
+        window.Title.Caption = "50%";
+        window.Title.Refresh();
+        window.Notes.setText("half way");
+        window.Notes.Refresh();
+        title = widget<QLabel>(window.Title).text();
+        notes = widget<QPlainTextEdit>(window.Notes).toPlainText();
+    };
+    QTest::mouseClick(&widget<QPushButton>(window.CompButton), Qt::LeftButton);
+    EXPECT_EQ(title, "50%");
+    EXPECT_EQ(notes, "half way");
+}
+
 namespace {
 
 // The first and last rows of a picture that hold a pixel darker than mid-grey.

@@ -88,7 +88,7 @@ TEST(ReadFaceValues, ValueSlicesStopAtTheirOwnLineEnd) {
     EXPECT_TRUE(ReadFaceValues(crLfText, values));
     EXPECT_EQ(values.profilePoints[1], 7);  // " 7", CR, LF, "1" must not read as 71
     EXPECT_EQ(values.profilePoints[4], 8);
-    EXPECT_EQ(values.profilePoints[5], 7);  // no comma on its line: no Y, kept like a "*"
+    EXPECT_EQ(values.profilePoints[5], 0);  // no comma on its line: its Y reads as 0, stored
     EXPECT_EQ(values.profilePoints[6], 9);
     EXPECT_EQ(values.portraitPoints[0], 7);
     EXPECT_EQ(values.portraitPoints[1], 0);  // no Y reads as 0, like a portrait "*"

@@ -115,17 +115,16 @@ TEST(MidValues, FloorOfHalfTheRangeAboveTheMinimum) {
     EXPECT_EQ(mid.portraitAngles[0], -31);
 }
 
-TEST(MidValues, RangeBeyondSixteenBitsOverflows) {
+TEST(MidValues, RangeBeyondSixteenBitsNeverOverflows) {
     FaceValues maxValues;
     FaceValues minValues;
     maxValues.portraitPoints[3] = 30000;
     minValues.portraitPoints[3] = -30000;
-    try {
-        MidValues(limitsOf(maxValues, minValues));
-        FAIL() << "no overflow";
-    } catch (const common::Error& error) {
-        EXPECT_EQ(error.code(), common::ErrorCode::Overflow);
-    }
+    maxValues.profilePoints[0] = 32767;
+    minValues.profilePoints[0] = -32768;
+    const FaceValues mid = MidValues(limitsOf(maxValues, minValues));
+    EXPECT_EQ(mid.portraitPoints[3], 0);
+    EXPECT_EQ(mid.profilePoints[0], -1);
 }
 
 TEST(BuildVisFiles, SingleFaceGivesItsOwnValuesEverywhere) {
@@ -194,17 +193,17 @@ TEST(WriteVisFiles, LaterRunOverFewerFilesLeavesNothingOfTheOlderFiles) {
     EXPECT_EQ(folder.read("Median.vis"), expected.median);
 }
 
-TEST(WriteVisFiles, OverflowLeavesTheOlderFilesUntouched) {
+TEST(WriteVisFiles, AFailedSaveLeavesTheOlderFilesUntouched) {
     TempFolder folder;
-    for (const char* name : {"Upper.vis", "Lower.vis", "Median.vis"}) {
+    for (const char* name : {"Upper.vis", "Lower.vis"}) {
         folder.write(name, "older\r\n");
     }
-    FaceValues maxValues;
-    FaceValues minValues;
-    maxValues.profilePoints[0] = 32767;
-    minValues.profilePoints[0] = -1;
-    EXPECT_THROW(WriteVisFiles(folder.text(), limitsOf(maxValues, minValues), 2), common::Error);
-    for (const char* name : {"Upper.vis", "Lower.vis", "Median.vis"}) {
+    // A folder under the name of Median.vis: the set cannot be put in place.
+    folder.subfolder("Median.vis");
+    Limits limits;
+    UpdateLimits(FaceValues{}, limits);
+    EXPECT_THROW(WriteVisFiles(folder.text(), limits, 2), common::Error);
+    for (const char* name : {"Upper.vis", "Lower.vis"}) {
         EXPECT_EQ(folder.read(name), "older\r\n") << name;
     }
 }

@@ -18,6 +18,8 @@ using Lines = std::vector<std::string_view>;
 // next line, where Val, which skips line ends, would make 71 of " 7" and "1".
 Lines splitLines(std::string_view text) {
     Lines lines;
+    // A face file has about a hundred lines.
+    lines.reserve(128);
     std::size_t start = 0;
     while (start < text.size()) {
         const std::size_t end = text.find('\n', start);
@@ -84,10 +86,10 @@ PointsRead readPoints(const Lines& lines, std::string_view head, std::span<std::
         if (k + 2 > values.size()) {
             tooManyValues(head);
         }
-        // A line without a comma has no Y; it counts like a "*" Y of its section.
+        // A line without a comma has an empty Y slice, which reads as 0 and is stored.
         const std::size_t comma = line.find(',');
-        const bool hasY = comma != std::string_view::npos;
-        const std::string_view ySlice = hasY ? line.substr(comma + 1, 5) : "*";
+        const std::string_view ySlice =
+            comma != std::string_view::npos ? line.substr(comma + 1, 5) : std::string_view{};
         if (stars == Stars::ReadAsZero) {
             values[k] = common::toInt16(x);
             values[k + 1] = common::toInt16(common::Val(ySlice));

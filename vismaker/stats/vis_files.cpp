@@ -15,8 +15,9 @@ namespace {
 void midpoints(std::span<const std::int16_t> maxima, std::span<const std::int16_t> minima,
                std::span<std::int16_t> mid) {
     for (std::size_t i = 0; i < mid.size(); ++i) {
-        const common::Int16 range = common::Int16(maxima[i]) - common::Int16(minima[i]);
-        mid[i] = common::toInt16(common::Int(range.value() / 2.0) + minima[i]);
+        // In 32 bits the range never overflows, and the midpoint lies between the limits.
+        const std::int32_t range = std::int32_t{maxima[i]} - std::int32_t{minima[i]};
+        mid[i] = common::toInt16(common::Int(range / 2.0) + minima[i]);
     }
 }
 
@@ -64,14 +65,18 @@ VisFiles BuildVisFiles(const Limits& limits, int fileCount) {
     return files;
 }
 
-FaceValues WriteVisFiles(std::string_view folder, const Limits& limits, int fileCount) {
-    VisFiles files = BuildVisFiles(limits, fileCount);
+void SaveVisFiles(std::string_view folder, const VisFiles& files) {
     const std::string upper = common::joinPath(folder, "Upper.vis");
     const std::string lower = common::joinPath(folder, "Lower.vis");
     const std::string median = common::joinPath(folder, "Median.vis");
     const common::FileContent set[] = {
         {upper, files.upper}, {lower, files.lower}, {median, files.median}};
     common::saveFilesTogether(set);
+}
+
+FaceValues WriteVisFiles(std::string_view folder, const Limits& limits, int fileCount) {
+    const VisFiles files = BuildVisFiles(limits, fileCount);
+    SaveVisFiles(folder, files);
     return files.midValues;
 }
 

@@ -8,8 +8,8 @@
 
 namespace vismaker {
 
-// The midpoint of every measurement, the "average face": Int((max - min) / 2) + min. The
-// difference is 16-bit and raises Overflow outside -32768..32767.
+// The midpoint of every measurement, the "average face": Int((max - min) / 2) + min, the
+// difference taken in 32 bits, so it never overflows.
 FaceValues MidValues(const Limits& limits);
 
 // The bytes of the three statistics files.
@@ -24,10 +24,14 @@ struct VisFiles {
 // in the folder, shown on line 2.
 VisFiles BuildVisFiles(const Limits& limits, int fileCount);
 
+// Saves the three files into the folder as one unit: all three are written aside and put in
+// place only once all three are written. Raises common::Error naming the file and the reason.
+void SaveVisFiles(std::string_view folder, const VisFiles& files);
+
 // Saves Upper.vis, Lower.vis and Median.vis into the folder as one unit and returns the
 // midpoints. Every byte is worked out before the first file is touched, and the three are put in
-// place only once all three are written, so an overflow or a failed save leaves the older files
-// as they were and the three never disagree.
+// place only once all three are written, so a failed save leaves the older files as they were and
+// the three never disagree.
 FaceValues WriteVisFiles(std::string_view folder, const Limits& limits, int fileCount);
 
 }  // namespace vismaker

@@ -1,0 +1,153 @@
+// Runs that stop: nothing is written, the message says what is wrong, and a second press after
+// the folder is mended succeeds.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "tests/vismaker/vismaker_fixture.h"
+
+namespace {
+
+void expectNothingWritten(const TempFolder& data) {
+    for (const char* name : {"Upper.vis", "Lower.vis", "Median.vis", "PictureLog.log",
+                             "Singers.lst", "Actresses.lst", "Models.lst"}) {
+        EXPECT_FALSE(exists(data, name)) << name;
+    }
+}
+
+// The run stopped: the folder boxes and the button stay for another try, the message is red.
+void expectStopped(const FreshVismaker& program, const std::string& caption) {
+    const vismaker::Form1& w = program.window;
+    EXPECT_EQ(w.Label2.Caption, caption);
+    EXPECT_EQ(w.Label2.ForeColor, 80);
+    EXPECT_TRUE(w.Command1.Visible);
+    EXPECT_TRUE(w.File1.Visible);
+    EXPECT_TRUE(w.Dir1.Visible);
+    EXPECT_FALSE(w.SaveLog.Visible);
+    EXPECT_FALSE(w.LogBox.Visible);
+    EXPECT_FALSE(program.app.ended());
+}
+
+}  // namespace
+
+TEST(VismakerErrors, MissingPortraitOrTypicalViewStopsTheRunUntilItIsThere) {
+    for (const std::string missing : {"Ben1.jpg", "Ben3.jpg"}) {
+        TempFolder start;
+        TempFolder data;
+        writeHandWorkedFolder(data);
+        data.write("Missing.jpg", "\xFF\xD8\xFF\xD9");
+        std::filesystem::remove(data.path() / missing);
+        FreshVismaker program(start.text());
+        program.open(data.text());
+        program.press();
+        expectStopped(program, "ERROR! " + missing.substr(0, 4) +
+                                   ".jpg is missing! Vis files not created. Insert correct "
+                                   "file and retry.");
+        EXPECT_EQ(program.window.PicField.Picture(), data.file("Missing.jpg"));
+        expectNothingWritten(data);
+
+        data.write(missing, "\xFF\xD8\xFF\xD9");
+        program.press();
+        EXPECT_TRUE(program.finished()) << program.window.Label2.Caption;
+        EXPECT_TRUE(exists(data, "Median.vis"));
+    }
+}
+
+// A folder, a named pipe or an unreadable entry named like a picture is no picture, and the run
+// never waits on it.
+TEST(VismakerErrors, SomethingNamedLikeAPictureThatIsNoFileIsMissing) {
+    TempFolder start;
+    TempFolder data;
+    writeHandWorkedFolder(data);
+    std::filesystem::remove(data.path() / "Anna1.jpg");
+    ASSERT_EQ(::mkfifo((data.path() / "Anna1.jpg").c_str(), 0644), 0);
+    std::filesystem::remove(data.path() / "Ben3.jpg");
+    std::filesystem::create_directory(data.path() / "Ben3.jpg");
+    FreshVismaker program(start.text());
+    program.open(data.text());
+    program.press();
+    expectStopped(program,
+                  "ERROR! Anna1.jpg is missing! Vis files not created. Insert correct "
+                  "file and retry.");
+    // Without Missing.jpg the picture box stays empty.
+    EXPECT_EQ(program.window.PicField.Picture(), "");
+    std::filesystem::remove(data.path() / "Anna1.jpg");
+    data.write("Anna1.jpg", "");
+    program.press();
+    expectStopped(program,
+                  "ERROR! Ben3.jpg is missing! Vis files not created. Insert correct "
+                  "file and retry.");
+    expectNothingWritten(data);
+}
+
+TEST(VismakerErrors, EmptyFolderWritesNothing) {
+    TempFolder start;
+    TempFolder data;
+    data.write("Anna1.jpg", "");
+    FreshVismaker program(start.text());
+    program.open(data.text());
+    program.press();
+    EXPECT_EQ(program.window.Label2.Caption, "No files to prepare. Select different directory.");
+    EXPECT_TRUE(program.window.Command1.Visible);
+    expectNothingWritten(data);
+}
+
+// A face file that goes before the run reaches it, or one that is damaged, is named with what is
+// wrong, not taken for a missing picture.
+TEST(VismakerErrors, UnreadableOrDamagedFaceIsNamedWithItsFault) {
+    TempFolder start;
+    TempFolder data;
+    writeHandWorkedFolder(data);
+    FreshVismaker program(start.text());
+    program.open(data.text());
+    std::filesystem::remove(data.path() / "Ben.txt");
+    program.press();
+    expectStopped(program, "ERROR! Ben.txt could not be read: File not found");
+    expectNothingWritten(data);
+
+    std::string ben = common::readWholeFile(kVismakerData + "/faces/Ben.txt");
+    ben.replace(ben.find("Angles1"), 7, "Angles-");
+    data.write("Ben.txt", ben);
+    program.press();
+    const std::string& caption = program.window.Label2.Caption;
+    EXPECT_TRUE(caption.starts_with("ERROR! Ben.txt is damaged: ")) << caption;
+    EXPECT_NE(caption.find("Angles1"), std::string::npos) << caption;
+    expectNothingWritten(data);
+}
+
+TEST(VismakerErrors, FolderThatCannotBeWrittenKeepsTheOlderStatistics) {
+    TempFolder start;
+    TempFolder data;
+    writeHandWorkedFolder(data);
+    data.write("Upper.vis", "older\r\n");
+    // A folder under the name of Lower.vis: the statistics cannot be put in place.
+    data.subfolder("Lower.vis");
+    FreshVismaker program(start.text());
+    program.open(data.text());
+    program.press();
+    const std::string& caption = program.window.Label2.Caption;
+    EXPECT_TRUE(caption.starts_with("ERROR! The statistics files could not be written to " +
+                                    data.text() + ": "))
+        << caption;
+    EXPECT_EQ(data.read("Upper.vis"), "older\r\n");
+    EXPECT_FALSE(exists(data, "Median.vis"));
+    EXPECT_FALSE(program.finished());
+}
+
+TEST(VismakerErrors, LogThatCannotBeSavedIsReportedAndTheWindowStays) {
+    TempFolder start;
+    TempFolder data;
+    writeHandWorkedFolder(data);
+    FreshVismaker program(start.text());
+    program.open(data.text());
+    program.press();
+    ASSERT_TRUE(program.finished());
+    data.subfolder("Models.lst");
+    program.save();
+    ASSERT_EQ(program.platform.errors.size(), 1U);
+    EXPECT_TRUE(program.platform.errors[0].starts_with(
+        "The picture log and the lists could not be saved in " + data.text()));
+    EXPECT_FALSE(program.app.ended());
+    EXPECT_FALSE(exists(data, "PictureLog.log"));
+}

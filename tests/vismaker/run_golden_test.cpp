@@ -1,0 +1,117 @@
+// Whole runs over a small folder worked by hand, compared byte for byte with the expected files,
+// in English and in a text-form and a block-form language.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/vismaker/vismaker_fixture.h"
+#include "vismaker/stats/vis_files.h"
+
+namespace {
+
+const std::string kExpected = kVismakerData + "/expected/";
+const std::string kStatistics = TEST_DATA_DIR "/vis/three_faces/";
+
+std::string expected(const std::string& path) {
+    return common::readWholeFile(path);
+}
+
+// Runs a fresh program with the given language over the hand-worked folder and saves the log.
+void runAndSave(const TempFolder& start, const TempFolder& data) {
+    writeHandWorkedFolder(data);
+    FreshVismaker program(start.text());
+    program.open(data.text());
+    program.press();
+    ASSERT_TRUE(program.finished()) << program.window.Label2.Caption;
+    EXPECT_EQ(program.platform.beeps, 1);
+    program.save();
+    EXPECT_TRUE(program.app.ended());
+    EXPECT_TRUE(program.platform.errors.empty());
+}
+
+void expectStatisticsAndLists(const TempFolder& data) {
+    for (const char* name : {"Upper.vis", "Lower.vis", "Median.vis"}) {
+        EXPECT_EQ(data.read(name), expected(kStatistics + name)) << name;
+    }
+    for (const char* name : {"Singers.lst", "Actresses.lst", "Models.lst"}) {
+        EXPECT_EQ(data.read(name), expected(kExpected + name)) << name;
+    }
+}
+
+void useLanguage(const TempFolder& start, const std::string& number, const std::string& file) {
+    start.write("language.txt", number + "\r\n");
+    start.write(file, common::readWholeFile(kVismakerData + "/strings/" + file));
+}
+
+}  // namespace
+
+TEST(VismakerRun, EnglishRunWritesTheHandWorkedFiles) {
+    TempFolder start;
+    TempFolder data;
+    runAndSave(start, data);
+    expectStatisticsAndLists(data);
+    EXPECT_EQ(data.read("PictureLog.log"), expected(kExpected + "PictureLog.log"));
+}
+
+TEST(VismakerRun, TextFormLanguageChangesOnlyTheLogHeader) {
+    TempFolder start;
+    TempFolder data;
+    useLanguage(start, "1", "VismakerStrings_fr.txt");
+    runAndSave(start, data);
+    expectStatisticsAndLists(data);
+    EXPECT_EQ(data.read("PictureLog.log"), expected(kExpected + "PictureLog_fr.log"));
+}
+
+// The translated header reaches the log as UTF-8, each entry with the CR of its line end.
+TEST(VismakerRun, BlockFormLanguageWritesItsHeaderAsUtf8) {
+    TempFolder start;
+    TempFolder data;
+    useLanguage(start, "9", "VismakerStrings_ru.txt");
+    runAndSave(start, data);
+    expectStatisticsAndLists(data);
+    EXPECT_EQ(data.read("PictureLog.log"), expected(kExpected + "PictureLog_ru.log"));
+}
+
+// The end state shows only the message, the log and the save button; the midpoints have taken
+// the last face's place and the hidden Median.vis text matches the file.
+TEST(VismakerRun, EndStateShowsMessageLogAndSaveButton) {
+    TempFolder start;
+    TempFolder data;
+    writeHandWorkedFolder(data);
+    FreshVismaker program(start.text());
+    program.open(data.text());
+    program.press();
+    vismaker::Form1& w = program.window;
+    EXPECT_EQ(w.Label2.Caption, "Vis files updated.\rClose window to exit.");
+    EXPECT_EQ(w.Label2.Width, 2775);
+    EXPECT_EQ(w.Label3.Caption, " 3 files. Checking...Cleo");
+    for (const forms::Control* shown :
+         std::initializer_list<const forms::Control*>{&w.Label2, &w.LogBox, &w.SaveLog}) {
+        EXPECT_TRUE(shown->Visible) << shown->name();
+    }
+    for (const forms::Control* hidden : std::initializer_list<const forms::Control*>{
+             &w.ShowPicsTick, &w.PicField, &w.File1, &w.Dir1, &w.Label1, &w.Label3, &w.Drive1,
+             &w.Command1}) {
+        EXPECT_FALSE(hidden->Visible) << hidden->name();
+    }
+    EXPECT_EQ(w.LogBox.Text(), expected(kExpected + "PictureLog.log"));
+    const vismaker::VisFiles files = vismaker::BuildVisFiles(w.FaceLimits, 3);
+    EXPECT_EQ(w.Values, files.midValues);
+    EXPECT_EQ("\"" + w.FileGoesHere.Text() + "\"\r\n", data.read("Median.vis"));
+    // Nothing but the statistics is written before the save button is pressed.
+    EXPECT_FALSE(exists(data, "PictureLog.log"));
+    EXPECT_FALSE(exists(data, "Models.lst"));
+}
+
+// Saving replaces older, longer files wholly.
+TEST(VismakerRun, SaveLeavesNothingOfOlderLongerFiles) {
+    TempFolder start;
+    TempFolder data;
+    const std::string older(5000, 'x');
+    for (const char* name : {"PictureLog.log", "Singers.lst", "Actresses.lst", "Models.lst"}) {
+        data.write(name, older);
+    }
+    runAndSave(start, data);
+    EXPECT_EQ(data.read("Actresses.lst"), "Ben.txt\r\n99999\r\n");
+    EXPECT_EQ(data.read("PictureLog.log"), expected(kExpected + "PictureLog.log"));
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "common/files/text_file.h"
+#include "common/forms/application.h"
+#include "common/recording_platform.h"
+#include "common/text/cp1252.h"
+#include "tests/common/temp_folder.h"
+#include "vismaker/window/form1.h"
+
+inline const std::string kVismakerData = TEST_DATA_DIR "/vismaker";
+
+// A freshly started statistics builder without a desktop.
+class FreshVismaker {
+  public:
+    explicit FreshVismaker(const std::string& startFolder) : app(platform, startFolder) {
+        app.dispatch([this] { window.Show(); });
+    }
+    void open(const std::string& folder) {
+        app.dispatch([this, &folder] { window.Dir1.setPath(folder); });
+    }
+    void press() {
+        app.dispatch([this] { window.Command1.click(); });
+    }
+    void save() {
+        app.dispatch([this] { window.SaveLog.click(); });
+    }
+    bool finished() const { return window.SaveLog.Visible; }
+
+    common::RecordingPlatform platform;
+    forms::Application app;
+    vismaker::Form1 window{app};
+};
+
+// The hand-worked folder: Anna with all five views, Ben with views 1 and 3, Cleo with 0, 1 and 3.
+inline void writeHandWorkedFolder(const TempFolder& folder) {
+    for (const char* name : {"Anna", "Ben", "Cleo"}) {
+        folder.write(std::string(name) + ".txt",
+                     common::readWholeFile(kVismakerData + "/faces/" + name + ".txt"));
+    }
+    for (const char* picture : {"Anna0.jpg", "Anna1.jpg", "Anna2.jpg", "Anna3.jpg", "Anna4.jpg",
+                                "Ben1.jpg", "Ben3.jpg", "Cleo0.jpg", "Cleo1.jpg", "Cleo3.jpg"}) {
+        folder.write(picture, "\xFF\xD8\xFF\xD9");
+    }
+}
+
+inline bool exists(const TempFolder& folder, const std::string& name) {
+    return std::filesystem::exists(common::toPath(folder.file(name)));
+}

@@ -1,0 +1,96 @@
+// Developer driver: vismaker_run <folder> [--start <folder>]
+//
+// Does what a freshly started statistics builder does when "Select all" and then
+// "Save 'Picturelog.log'" are pressed on the folder, without a desktop: every file the program
+// writes is left in the folder. The start folder (default: the working directory) is where
+// language.txt and the string files are looked up. Exits 1, with the status caption or the
+// error on standard error, when the run stops or the log cannot be saved; 2 on a wrong command
+// line or a folder that cannot be opened.
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <string_view>
+
+#include "common/forms/application.h"
+#include "common/recording_platform.h"
+#include "common/text/cp1252.h"
+#include "common/text/error.h"
+#include "vismaker/window/form1.h"
+
+namespace {
+
+int usage() {
+    std::cerr << "usage: vismaker_run <folder> [--start <folder>]\n";
+    return 2;
+}
+
+bool validUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t extra = lead < 0x80    ? 0
+                                  : lead >= 0xF0 ? 3
+                                  : lead >= 0xE0 ? 2
+                                  : lead >= 0xC2 ? 1
+                                                 : 4;
+        if (extra == 4 || lead > 0xF4 || i + extra >= text.size() + (extra == 0 ? 1 : 0)) {
+            return false;
+        }
+        for (std::size_t k = 1; k <= extra; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
+                return false;
+            }
+        }
+        i += extra + 1;
+    }
+    return true;
+}
+
+// Captions hold Windows-1252 text, or UTF-8 where a string file gave the words; the terminal
+// takes UTF-8.
+std::string forTerminal(std::string_view text) {
+    return validUtf8(text) ? std::string(text) : common::cp1252ToUtf8(text);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::string folder;
+    std::string start = common::fromPath(std::filesystem::current_path());
+    bool haveFolder = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--start" && i + 1 < argc) {
+            start = argv[++i];
+        } else if (!haveFolder && !arg.starts_with("--")) {
+            folder = arg;
+            haveFolder = true;
+        } else {
+            return usage();
+        }
+    }
+    if (!haveFolder) {
+        return usage();
+    }
+
+    common::RecordingPlatform platform;
+    forms::Application app(platform, start);
+    vismaker::Form1 window(app);
+    app.dispatch([&window] { window.Show(); });
+    try {
+        window.Dir1.setPath(folder);
+    } catch (const common::Error& error) {
+        std::cerr << "vismaker_run: " << forTerminal(folder) << ": " << error.reason() << "\n";
+        return 2;
+    }
+    app.dispatch([&window] { window.Command1.click(); });
+    if (!window.SaveLog.Visible) {
+        std::cerr << forTerminal(window.Label2.Caption) << "\n";
+        return 1;
+    }
+    app.dispatch([&window] { window.SaveLog.click(); });
+    if (!platform.errors.empty()) {
+        std::cerr << forTerminal(platform.errors.front()) << "\n";
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,20 @@
+#include <QApplication>
+
+#include <filesystem>
+
+#include "common/forms/application.h"
+#include "common/qt/qt_binding.h"
+#include "common/qt/qt_platform.h"
+#include "common/text/cp1252.h"
+#include "vismaker/window/form1.h"
+
+int main(int argc, char** argv) {
+    QApplication qapp(argc, argv);
+    qtui::QtPlatform platform;
+    forms::Application app(platform, common::fromPath(std::filesystem::current_path()));
+    vismaker::Form1 window(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&window] { window.Show(); });
+    binding.sync();
+    return app.ended() ? 0 : QApplication::exec();
+}

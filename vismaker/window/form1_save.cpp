@@ -1,0 +1,33 @@
+#include "common/files/safe_save.h"
+#include "common/forms/application.h"
+#include "common/text/cp1252.h"
+#include "common/text/error.h"
+#include "vismaker/run/picture_log.h"
+#include "vismaker/window/form1.h"
+
+namespace vismaker {
+
+// The picture log and the three category lists, saved as one unit; then the program ends. A save
+// that fails is reported, nothing of it is left half-written, and the window stays, so the log
+// is not lost.
+void Form1::SaveLog_Click() {
+    const std::string folder = Dir1.Path();
+    const std::string singers = listFileText(SingersBox.Text());
+    const std::string actresses = listFileText(ActressesBox.Text());
+    const std::string models = listFileText(ModelBox.Text());
+    const std::string paths[] = {
+        common::joinPath(folder, "PictureLog.log"), common::joinPath(folder, "Singers.lst"),
+        common::joinPath(folder, "Actresses.lst"), common::joinPath(folder, "Models.lst")};
+    const common::FileContent files[] = {
+        {paths[0], LogBox.Text()}, {paths[1], singers}, {paths[2], actresses}, {paths[3], models}};
+    try {
+        common::saveFilesTogether(files);
+    } catch (const common::Error& error) {
+        app().platform().reportError("The picture log and the lists could not be saved in " +
+                                     folder + ": " + error.reason());
+        return;
+    }
+    app().End();
+}
+
+}  // namespace vismaker
