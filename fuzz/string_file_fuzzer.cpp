@@ -1,5 +1,5 @@
-// The analysis program's string files in both forms: whatever the bytes, the readers give entries
-// that are whole lines (block words valid UTF-8), and the entry table takes
+// The string files of the three programs in both forms: whatever the bytes, the readers give
+// entries that are whole lines (block words valid UTF-8), and each program's entry table takes
 // them without an error.
 #include <cstddef>
 #include <cstdint>
@@ -10,6 +10,9 @@
 #include "common/language/string_file.h"
 #include "common/recording_platform.h"
 #include "fuzz/fuzz_input.h"
+#include "transcribe/program.h"
+#include "transcribe/transcribe_strings.h"
+#include "vismaker/language/vismaker_texts.h"
 
 namespace {
 
@@ -34,8 +37,7 @@ bool validUtf8(std::string_view text) {
     return true;
 }
 
-void checkEntries(const common::language::StringEntries& entries, bool block,
-                  analysis::AnalysisProgram& program) {
+void checkEntries(const common::language::StringEntries& entries, bool block) {
     for (int n = 1; n <= entries.count(); ++n) {
         const auto entry = entries.entry(n);
         fuzz::check(entry.has_value(), "every entry up to the count is there");
@@ -44,19 +46,19 @@ void checkEntries(const common::language::StringEntries& entries, bool block,
             fuzz::check(validUtf8(*entry), "block words are UTF-8");
         }
     }
-    analysis::applyAnalysisStrings(program, entries);
 }
 
-}  // namespace
-
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static common::RecordingPlatform platform;
-    static forms::Application app(platform, ".");
-    static analysis::AnalysisProgram program(app);
-    const std::string bytes = fuzz::text(data, size);
-    const auto& layout = analysis::kAnalysisStringFiles;
-    checkEntries(common::language::readTextForm(bytes, layout), false, program);
-    // A block needs its 6000 units: a short input is taken as the start of a block, after the
+// Both forms of one program's string file, each handed to its entry table.
+template <typename Apply>
+void readBothForms(const std::string& bytes, const common::language::StringFileLayout& layout,
+                   Apply apply) {
+    const auto text = common::language::readTextForm(bytes, layout);
+    checkEntries(text, false);
+    apply(text);
+    if (layout.blockUnits == 0) {
+        return;
+    }
+    // A block needs all its units: a short input is taken as the start of a block, after the
     // mark, padded with blanks; a long one is read as it stands.
     const std::size_t blockBytes = 2 + 2 * static_cast<std::size_t>(layout.blockUnits);
     std::string block = bytes;
@@ -65,7 +67,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         block.resize(blockBytes, ' ');
     }
     if (const auto entries = common::language::readBlockForm(block, layout)) {
-        checkEntries(*entries, true, program);
+        checkEntries(*entries, true);
+        apply(*entries);
     }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    static common::RecordingPlatform platform;
+    static forms::Application analysisApp(platform, ".");
+    static analysis::AnalysisProgram analysisProgram(analysisApp);
+    static forms::Application wizardApp(platform, ".");
+    static transcribe::TranscribeProgram wizard(wizardApp);
+    const std::string bytes = fuzz::text(data, size);
+    readBothForms(bytes, analysis::kAnalysisStringFiles, [](const auto& entries) {
+        analysis::applyAnalysisStrings(analysisProgram, entries);
+    });
+    readBothForms(bytes, vismaker::kVismakerStringFiles, [](const auto& entries) {
+        vismaker::VismakerTexts texts = vismaker::englishTexts();
+        vismaker::applyStringEntries(entries, texts);
+    });
+    readBothForms(bytes, transcribe::kTranscribeStrings,
+                  [](const auto& entries) { transcribe::ReadTranscribeStrings(wizard, entries); });
     return 0;
 }
