@@ -102,7 +102,7 @@ int main(int argc, char** argv) {
             for (const bool show : {false, true}) {
                 benchmark::RegisterBenchmark(
                     ("SelectAll/" + std::to_string(count) + (show ? "/ShowPictures" : "")).c_str(),
-                    [database, count, show](benchmark::State& state) {
+                    [database = database, count = count, show](benchmark::State& state) {
                         selectAll(state, *database, count, show);
                     })
                     ->Unit(benchmark::kMillisecond)
