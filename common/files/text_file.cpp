@@ -8,32 +8,12 @@
 #include <cstring>
 #include <system_error>
 
+#include "common/files/file_descriptor.h"
 #include "common/files/safe_save.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
 
 namespace common {
-
-namespace {
-
-// An open file descriptor, closed when it goes out of scope.
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
-
-}  // namespace
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <cerrno>
 
+#include "common/files/file_descriptor.h"
 #include "common/files/text_file.h"
 #include "common/text/cp1252.h"
 
@@ -16,13 +17,9 @@ namespace {
 constexpr int kOpenFlags = O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
 
 bool regularFileOpens(int fd) {
-    if (fd < 0) {
-        return false;
-    }
+    const common::FileDescriptor file(fd);
     struct stat status {};
-    const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
-    ::close(fd);
-    return regular;
+    return file.get() >= 0 && ::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 // A name that is the same in the held form and on disk.
@@ -34,22 +31,6 @@ bool plainName(std::string_view name) {
     }
     return !name.empty();
 }
-
-class FileDescriptor {
-  public:
-    explicit FileDescriptor(int fd) : fd_(fd) {}
-    ~FileDescriptor() {
-        if (fd_ >= 0) {
-            ::close(fd_);
-        }
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd_; }
-
-  private:
-    int fd_;
-};
 
 }  // namespace
 
@@ -155,7 +136,7 @@ bool PictureFolder::exists(std::string_view fileName) const {
 // else, and every failure, goes the general way, which reports it.
 std::string PictureFolder::read(std::string_view fileName) const {
     if (folderFd_ >= 0 && fileName.find('/') == std::string_view::npos) {
-        const FileDescriptor file(openHeld(fileName));
+        const common::FileDescriptor file(openHeld(fileName));
         struct stat status {};
         if (file.get() >= 0 && ::fstat(file.get(), &status) == 0 && S_ISREG(status.st_mode)) {
             std::string bytes(static_cast<std::size_t>(status.st_size) + 1, '\0');
