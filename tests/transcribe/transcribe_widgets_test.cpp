@@ -65,6 +65,33 @@ void press(QWidget* window, const char* name) {
     QTest::mouseClick(button, Qt::LeftButton);
 }
 
+// The wizard started on real widgets, with its first window shown.
+struct WizardOnScreen : ::testing::Test {
+    TempFolder folder;
+    QuietPlatform platform;
+    forms::Application app{platform, folder.text()};
+    transcribe::TranscribeProgram program{app};
+    qtui::QtBinding binding{app, platform};
+
+    void SetUp() override {
+        app.dispatch([this] { program.start(); });
+        binding.sync();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(binding.widgetFor(program.InitialForm)));
+    }
+
+    // Photoshop mode and the colour window passed as they stand: the steps window, active.
+    QWidget* openSteps() {
+        press(binding.widgetFor(program.InitialForm), "ContinueBox");
+        QWidget* colours = binding.widgetFor(program.ColourForm);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(colours));
+        press(colours, "ForwardButton");
+        QWidget* steps = binding.widgetFor(program.InputForm);
+        steps->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(steps));
+        return steps;
+    }
+};
+
 }  // namespace
 
 TEST(TranscribeWidgets, TypeAWholeFaceSaveItAndLoadItInTheAnalysisProgram) {
@@ -167,20 +194,8 @@ TEST(TranscribeWidgets, TypeAWholeFaceSaveItAndLoadItInTheAnalysisProgram) {
     EXPECT_EQ(face.angles[30], -74);
 }
 
-TEST(TranscribeWidgets, AFailedScalingShowsItsMessageOverTheStepsAndGoesBackToStepOne) {
-    TempFolder folder;
-    QuietPlatform platform;
-    forms::Application app(platform, folder.text());
-    transcribe::TranscribeProgram program(app);
-    qtui::QtBinding binding(app, platform);
-    app.dispatch([&program] { program.start(); });
-    binding.sync();
-    QWidget* first = binding.widgetFor(program.InitialForm);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(first));
-    press(first, "ContinueBox");
-    press(binding.widgetFor(program.ColourForm), "ForwardButton");
-    QWidget* steps = binding.widgetFor(program.InputForm);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(steps));
+TEST_F(WizardOnScreen, AFailedScalingShowsItsMessageOverTheStepsAndGoesBackToStepOne) {
+    QWidget* steps = openSteps();
     for (int step = 1; step <= 31; ++step) {
         press(steps, "GoForward");
     }
@@ -242,25 +257,8 @@ TEST(GuidePictures, EveryStepMarksSomethingOfItsOwn) {
 
 // Each step puts the keyboard in the box its value is typed into: X for a point, the angle box
 // for an angle, so a face is typed without reaching for the mouse.
-TEST(TranscribeWidgets, EachStepTakesTheKeyboardToItsFirstBox) {
-    TempFolder folder;
-    QuietPlatform platform;
-    forms::Application app(platform, folder.text());
-    transcribe::TranscribeProgram program(app);
-    qtui::QtBinding binding(app, platform);
-    app.dispatch([&program] { program.start(); });
-    binding.sync();
-    QWidget* first = binding.widgetFor(program.InitialForm);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(first));
-    press(first, "ContinueBox");
-    QWidget* colours = binding.widgetFor(program.ColourForm);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(colours));
-    press(colours, "ForwardButton");
-
-    QWidget* steps = binding.widgetFor(program.InputForm);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(steps));
-    steps->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(steps));
+TEST_F(WizardOnScreen, EachStepTakesTheKeyboardToItsFirstBox) {
+    QWidget* steps = openSteps();
     for (int step = 1; step <= 20; ++step) {
         EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(steps, "Xpos")) << step;
         press(steps, "GoForward");
