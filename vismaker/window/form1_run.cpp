@@ -158,8 +158,8 @@ void Form1::writeStatistics(int count) {
     try {
         SaveVisFiles(Dir1.Path(), files);
     } catch (const common::Error& error) {
-        throw RunStopped{Texts.ErrorPrefix + "The statistics files could not be written to " +
-                         shown(Texts, Dir1.Path()) + ": " + error.reason()};
+        throw RunStopped{Texts.ErrorPrefix + "The statistics files could not be written: " +
+                         shown(Texts, error.file()) + ": " + error.reason()};
     }
 }
 
