@@ -142,7 +142,8 @@ void Form1::logFaceViews(const PictureFolder& pictures, std::string_view name, V
     marks.url = UrlFlag;
     marks.colour = ColourFlag;
     marks.height = HeightFlag;
-    log_ += pictureLogLine(views, ProfileFlag, marks, name);
+    // Beside UTF-8 words the name is UTF-8 too, so the log never mixes two encodings.
+    log_ += pictureLogLine(views, ProfileFlag, marks, shown(Texts, name));
     UrlFlag = false;
     HeightFlag = false;
     ColourFlag = false;
