@@ -34,7 +34,8 @@ class LabelView : public ControlView {
 
     void sync() override {
         syncCommon(widget_, model_, context_.scale, QApplication::font(&widget_));
-        const QString caption = toQString(model_.Caption);
+        // A CR on its own breaks the line, as CR LF does.
+        const QString caption = toQStringLines(model_.Caption);
         if (widget_.text() != caption) {
             widget_.setText(caption);
         }

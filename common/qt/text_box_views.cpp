@@ -25,15 +25,7 @@ void syncLook(QWidget& widget, const forms::TextBox& model, const TwipsScale& sc
     applyColours(widget, model.ForeColor, &model.BackColor, QPalette::Base);
 }
 
-// A multi-line box shows each stored line end (CR LF, or a lone CR or LF) as one line break and
-// stores typed line breaks as CR LF.
-QString shownLines(const std::string& text) {
-    QString shown = toQString(text);
-    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    return shown;
-}
-
+// A multi-line box stores typed line breaks as CR LF.
 std::string storedLines(QString shown) {
     shown.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
     return fromQString(shown);
@@ -107,7 +99,7 @@ class MultiLineView : public ControlView {
         if (widget_.verticalScrollBarPolicy() != scrollBar) {
             widget_.setVerticalScrollBarPolicy(scrollBar);
         }
-        const QString text = shownLines(model_.Text());
+        const QString text = toQStringLines(model_.Text());
         if (widget_.toPlainText() != text) {
             const int cursor = widget_.textCursor().position();
             widget_.setPlainText(text);

@@ -19,6 +19,13 @@ QString toQString(std::string_view text) {
     return QString::fromStdString(common::cp1252ToUtf8(text));
 }
 
+QString toQStringLines(std::string_view text) {
+    QString shown = toQString(text);
+    shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
 std::string fromQString(const QString& text) {
     return common::utf8ToCp1252(text.toStdString());
 }

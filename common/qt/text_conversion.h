@@ -11,6 +11,9 @@ namespace qtui {
 QString toQString(std::string_view text);
 std::string fromQString(const QString& text);
 
+// Text whose stored line ends (CR LF, or a lone CR or LF) each show as one line break.
+QString toQStringLines(std::string_view text);
+
 // A file path in the programs' 8-bit form as Qt's file classes expect it.
 QString toQtPath(std::string_view path);
 

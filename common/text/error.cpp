@@ -55,4 +55,8 @@ std::string Error::reason() const {
     return colon == std::string::npos ? errorDescription(code_) : detail_.substr(colon + 2);
 }
 
+std::string Error::file() const {
+    return detail_.substr(0, detail_.rfind(": "));
+}
+
 }  // namespace common

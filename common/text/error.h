@@ -31,6 +31,9 @@ class Error : public std::runtime_error {
     // What went wrong, for a message that already names the file: the system's own reason
     // ("No space left on device") where one is known, else the standard wording.
     std::string reason() const;
+    // The file a file error names, for a message that names the file and then the reason: the
+    // detail before its reason, or the whole detail when it names the file alone.
+    std::string file() const;
 
   private:
     ErrorCode code_;

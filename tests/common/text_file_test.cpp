@@ -102,8 +102,8 @@ TEST(Files, UnwritableFolderRaises) {
     EXPECT_THROW(writeWholeFile("/nonexistent-folder/x.txt", "x"), Error);
 }
 
-// A message names the file itself, so an error gives the system's reason on its own.
-TEST(FileErrors, GiveTheirReasonWithoutThePath) {
+// A message names the file itself, so an error gives the system's reason and the file apart.
+TEST(FileErrors, GiveTheirReasonAndTheFileApart) {
     TempFolder folder;
     const std::string missing = (folder.path() / "absent.txt").string();
     try {
@@ -111,12 +111,21 @@ TEST(FileErrors, GiveTheirReasonWithoutThePath) {
         FAIL() << "a missing file reads";
     } catch (const common::Error& error) {
         EXPECT_EQ(error.reason(), "File not found");
+        EXPECT_EQ(error.file(), missing);
     }
     try {
         common::readWholeFile(folder.path().string());
         FAIL() << "a folder reads";
     } catch (const common::Error& error) {
         EXPECT_EQ(error.reason(), "it is a folder, not a file that can be read");
+        EXPECT_EQ(error.file(), folder.path().string());
+    }
+    try {
+        common::writeWholeFile(folder.path().string(), "x");
+        FAIL() << "a folder is written";
+    } catch (const common::Error& error) {
+        EXPECT_EQ(error.reason(), "Is a directory");
+        EXPECT_EQ(error.file(), folder.path().string());
     }
     EXPECT_EQ(common::Error(common::ErrorCode::Overflow).reason(), "Overflow");
 }

@@ -97,6 +97,42 @@ TEST_F(Rendering, TextIsShownInUnicodeAndLabelsShowNoMarkup) {
     EXPECT_EQ(widget<QPlainTextEdit>(window.Notes).toPlainText(), "one\ntwo\nthree\nfour");
 }
 
+// A CR on its own in a caption breaks the line, as CR LF does, and CR LF is one break, not two.
+TEST_F(Rendering, ALoneCrInACaptionBreaksTheLine) {
+    QLabel& title = widget<QLabel>(window.Title);
+    // The rows of the label that hold ink, from the first to the last.
+    const auto inkHeight = [&](const std::string& caption) {
+        app.dispatch([&] {
+            window.Title.Height = 1200;
+            window.Title.Caption = caption;
+        });
+        binding.sync();
+        const QImage image = title.grab().toImage();
+        int first = -1;
+        int last = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            bool ink = false;
+            for (int x = 0; x < image.width(); ++x) {
+                ink = ink || qGray(image.pixel(x, y)) < 128;
+            }
+            if (ink) {
+                first = first < 0 ? y : first;
+                last = y;
+            }
+        }
+        return first < 0 ? 0 : last - first + 1;
+    };
+    const int lineSpacing = title.fontMetrics().lineSpacing();
+    EXPECT_LT(inkHeight("ab"), lineSpacing);
+    const int twoLines = inkHeight("a\rb");
+    EXPECT_EQ(title.text(), "a\nb");
+    EXPECT_GT(twoLines, lineSpacing);
+    EXPECT_LT(twoLines, 2 * lineSpacing);
+    EXPECT_EQ(inkHeight("a\r\nb"), twoLines);
+    EXPECT_EQ(title.text(), "a\nb");
+    EXPECT_NEAR(inkHeight("a\r\rb"), twoLines + lineSpacing, 1);
+}
+
 TEST_F(Rendering, PropertiesFollowTheModelAfterSync) {
     app.dispatch([this] {
         window.CompButton.Enabled = false;

@@ -24,6 +24,7 @@
 #include "common/files/text_file.h"
 #include "common/text/error.h"
 #include "tests/analysis/comparison/comparison_fixture.h"
+#include "tests/vismaker/vismaker_fixture.h"
 #include "vismaker/stats/vis_files.h"
 
 namespace fs = std::filesystem;
@@ -374,6 +375,41 @@ TEST(ProgramSaves, StatisticsFailingOnMedianLeaveAllThreeOldFiles) {
     EXPECT_FALSE(fs::is_symlink(folder.path() / "Lower.vis"));
     EXPECT_EQ(folder.read("Lower.vis"), set.lower);
     EXPECT_EQ(folder.read("Median.vis"), set.median);
+}
+
+// The statistics builder names the file it could not write and why, for the statistics and for
+// the log and lists alike.
+TEST(ProgramSaves, VismakerOnAFullDiskNamesTheFileAndWhy) {
+    TempFolder start;
+    TempFolder data;
+    writeHandWorkedFolder(data);
+    const ChildOutcome run = inChild(
+        [&] {
+            FreshVismaker program(start.text());
+            program.open(data.text());
+            program.press();
+            return program.window.Label2.Caption;
+        },
+        10);
+    EXPECT_EQ(run.report, "ERROR! The statistics files could not be written: " +
+                              data.file("Upper.vis") + ": File too large");
+    EXPECT_TRUE(noTemporaryIn(data.path()));
+
+    FreshVismaker program(start.text());
+    program.open(data.text());
+    program.press();
+    ASSERT_TRUE(program.finished());
+    const ChildOutcome save = inChild(
+        [&] {
+            program.save();
+            return program.platform.errors.empty() ? std::string("saved")
+                                                   : program.platform.errors.front();
+        },
+        10);
+    EXPECT_EQ(save.report, "The picture log and the lists could not be saved: " +
+                               data.file("PictureLog.log") + ": File too large");
+    EXPECT_FALSE(exists(data, "PictureLog.log"));
+    EXPECT_TRUE(noTemporaryIn(data.path()));
 }
 
 struct ProgramSavesFixture : comparison::ComparisonFixture {

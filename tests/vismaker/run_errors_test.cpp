@@ -116,38 +116,42 @@ TEST(VismakerErrors, UnreadableOrDamagedFaceIsNamedWithItsFault) {
     expectNothingWritten(data);
 }
 
-TEST(VismakerErrors, FolderThatCannotBeWrittenKeepsTheOlderStatistics) {
-    TempFolder start;
-    TempFolder data;
-    writeHandWorkedFolder(data);
-    data.write("Upper.vis", "older\r\n");
-    // A folder under the name of Lower.vis: the statistics cannot be put in place.
-    data.subfolder("Lower.vis");
-    FreshVismaker program(start.text());
-    program.open(data.text());
-    program.press();
-    const std::string& caption = program.window.Label2.Caption;
-    EXPECT_TRUE(caption.starts_with("ERROR! The statistics files could not be written to " +
-                                    data.text() + ": "))
-        << caption;
-    EXPECT_EQ(data.read("Upper.vis"), "older\r\n");
-    EXPECT_FALSE(exists(data, "Median.vis"));
-    EXPECT_FALSE(program.finished());
+// A folder standing under the name of a statistics file: the message names that file and why,
+// and the older statistics stay.
+TEST(VismakerErrors, StatisticsFileThatCannotBeWrittenIsNamedAndTheOlderFilesStay) {
+    for (const std::string blocked : {"Lower.vis", "Median.vis"}) {
+        TempFolder start;
+        TempFolder data;
+        writeHandWorkedFolder(data);
+        data.write("Upper.vis", "older\r\n");
+        data.subfolder(blocked);
+        FreshVismaker program(start.text());
+        program.open(data.text());
+        program.press();
+        expectStopped(program, "ERROR! The statistics files could not be written: " +
+                                   data.file(blocked) + ": Is a directory");
+        EXPECT_EQ(data.read("Upper.vis"), "older\r\n");
+        EXPECT_FALSE(exists(data, blocked == "Median.vis" ? "Lower.vis" : "Median.vis"));
+    }
 }
 
-TEST(VismakerErrors, LogThatCannotBeSavedIsReportedAndTheWindowStays) {
-    TempFolder start;
-    TempFolder data;
-    writeHandWorkedFolder(data);
-    FreshVismaker program(start.text());
-    program.open(data.text());
-    program.press();
-    ASSERT_TRUE(program.finished());
-    data.subfolder("Models.lst");
-    program.save();
-    ASSERT_EQ(program.platform.errors.size(), 1U);
-    EXPECT_TRUE(program.platform.errors[0].starts_with(
-        "The picture log and the lists could not be saved in " + data.text()));
-    EXPECT_FALSE(program.app.ended());
-    EXPECT_FALSE(exists(data, "PictureLog.log"));
+// A log or list that cannot be saved is named with the reason; nothing is saved and the window
+// stays, so the log is not lost.
+TEST(VismakerErrors, LogOrListThatCannotBeSavedIsNamedAndTheWindowStays) {
+    for (const std::string blocked : {"PictureLog.log", "Models.lst"}) {
+        TempFolder start;
+        TempFolder data;
+        writeHandWorkedFolder(data);
+        FreshVismaker program(start.text());
+        program.open(data.text());
+        program.press();
+        ASSERT_TRUE(program.finished());
+        data.subfolder(blocked);
+        program.save();
+        ASSERT_EQ(program.platform.errors.size(), 1U);
+        EXPECT_EQ(program.platform.errors[0], "The picture log and the lists could not be saved: " +
+                                                  data.file(blocked) + ": Is a directory");
+        EXPECT_FALSE(program.app.ended());
+        EXPECT_FALSE(exists(data, "Singers.lst"));
+    }
 }

@@ -43,6 +43,14 @@ void useLanguage(const TempFolder& start, const std::string& number, const std::
     start.write(file, common::readWholeFile(kVismakerData + "/strings/" + file));
 }
 
+// "Zoë", held as Windows-1252, with Anna's text and all five views.
+void writeAccentedFace(const TempFolder& data) {
+    data.write("Zo\xEB.txt", common::readWholeFile(kVismakerData + "/faces/Anna.txt"));
+    for (const char view : {'0', '1', '2', '3', '4'}) {
+        data.write(std::string("Zo\xEB") + view + ".jpg", "\xFF\xD8\xFF\xD9");
+    }
+}
+
 }  // namespace
 
 TEST(VismakerRun, EnglishRunWritesTheHandWorkedFiles) {
@@ -70,6 +78,31 @@ TEST(VismakerRun, BlockFormLanguageWritesItsHeaderAsUtf8) {
     runAndSave(start, data);
     expectStatisticsAndLists(data);
     EXPECT_EQ(data.read("PictureLog.log"), expected(kExpected + "PictureLog_ru.log"));
+}
+
+// While a block-form language is in use the log is UTF-8 throughout: an accented name is
+// converted from Windows-1252 like the words around it. The lists keep the name's 8-bit bytes, as
+// the analysis reads them.
+TEST(VismakerRun, BlockFormLogIsWhollyUtf8AndListsStayEightBit) {
+    TempFolder start;
+    TempFolder data;
+    useLanguage(start, "9", "VismakerStrings_ru.txt");
+    writeAccentedFace(data);
+    runAndSave(start, data);
+    EXPECT_EQ(data.read("PictureLog.log"),
+              expected(kExpected + "PictureLog_ru.log") + "01234         Zo\xC3\xAB\r\n");
+    EXPECT_EQ(data.read("Singers.lst"), "Anna.txt\r\nBen.txt\r\nZo\xEB.txt\r\n99999\r\n");
+    EXPECT_EQ(data.read("Models.lst"), "Anna.txt\r\nBen.txt\r\nZo\xEB.txt\r\n99999\r\n");
+}
+
+// In English the log keeps the name's own bytes, like every 8-bit file.
+TEST(VismakerRun, EnglishLogKeepsTheNamesOwnBytes) {
+    TempFolder start;
+    TempFolder data;
+    writeAccentedFace(data);
+    runAndSave(start, data);
+    EXPECT_EQ(data.read("PictureLog.log"),
+              expected(kExpected + "PictureLog.log") + "01234         Zo\xEB\r\n");
 }
 
 // The end state shows only the message, the log and the save button; the midpoints have taken

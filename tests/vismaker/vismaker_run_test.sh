@@ -28,6 +28,31 @@ grep -qx "ERROR! Ben3.jpg is missing! Vis files not created. Insert correct file
     "$tmp/message"
 [ ! -e "$tmp/faces/Median.vis" ]
 
+# In a block-form language the log is UTF-8 throughout, an accented name converted from the
+# Windows-1252 it is held in; the lists keep that 8-bit name, as the analysis reads them.
+printf '\xff\xd8\xff\xd9' > "$tmp/faces/Ben3.jpg"
+cp "$data/vismaker/strings/VismakerStrings_ru.txt" "$tmp/start/"
+printf '9\r\n' > "$tmp/start/language.txt"
+cp "$data/vismaker/faces/Anna.txt" "$tmp/faces/Zoë.txt"
+for view in 0 1 2 3 4; do
+    printf '\xff\xd8\xff\xd9' > "$tmp/faces/Zoë$view.jpg"
+done
+"$run" "$tmp/faces" --start "$tmp/start"
+iconv -f UTF-8 -t UTF-8 "$tmp/faces/PictureLog.log" > /dev/null
+LC_ALL=C grep -q $'^01234         Zo\xc3\xab\r$' "$tmp/faces/PictureLog.log"
+LC_ALL=C grep -q $'^Zo\xeb.txt\r$' "$tmp/faces/Singers.lst"
+rm "$tmp/start/language.txt" "$tmp/faces/Zoë"*
+
+# A statistics file that cannot be written is named, with the reason.
+rm "$tmp/faces/"*.vis
+mkdir "$tmp/faces/Median.vis"
+status=0
+"$run" "$tmp/faces" --start "$tmp/start" 2> "$tmp/message" || status=$?
+[ "$status" -eq 1 ]
+grep -qxF "ERROR! The statistics files could not be written: $tmp/faces/Median.vis: Is a directory" \
+    "$tmp/message"
+[ ! -e "$tmp/faces/Upper.vis" ]
+
 status=0
 "$run" 2> /dev/null || status=$?
 [ "$status" -eq 2 ]

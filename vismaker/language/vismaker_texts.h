@@ -20,8 +20,8 @@ struct VismakerTexts {
     std::string SaveLogCaption;
     std::string Label1Caption;
     std::string ShowPicsCaption;
-    // The words came from a block-form file and are UTF-8: names (Windows-1252) are shown beside
-    // them in UTF-8 too.
+    // The words came from a block-form file and are UTF-8: names (Windows-1252) beside them, in
+    // captions and in the picture log, are UTF-8 too. The category lists keep the names' 8 bits.
     bool Utf8 = false;
 };
 

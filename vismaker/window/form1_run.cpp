@@ -142,7 +142,8 @@ void Form1::logFaceViews(const PictureFolder& pictures, std::string_view name, V
     marks.url = UrlFlag;
     marks.colour = ColourFlag;
     marks.height = HeightFlag;
-    log_ += pictureLogLine(views, ProfileFlag, marks, name);
+    // Beside UTF-8 words the name is UTF-8 too, so the log never mixes two encodings.
+    log_ += pictureLogLine(views, ProfileFlag, marks, shown(Texts, name));
     UrlFlag = false;
     HeightFlag = false;
     ColourFlag = false;
@@ -158,8 +159,8 @@ void Form1::writeStatistics(int count) {
     try {
         SaveVisFiles(Dir1.Path(), files);
     } catch (const common::Error& error) {
-        throw RunStopped{Texts.ErrorPrefix + "The statistics files could not be written to " +
-                         shown(Texts, Dir1.Path()) + ": " + error.reason()};
+        throw RunStopped{Texts.ErrorPrefix + "The statistics files could not be written: " +
+                         shown(Texts, error.file()) + ": " + error.reason()};
     }
 }
 

@@ -23,8 +23,8 @@ void Form1::SaveLog_Click() {
     try {
         common::saveFilesTogether(files);
     } catch (const common::Error& error) {
-        app().platform().reportError("The picture log and the lists could not be saved in " +
-                                     folder + ": " + error.reason());
+        app().platform().reportError("The picture log and the lists could not be saved: " +
+                                     error.file() + ": " + error.reason());
         return;
     }
     app().End();
