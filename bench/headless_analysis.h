@@ -5,7 +5,7 @@
 
 #include "analysis/program.h"
 #include "common/forms/application.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 
 namespace facegen {
 

@@ -15,7 +15,7 @@
 
 #include "bench/face_database.h"
 #include "common/forms/application.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "common/text/cp1252.h"
 #include "vismaker/window/form1.h"
 

@@ -1,10 +1,10 @@
 // List files and every other text file are read through the 8-bit text reader: by lines (list
 // files, result lists, settings), by comma-separated items (statistics, face values) and by
-// character counts. The list readers themselves read from a named file into a window, so the
-// reader they share is fuzzed here.
+// character counts. The list file module reads lists by lines up to their end line.
 #include <cstddef>
 #include <cstdint>
 
+#include "common/files/list_file.h"
 #include "common/files/text_file.h"
 #include "common/text/error.h"
 #include "fuzz/fuzz_input.h"
@@ -29,6 +29,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         lines.lineInput();
         fuzz::check(false, "reading past the end raises an error");
     } catch (const common::Error&) {
+    }
+
+    // As a list: no line kept is the end line, every face file ends at its only ".txt", and a
+    // list written from the lines read reads back the same.
+    const auto every = common::listLines(input, common::ListLines::Every);
+    for (const std::string& line : every) {
+        fuzz::check(line != common::kListEndLine, "the end line ends the list");
+    }
+    fuzz::check(common::listLines(common::listFileText(every), common::ListLines::Every) == every,
+                "a list written reads back as it was");
+    for (const std::string& name : common::listLines(input, common::ListLines::FaceFiles)) {
+        fuzz::check(name.find(".txt") == name.size() - 4, "a face file ends at its first .txt");
     }
 
     // By items and by counts, mixed as the statistics and face readers mix them; every read

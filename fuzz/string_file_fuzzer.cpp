@@ -7,8 +7,8 @@
 
 #include "analysis/mainwindow/language_entries.h"
 #include "analysis/program.h"
+#include "common/headless/recording_platform.h"
 #include "common/language/string_file.h"
-#include "common/recording_platform.h"
 #include "fuzz/fuzz_input.h"
 #include "transcribe/program.h"
 #include "transcribe/transcribe_strings.h"

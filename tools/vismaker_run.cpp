@@ -12,7 +12,7 @@
 #include <string_view>
 
 #include "common/forms/application.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
 #include "vismaker/window/form1.h"

@@ -73,7 +73,8 @@ class Analysis : public forms::Window {
     forms::Label CurrentTotal{*this, "CurrentTotal"};
     forms::Label CurrentProgress{*this, "CurrentProgress"};
     forms::Label CurrentSubtotal{*this, "CurrentSubtotal"};
-    // Scratch text of the comparison and the ranking; never shown.
+    // The faces of the list the last Compare with List ran over, one a line, with their count as
+    // its tool tip; never shown.
     forms::TextBox SecretListBox{*this, "SecretListBox"};
 
     // Navigation.

@@ -5,6 +5,7 @@
 
 #include "analysis/mainwindow/pixel_layout.h"
 #include "analysis/program.h"
+#include "common/files/list_file.h"
 #include "common/files/text_file.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
@@ -13,8 +14,6 @@ namespace analysis {
 
 namespace {
 
-// A list ends at the line that is exactly this; a face named "Agent 9999" stays in the list.
-constexpr std::string_view kEndLine = "99999";
 constexpr std::string_view kListEnding = ".lst";
 
 // A list is saved in the data folder and nowhere else: a name that holds a folder separator or
@@ -87,12 +86,8 @@ void ListForm::File2Copy_Click() {
     }
     std::string list;
     try {
-        common::TextFileReader reader(listPath(name));
-        while (!reader.eof()) {
-            const std::string line = reader.lineInput();
-            if (line == kEndLine) {
-                break;
-            }
+        for (const std::string& line :
+             common::readListFile(listPath(name), common::ListLines::Every)) {
             list += line;
             list += common::kCrLf;
         }
@@ -127,8 +122,7 @@ void ListForm::ListSaveButton_Click() {
         return;
     }
     try {
-        common::writeWholeFile(
-            path, ListInPlay.Text() + std::string(kEndLine) + std::string(common::kCrLf));
+        common::writeWholeFile(path, common::listFileText(ListInPlay.Text()));
     } catch (const common::Error& error) {
         app().platform().reportError("The list could not be saved to " + path + ": " +
                                      error.reason());

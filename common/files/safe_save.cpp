@@ -43,13 +43,15 @@ std::filesystem::path folderOf(const std::filesystem::path& target) {
     return target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
 }
 
-// Makes the renames themselves last. Some file systems refuse to sync a folder; the files are
-// in place by then, so that is no failure of the save.
+// A folder under the file's name cannot be replaced by the file; a link to a folder can, as the
+// rename replaces the link itself.
 bool isFolder(const std::filesystem::path& path) {
     struct stat status {};
     return ::lstat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
 }
 
+// Makes the renames themselves last. Some file systems refuse to sync a folder; the files are
+// in place by then, so that is no failure of the save.
 void syncFolder(const std::filesystem::path& folder) {
     const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd >= 0) {

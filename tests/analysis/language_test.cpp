@@ -4,7 +4,7 @@
 #include <string>
 
 #include "analysis/program.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "tests/common/string_files.h"
 #include "tests/common/temp_folder.h"
 

@@ -4,15 +4,11 @@
 #include <set>
 
 #include "tests/analysis/program_fixture.h"
+#include "tests/support/tidy_layout.h"
 
 using forms::ControlKind;
 
 namespace {
-
-bool overlap(const forms::Control& a, const forms::Control& b) {
-    return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height &&
-           b.Top < a.Top + a.Height;
-}
 
 // Pairs of controls that are meant to lie over one another: the labels over the swatches and
 // the hot areas over the places.
@@ -23,31 +19,6 @@ const std::set<std::pair<std::string, std::string>> kMeantToOverlap{
     {"FirstPlace", "FirstHotArea"}, {"SecondPlace", "SecondHotArea"},
     {"ThirdPlace", "ThirdHotArea"},
 };
-
-// Every control that can show lies inside the window and clear of the others. The list files
-// share the face list's place and the scratch text box never shows, so both stay out.
-void expectTidyLayout(const forms::Window& window, const std::set<std::string>& leftOut = {}) {
-    const auto& controls = window.controls();
-    for (const forms::Control* c : controls) {
-        EXPECT_GT(c->Width, 0) << c->name();
-        EXPECT_GT(c->Height, 0) << c->name();
-        EXPECT_GE(c->Left, 0) << c->name();
-        EXPECT_GE(c->Top, 0) << c->name();
-        EXPECT_LE(c->Left + c->Width, window.Width) << c->name();
-        EXPECT_LE(c->Top + c->Height, window.Height) << c->name();
-    }
-    for (std::size_t i = 0; i < controls.size(); ++i) {
-        for (std::size_t j = i + 1; j < controls.size(); ++j) {
-            const auto& a = *controls[i];
-            const auto& b = *controls[j];
-            if (leftOut.contains(a.name()) || leftOut.contains(b.name()) ||
-                kMeantToOverlap.contains({a.name(), b.name()})) {
-                continue;
-            }
-            EXPECT_FALSE(overlap(a, b)) << a.name() << " overlaps " << b.name();
-        }
-    }
-}
 
 using MainWindow = ProgramFixture;
 
@@ -219,7 +190,12 @@ TEST_F(MainWindow, LayoutIsTidy) {
     // Every control that may show at some time, links included.
     window.URL1.Visible = true;
     window.URL2.Visible = true;
-    expectTidyLayout(window, {"ListFiles", "SecretListBox"});
+    // The list files share the face list's place and the scratch text box never shows, so both
+    // stay out.
+    testsupport::expectTidyLayout(window, {.meantToOverlap = kMeantToOverlap,
+                                           .leftOut = {"ListFiles", "SecretListBox"},
+                                           .hiddenToo = true,
+                                           .canvasItemsToo = true});
     EXPECT_EQ(window.ListFiles.Left, window.File1.Left);
     EXPECT_EQ(window.ListFiles.Top, window.File1.Top);
     EXPECT_EQ(window.ListFiles.Width, window.File1.Width);
@@ -232,5 +208,6 @@ TEST_F(MainWindow, LayoutIsTidy) {
         EXPECT_EQ(a->Width, b->Width) << over;
         EXPECT_EQ(a->Height, b->Height) << over;
     }
-    expectTidyLayout(program.NoMedianWindow);
+    testsupport::expectTidyLayout(program.NoMedianWindow,
+                                  {.hiddenToo = true, .canvasItemsToo = true});
 }

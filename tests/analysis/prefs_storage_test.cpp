@@ -8,7 +8,7 @@
 #include "analysis/mainwindow/prefs_storage.h"
 #include "analysis/program.h"
 #include "common/files/text_file.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "common/text/cp1252.h"
 #include "tests/analysis/sample_files.h"
 #include "tests/common/temp_folder.h"

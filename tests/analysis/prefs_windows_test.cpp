@@ -1,41 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <iterator>
 #include <map>
 #include <string>
 #include <vector>
 
 #include "analysis/mainwindow/prefs_storage.h"
 #include "tests/analysis/program_fixture.h"
+#include "tests/support/tidy_layout.h"
 
 using forms::ControlKind;
 
 namespace {
-
-bool overlap(const forms::Control& a, const forms::Control& b) {
-    return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height &&
-           b.Top < a.Top + a.Height;
-}
-
-// Every control that shows lies inside its frame or window and clear of the others there.
-void expectTidyLayout(const forms::Window& window) {
-    std::vector<const forms::Control*> shown;
-    std::ranges::copy_if(window.controls(), std::back_inserter(shown),
-                         [](const forms::Control* c) { return c->Visible; });
-    for (const forms::Control* c : shown) {
-        const int width = c->Container ? c->Container->Width : window.Width;
-        const int height = c->Container ? c->Container->Height : window.Height;
-        EXPECT_TRUE(c->Left >= 0 && c->Top >= 0 && c->Width > 0 && c->Height > 0 &&
-                    c->Left + c->Width <= width && c->Top + c->Height <= height)
-            << c->key();
-        for (const forms::Control* other : shown) {
-            if (other != c && other->Container == c->Container) {
-                EXPECT_FALSE(overlap(*c, *other)) << c->key() << " / " << other->key();
-            }
-        }
-    }
-}
 
 struct PrefsWindows : ProgramFixture {
     analysis::PrefsForm& prefs = program.PrefsWindow;
@@ -127,14 +102,14 @@ TEST_F(PrefsWindows, StartUpCaptionsInEnglishAndNothingShown) {
 TEST_F(PrefsWindows, LayoutIsTidy) {
     EXPECT_EQ(prefs.Width, 640 * 15);
     EXPECT_EQ(prefs.Height, 520 * 15);
-    expectTidyLayout(prefs);
+    testsupport::expectTidyLayout(prefs);
     for (int key = 0; key <= 10; ++key) {
         EXPECT_EQ(prefs.FButton(key).Container, &prefs.FKeysFrame);
         EXPECT_EQ(prefs.F1Person(key).Container, &prefs.FKeysFrame);
     }
     EXPECT_EQ(prefs.UnitsImperial.Container, &prefs.PrefsFrame);
     EXPECT_EQ(prefs.UnitsMetric.Container, &prefs.PrefsFrame);
-    expectTidyLayout(loader);
+    testsupport::expectTidyLayout(loader);
 }
 
 TEST_F(PrefsWindows, PreferencesButtonShowsTheWindowAndOkHidesIt) {

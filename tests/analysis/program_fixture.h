@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/program.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "tests/analysis/sample_files.h"
 #include "tests/common/temp_folder.h"
 

@@ -4,7 +4,7 @@
 #include "analysis/program.h"
 #include "common/facefile/face_file_writer.h"
 #include "common/files/text_file.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "tests/common/temp_folder.h"
 #include "vismaker/stats/limits.h"
 #include "vismaker/stats/read_face_values.h"

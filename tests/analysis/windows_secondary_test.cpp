@@ -6,44 +6,11 @@
 #include <utility>
 
 #include "tests/analysis/program_fixture.h"
+#include "tests/support/tidy_layout.h"
 
 using forms::ControlKind;
 
 namespace {
-
-bool overlap(const forms::Control& a, const forms::Control& b) {
-    return a.Left < b.Left + b.Width && b.Left < a.Left + a.Width && a.Top < b.Top + b.Height &&
-           b.Top < a.Top + a.Height;
-}
-
-bool isCanvasItem(const forms::Control& c) {
-    return c.kind() == ControlKind::Line || c.kind() == ControlKind::Shape;
-}
-
-// Every visible windowed control lies inside its panel or window and clear of the others there,
-// but for the pairs meant to lie over one another.
-void expectTidyLayout(const forms::Window& window,
-                      const std::set<std::pair<std::string, std::string>>& meantToOverlap = {}) {
-    for (const forms::Control* c : window.controls()) {
-        if (!c->Visible || isCanvasItem(*c)) {
-            continue;
-        }
-        const int width = c->Container ? c->Container->Width : window.Width;
-        const int height = c->Container ? c->Container->Height : window.Height;
-        EXPECT_TRUE(c->Left >= 0 && c->Top >= 0 && c->Width > 0 && c->Height > 0 &&
-                    c->Left + c->Width <= width && c->Top + c->Height <= height)
-            << c->key();
-        for (const forms::Control* other : window.controls()) {
-            if (other == c || !other->Visible || isCanvasItem(*other) ||
-                other->Container != c->Container ||
-                meantToOverlap.contains({c->key(), other->key()}) ||
-                meantToOverlap.contains({other->key(), c->key()})) {
-                continue;
-            }
-            EXPECT_FALSE(overlap(*c, *other)) << c->key() << " / " << other->key();
-        }
-    }
-}
 
 void expectControls(const forms::Window& window,
                     const std::map<std::string, ControlKind>& expected) {
@@ -128,10 +95,11 @@ TEST_F(SecondaryWindows, PlotterLayout) {
     EXPECT_EQ(plotter.Width, 1180 * 15);
     EXPECT_EQ(plotter.Height, 367 * 15);
     plotter.BlankPanel.Visible = true;
-    expectTidyLayout(plotter, {{"BlankPanel", "Option1"}, {"BlankPanel", "Option2"}});
+    testsupport::expectTidyLayout(
+        plotter, {.meantToOverlap = {{"BlankPanel", "Option1"}, {"BlankPanel", "Option2"}}});
     // The blank panel covers the fill styles, which the profile has no use for.
     for (const forms::OptionButton* option : {&plotter.Option1, &plotter.Option2}) {
-        EXPECT_TRUE(overlap(plotter.BlankPanel, *option));
+        EXPECT_TRUE(testsupport::overlap(plotter.BlankPanel, *option));
     }
     // The panels stand side by side right of the canvas the views draw on (9,200 by 5,500
     // twips), which is as tall as the window.
@@ -205,7 +173,7 @@ TEST_F(SecondaryWindows, ColoursControlsAndDesign) {
 TEST_F(SecondaryWindows, ColoursLayoutAndOk) {
     EXPECT_LE(colours.Width, 240 * 15);
     EXPECT_GT(2 * colours.Height, 3 * colours.Width);
-    expectTidyLayout(colours);
+    testsupport::expectTidyLayout(colours);
     // Sliders side by side in the order red, green, blue, each with its button beneath.
     EXPECT_LT(colours.RedSlider.Left, colours.GreenSlider.Left);
     EXPECT_LT(colours.GreenSlider.Left, colours.BlueSlider.Left);
@@ -248,5 +216,5 @@ TEST_F(SecondaryWindows, ListEditorControlsAndLayout) {
               "Double-click a face to add it to the list, then save the list under a name.");
     EXPECT_EQ(editor.ListSaveButton.Caption, "Save this list");
     EXPECT_EQ(editor.OKbutton.Caption, "OK");
-    expectTidyLayout(editor);
+    testsupport::expectTidyLayout(editor);
 }

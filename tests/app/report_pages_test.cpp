@@ -5,7 +5,7 @@
 #include <regex>
 
 #include "analysis/reports/results_window.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "common/text/cp1252.h"
 #include "tests/app/sample_database_fixture.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/engine/ranking/top_nine.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "common/text/convert.h"
 #include "tests/app/sample_database_fixture.h"
 

@@ -6,7 +6,7 @@
 #include "analysis/program.h"
 #include "common/files/text_file.h"
 #include "common/forms/file_listing.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "common/text/error.h"
 #include "tests/bench/face_lines.h"
 #include "tests/common/temp_folder.h"

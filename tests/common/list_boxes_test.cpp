@@ -8,7 +8,7 @@
 #include "common/forms/file_listing.h"
 #include "common/forms/list_boxes.h"
 #include "common/forms/window.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "common/text/error.h"
 #include "tests/common/temp_folder.h"
 

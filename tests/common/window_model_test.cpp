@@ -4,7 +4,7 @@
 #include "common/forms/control_array.h"
 #include "common/forms/controls.h"
 #include "common/forms/window.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "common/text/error.h"
 #include "tests/common/temp_folder.h"
 

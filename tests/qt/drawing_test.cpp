@@ -8,13 +8,13 @@
 #include "common/forms/application.h"
 #include "common/forms/controls.h"
 #include "common/forms/window.h"
+#include "common/headless/recording_platform.h"
 #include "common/qt/containers.h"
 #include "common/qt/design_pictures.h"
 #include "common/qt/picture_cache.h"
 #include "common/qt/picture_widget.h"
 #include "common/qt/shape_painting.h"
 #include "common/qt/twips_scale.h"
-#include "common/recording_platform.h"
 #include "tests/common/temp_folder.h"
 
 namespace {

@@ -8,9 +8,9 @@
 #include "common/forms/application.h"
 #include "common/forms/controls.h"
 #include "common/forms/window.h"
+#include "common/headless/recording_platform.h"
 #include "common/qt/shape_painting.h"
 #include "common/qt/twips_scale.h"
-#include "common/recording_platform.h"
 
 // The plotter's canvas items as painted: empty items draw nothing, items far off the canvas
 // neither overflow nor spill onto it, and a hatch is drawn in the fill colour with the background

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "common/forms/application.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "tests/common/temp_folder.h"
 #include "transcribe/program.h"
 

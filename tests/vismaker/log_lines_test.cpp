@@ -22,7 +22,6 @@ TEST(PictureLogLine, MarksStandInTheirColumns) {
               "-1-3-         Bo\r\n");
     EXPECT_EQ(vismaker::pictureLogLine({false, true, true, true, false}, true, {}, "Cy"),
               "-123- P       Cy\r\n");
-    EXPECT_EQ(vismaker::listFileText(""), "99999\r\n");
 }
 
 TEST(FaceMarks, WordsOfEitherCaseMakeTheCategories) {

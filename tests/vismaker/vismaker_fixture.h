@@ -5,7 +5,7 @@
 
 #include "common/files/text_file.h"
 #include "common/forms/application.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "common/text/cp1252.h"
 #include "tests/common/temp_folder.h"
 #include "vismaker/window/form1.h"

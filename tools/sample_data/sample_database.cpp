@@ -6,6 +6,7 @@
 
 #include "analysis/mainwindow/prefs_file.h"
 #include "bench/face_database.h"
+#include "common/files/list_file.h"
 #include "common/files/safe_save.h"
 #include "common/files/text_file.h"
 #include "common/text/cp1252.h"
@@ -61,7 +62,7 @@ void writeSampleDatabase(std::string_view folder) {
     common::saveFile(common::joinPath(folder, "Resultsbg3.gif"),
                      gifBytes(drawBestThreeBackground()));
     common::saveFile(common::joinPath(folder, "stars.gif"), gifBytes(drawStars()));
-    common::writeWholeFile(common::joinPath(folder, "Favourites.lst"), list + "99999\r\n");
+    common::writeWholeFile(common::joinPath(folder, "Favourites.lst"), common::listFileText(list));
 }
 
 void writeStartingPrefs(std::string_view path) {

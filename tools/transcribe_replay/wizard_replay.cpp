@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "common/forms/application.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
 #include "common/text/strings.h"

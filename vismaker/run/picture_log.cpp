@@ -28,11 +28,4 @@ std::string pictureLogLine(const ViewsPresent& views, bool profile, const FaceMa
     return line;
 }
 
-std::string listFileText(std::string_view names) {
-    std::string text(names);
-    text += "99999";
-    text += common::kCrLf;
-    return text;
-}
-
 }  // namespace vismaker

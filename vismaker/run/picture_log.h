@@ -20,7 +20,4 @@ std::string pictureLogHead(std::string_view header);
 std::string pictureLogLine(const ViewsPresent& views, bool profile, const FaceMarks& marks,
                            std::string_view name);
 
-// A list file: the names, then the end line "99999".
-std::string listFileText(std::string_view names);
-
 }  // namespace vismaker

@@ -1,8 +1,8 @@
+#include "common/files/list_file.h"
 #include "common/files/safe_save.h"
 #include "common/forms/application.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
-#include "vismaker/run/picture_log.h"
 #include "vismaker/window/form1.h"
 
 namespace vismaker {
@@ -12,9 +12,9 @@ namespace vismaker {
 // is not lost.
 void Form1::SaveLog_Click() {
     const std::string folder = Dir1.Path();
-    const std::string singers = listFileText(SingersBox.Text());
-    const std::string actresses = listFileText(ActressesBox.Text());
-    const std::string models = listFileText(ModelBox.Text());
+    const std::string singers = common::listFileText(SingersBox.Text());
+    const std::string actresses = common::listFileText(ActressesBox.Text());
+    const std::string models = common::listFileText(ModelBox.Text());
     const std::string paths[] = {
         common::joinPath(folder, "PictureLog.log"), common::joinPath(folder, "Singers.lst"),
         common::joinPath(folder, "Actresses.lst"), common::joinPath(folder, "Models.lst")};

@@ -6,10 +6,10 @@
 #include "analysis/engine/face_loading.h"
 #include "analysis/mainwindow/analysis_window.h"
 #include "analysis/program.h"
+#include "common/files/list_file.h"
 #include "common/files/text_file.h"
 #include "common/text/convert.h"
 #include "common/text/cp1252.h"
-#include "common/text/strings.h"
 
 namespace analysis {
 
@@ -49,24 +49,6 @@ class RunInProgress {
     Analysis& window_;
 };
 
-// The faces named by a list file, in list order, up to its "99999" line: every line holding
-// ".txt", cut after its first ".txt".
-std::vector<std::string> listCandidates(const std::string& listText) {
-    std::vector<std::string> names;
-    auto reader = common::TextFileReader::fromText(listText);
-    while (!reader.eof()) {
-        const std::string line = reader.lineInput();
-        if (line == "99999") {
-            break;
-        }
-        const std::size_t txt = common::InStr(line, ".txt");
-        if (txt != 0) {
-            names.push_back(common::Left(line, txt + 3));
-        }
-    }
-    return names;
-}
-
 }  // namespace
 
 void Analysis::CompButton_Click() {
@@ -88,7 +70,7 @@ void Analysis::CompListButton_Click() {
     // The list is read before anything is touched, so a list that cannot be read leaves the
     // results of the last run as they were.
     const std::vector<std::string> candidates =
-        listCandidates(common::readWholeFile(common::joinPath(Dir1.Path(), listName)));
+        common::readListFile(common::joinPath(Dir1.Path(), listName), common::ListLines::FaceFiles);
     std::string scratch;
     for (const std::string& name : candidates) {
         scratch += name + "\r\n";

@@ -8,7 +8,7 @@
 #include "analysis/program.h"
 #include "common/facefile/face_file_writer.h"
 #include "common/files/text_file.h"
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 #include "common/text/strings.h"
 #include "tests/common/temp_folder.h"
 #include "vismaker/stats/limits.h"

@@ -1,4 +1,4 @@
-#include "common/recording_platform.h"
+#include "common/headless/recording_platform.h"
 
 #include "common/files/text_file.h"
 #include "common/text/error.h"
