@@ -94,6 +94,10 @@ void Results::ViewButton_Click() {
             if (!program_.ProfilesSorted) {
                 SortProfileResults(program_);
             }
+            // The heights are sorted when their style is chosen; a choice refused leaves it here.
+            if (Style4.Value() && !program_.HeightsSorted) {
+                SortHeightResults(program_);
+            }
             WriteProfilePage(program_);
             WriteResultsPage1(program_);
             WriteResultsPage2(program_);
