@@ -84,29 +84,31 @@ void Results::Style6_Click() {
 
 // The pages are written once per comparison run, at its first View. A View that fails part-way
 // leaves the next one to write every page, from the lists as sorted: a list already sorted for
-// this run is never sorted again.
+// this run is never sorted again. Every View first makes sure the lists are still the run's: once
+// another program's run has replaced them, its View has replaced the pages too.
 void Results::ViewButton_Click() {
-    if (program_.PagesBuilt != -1) {
-        const bool written = onRunLists([this] {
-            if (!program_.Results2Sorted) {
-                SortResults2(program_);
-            }
-            if (!program_.ProfilesSorted) {
-                SortProfileResults(program_);
-            }
-            // The heights are sorted when their style is chosen; a choice refused leaves it here.
-            if (Style4.Value() && !program_.HeightsSorted) {
-                SortHeightResults(program_);
-            }
-            WriteProfilePage(program_);
-            WriteResultsPage1(program_);
-            WriteResultsPage2(program_);
-            WriteResultsPage3(program_);
-            program_.PagesBuilt = -1;
-        });
-        if (!written) {
+    const bool ours = onRunLists([this] {
+        if (program_.PagesBuilt == -1) {
             return;
         }
+        if (!program_.Results2Sorted) {
+            SortResults2(program_);
+        }
+        if (!program_.ProfilesSorted) {
+            SortProfileResults(program_);
+        }
+        // The heights are sorted when their style is chosen; a choice refused leaves it here.
+        if (Style4.Value() && !program_.HeightsSorted) {
+            SortHeightResults(program_);
+        }
+        WriteProfilePage(program_);
+        WriteResultsPage1(program_);
+        WriteResultsPage2(program_);
+        WriteResultsPage3(program_);
+        program_.PagesBuilt = -1;
+    });
+    if (!ours) {
+        return;
     }
     app().platform().openDocument(common::joinPath(program_.MainWindow.Dir1.Path(), chosenPage()));
 }

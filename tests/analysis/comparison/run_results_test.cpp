@@ -263,12 +263,14 @@ TEST_F(RunResults, ASecondHolderOfTheFolderIsRefusedAndChangesNothing) {
 }
 
 // Two programs on one folder: the second one's run replaces the lists, so the first one's View
-// refuses them instead of writing its face's page over the other face's matches, and leaves them
-// whole for the program whose run they are.
+// refuses them instead of writing its face's page over the other face's matches (or opening the
+// pages the other writes), and leaves them whole for the program whose run they are.
 TEST_F(RunResults, AViewRefusesListsAnotherProgramsRunReplaced) {
     startAndSelect("Cleo.txt");
     run();
+    view();
     ASSERT_TRUE(platform.errors.empty()) << platform.errors.front();
+    ASSERT_EQ(platform.openedDocuments.size(), 1u);
 
     CaptionRecorder otherPlatform;
     forms::Application otherApp{otherPlatform, folder.text()};
@@ -294,6 +296,7 @@ TEST_F(RunResults, AViewRefusesListsAnotherProgramsRunReplaced) {
     EXPECT_EQ(read("Results_1.htm"), "") << "as the other's run emptied it";
     EXPECT_FALSE(window.OutputButton.Enabled);
     EXPECT_FALSE(results.Visible());
+    EXPECT_EQ(platform.openedDocuments.size(), 1u);
     // The heights sort refuses them as well, and a View stays refused until the next run.
     app.dispatch([this] { results.Style4.setValue(true); });
     view();
