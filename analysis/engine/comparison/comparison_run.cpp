@@ -192,6 +192,8 @@ void Analysis::runComparison(const std::vector<std::string>& candidates,
     Command5_Click();
     Command6_Click();
     if (leftOut.count() > 0) {
+        // The completed run shows behind the notice.
+        Refresh();
         app().platform().showNotice(leftOut.notice());
     }
 }
