@@ -17,6 +17,7 @@
 #include "analysis/plotter/plotter_form.h"
 #include "analysis/plotter/plotter_state.h"
 #include "analysis/reports/results_window.h"
+#include "analysis/reports/run_lists.h"
 #include "common/forms/application.h"
 #include "common/text/strings.h"
 
@@ -61,8 +62,14 @@ class AnalysisProgram {
     TopNine Top;
     // -1 once the report pages of the current run are written; 0 after every run.
     std::int16_t PagesBuilt = 0;
-    // True once HeightResults.tmp is sorted for the current run.
+    // True once HeightResults.tmp is sorted for the current run; the same for Results2.tmp (into
+    // Results2b.tmp) and ProfileResults.tmp. A sort uses up its list, so none runs twice for one
+    // run, whatever failed after it.
     bool HeightsSorted = false;
+    bool Results2Sorted = false;
+    bool ProfilesSorted = false;
+    // The lists of the last completed run, as this program left them.
+    RunLists Lists;
 
     Analysis MainWindow{*this};
     NoMedian NoMedianWindow{app_};

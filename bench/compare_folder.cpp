@@ -1,20 +1,27 @@
 // Developer tool: runs "Run Comparisons" of the analysis program headless over a data folder.
 //
-//   compare_folder <data folder> <face file name> [--view <0-6> [--web-links]]
+//   compare_folder <data folder> <face file name> [--list <list file name>]
+//                  [--view <0-6> [--web-links]]
 //
 // The program starts in the working directory, so a Prefs.prf there sets the weights. The face
 // (its file name, ".txt" may be left off) becomes face 1 as the select button makes it; the run
 // leaves its result record files in the data folder. Prints the run's time and the three places.
+// With --list, the run is "Compare with List" over that list of the data folder (its name as the
+// folder lists it, ".lst" included) instead of the whole folder, and the count printed is the
+// list's. A run that left out faces it could not read says so on standard error; that is a
+// notice: the exit code stays 0.
 // With --view, the results window then does what View does at the first press after the run
 // with that report style chosen (0: none), every style enabled: it sorts the lists and writes the
 // report pages into the data folder, and the page View would open is printed. --web-links ticks
 // "With Web Links?" before the run, so the run keeps the links and the pages show them.
-// Exit codes: 0 done, 1 usage or no such folder, 2 face not in the folder, 3 the program reported
-// an error, 4 a statistics file of the folder is missing or damaged.
+// Exit codes: 0 done, 1 usage or no such folder, 2 face or list not in the folder, 3 the program
+// reported an error, 4 a statistics file of the folder is missing or damaged, 5 the folder is in
+// use by another comparison (at the run or at the View).
 #include <chrono>
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <system_error>
@@ -28,7 +35,13 @@ int reportErrors(const facegen::HeadlessAnalysis& session) {
     for (const std::string& error : session.platform.errors) {
         std::fprintf(stderr, "compare_folder: %s\n", common::cp1252ToUtf8(error).c_str());
     }
-    return 3;
+    return session.folderWasInUse() ? 5 : 3;
+}
+
+void reportNotices(const facegen::HeadlessAnalysis& session) {
+    for (const std::string& notice : session.platform.notices) {
+        std::fprintf(stderr, "compare_folder: %s\n", common::cp1252ToUtf8(notice).c_str());
+    }
 }
 
 void printCaption(const forms::Label& place) {
@@ -39,6 +52,8 @@ struct Options {
     // -1: no View.
     int view = -1;
     bool webLinks = false;
+    // Empty: the whole folder.
+    std::string list;
 };
 
 int run(const std::filesystem::path& folderPath, const std::string& face, const Options& options) {
@@ -76,14 +91,24 @@ int run(const std::filesystem::path& folderPath, const std::string& face, const 
     if (options.webLinks) {
         session.setWebLinks(true);
     }
+    const auto& window = session.program.MainWindow;
+    int faces = window.File1.ListCount();
     const auto begin = std::chrono::steady_clock::now();
-    session.runFolderComparison();
+    if (options.list.empty()) {
+        session.runFolderComparison();
+    } else if (const std::optional<int> listed = session.runListComparison(options.list)) {
+        faces = *listed;
+    } else {
+        std::fprintf(stderr, "compare_folder: %s is not a list file of %s\n",
+                     common::cp1252ToUtf8(options.list).c_str(), folderPath.string().c_str());
+        return 2;
+    }
     const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - begin;
     if (session.failed()) {
         return reportErrors(session);
     }
-    const auto& window = session.program.MainWindow;
-    std::printf("%.3f s for %d faces\n", elapsed.count(), window.File1.ListCount());
+    reportNotices(session);
+    std::printf("%.3f s for %d faces\n", elapsed.count(), faces);
     printCaption(window.FirstPlace);
     printCaption(window.SecondPlace);
     printCaption(window.ThirdPlace);
@@ -114,6 +139,11 @@ bool parseOptions(int argc, char** argv, Options& options) {
             options.view = value[0] - '0';
         } else if (arg == "--web-links") {
             options.webLinks = true;
+        } else if (arg == "--list" && i + 1 < argc && options.list.empty()) {
+            options.list = common::utf8ToCp1252(argv[++i]);
+            if (options.list.empty()) {
+                return false;
+            }
         } else {
             return false;
         }
@@ -129,7 +159,7 @@ int main(int argc, char** argv) {
     if (argc < 3 || !parseOptions(argc, argv, options)) {
         std::fprintf(stderr,
                      "usage: compare_folder <data folder> <face file name> "
-                     "[--view <0-6> [--web-links]]\n");
+                     "[--list <list file name>] [--view <0-6> [--web-links]]\n");
         return 1;
     }
     try {

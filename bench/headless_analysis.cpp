@@ -1,6 +1,8 @@
 #include "bench/headless_analysis.h"
 
+#include "analysis/engine/comparison/data_folder_lock.h"
 #include "analysis/engine/statistics_loading.h"
+#include "common/text/convert.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
 
@@ -62,8 +64,35 @@ std::string HeadlessAnalysis::statisticsFault() const {
     return {};
 }
 
+void HeadlessAnalysis::dispatchNotingTheLock(const std::function<void()>& handler) {
+    app.dispatch([this, &handler] {
+        try {
+            handler();
+        } catch (const analysis::FolderInUse&) {
+            folderInUse_ = true;
+            throw;
+        }
+    });
+}
+
 void HeadlessAnalysis::runFolderComparison() {
-    app.dispatch([this] { program.MainWindow.CompButton_Click(); });
+    dispatchNotingTheLock([this] { program.MainWindow.CompButton_Click(); });
+}
+
+std::optional<int> HeadlessAnalysis::runListComparison(std::string_view listName) {
+    auto& window = program.MainWindow;
+    app.dispatch([&window] { window.ListsButton_Click(); });
+    for (int i = 0; i < window.ListFiles.ListCount(); ++i) {
+        if (window.ListFiles.List(i) == listName) {
+            app.dispatch([&window, i] {
+                window.ListFiles.setListIndex(i);
+                window.ListFiles_Click();
+            });
+            dispatchNotingTheLock([&window] { window.CompListButton_Click(); });
+            return static_cast<int>(common::Val(window.SecretListBox.ToolTipText));
+        }
+    }
+    return std::nullopt;
 }
 
 void HeadlessAnalysis::setWebLinks(bool ticked) {
@@ -78,10 +107,10 @@ void HeadlessAnalysis::viewResults(int style) {
         option->Enabled = true;
     }
     if (style >= 1 && style <= 6) {
-        app.dispatch([option = styles[style - 1]] { option->setValue(true); });
+        dispatchNotingTheLock([option = styles[style - 1]] { option->setValue(true); });
     }
     if (!failed()) {
-        app.dispatch([&results] { results.ViewButton_Click(); });
+        dispatchNotingTheLock([&results] { results.ViewButton_Click(); });
     }
 }
 

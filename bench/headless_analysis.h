@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,6 +35,9 @@ class HeadlessAnalysis {
     std::string statisticsFault() const;
     // "Run Comparisons" over every face of the folder.
     void runFolderComparison();
+    // "Compare with List" over the list of the folder named as the browser lists it (".lst"
+    // included); gives how many faces the list names, or nothing when the folder has no such list.
+    std::optional<int> runListComparison(std::string_view listName);
     // Ticks or clears "With Web Links?" of the results window.
     void setWebLinks(bool ticked);
     // With every report style enabled, chooses style 1 to 6 (0 chooses none) and presses View,
@@ -41,6 +46,8 @@ class HeadlessAnalysis {
     void viewResults(int style);
 
     bool failed() const { return !platform.errors.empty(); }
+    // True once a run or a View found the data folder held by another program.
+    bool folderWasInUse() const { return folderInUse_; }
 
     common::RecordingPlatform platform;
     forms::Application app;
@@ -48,6 +55,10 @@ class HeadlessAnalysis {
 
   private:
     bool chooseFace(std::string_view fileName, bool second);
+    // Dispatches an event as the program does, noting a folder found in use.
+    void dispatchNotingTheLock(const std::function<void()>& handler);
+
+    bool folderInUse_ = false;
 };
 
 }  // namespace facegen

@@ -31,6 +31,8 @@ class Platform {
     virtual void activateWindow(const forms::Window& window) = 0;
     // An error that no procedure traps: tell the user; the event is abandoned.
     virtual void reportError(std::string_view message) = 0;
+    // Tells the user something worth knowing about work that went well all the same.
+    virtual void showNotice(std::string_view message) = 0;
     // Asks the user a question that is answered Yes or No, over the active window; true for Yes.
     virtual bool askYesNo(std::string_view question) = 0;
     virtual void endProgram() = 0;

@@ -6,6 +6,7 @@
 
 #include "analysis/engine/colour_line.h"
 #include "analysis/engine/face_file.h"
+#include "analysis/engine/face_names.h"
 #include "analysis/engine/photos.h"
 #include "analysis/engine/statistics_loading.h"
 #include "analysis/program.h"
@@ -69,6 +70,12 @@ void startLoad(FaceDisplay& face) {
 // A face that cannot be read is reported once, with its file and what is wrong; the slot and its
 // display keep the earlier face, so no name is ever shown with another face's data.
 std::optional<FaceFileContents> readFaceFile(AnalysisProgram& program, const std::string& stem) {
+    // A name that is no face file of the data folder is never made into a path.
+    if (const std::string why = whyNotAFaceOfTheFolder(stem + ".txt"); !why.empty()) {
+        program.app().platform().reportError("The face file " + stem +
+                                             ".txt could not be read: " + why);
+        return std::nullopt;
+    }
     const std::string path = inDataFolder(program, stem + ".txt");
     try {
         return parseFaceFile(common::readWholeFile(path));
@@ -143,6 +150,10 @@ bool LoadFirstFace(AnalysisProgram& program, std::string_view fileName) {
     ShowFirstFaceColours(program);
     showWebAddress(face, *contents);
     showNameAndInfo(program, face);
+    // The places and the report pages belong to the face the last run compared.
+    if (program.FaceFile1 != fileName) {
+        program.MainWindow.withdrawResults();
+    }
     program.FaceFile1 = std::string(fileName);
     LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis");
     return true;

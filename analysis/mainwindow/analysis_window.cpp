@@ -113,6 +113,8 @@ void Analysis::setDesign() {
     makeButton(HelpButton, "Help", "Open the online help");
     makeButton(QuitButton, "Quit", "Quit the program");
     PlotterButton.Enabled = false;
+    // Only a completed comparison has results to show.
+    OutputButton.Enabled = false;
 
     for (forms::PictureBox* decoration : {&Picture1, &TabPicture, &Blankbit}) {
         decoration->setDesignPicture("design:panel");

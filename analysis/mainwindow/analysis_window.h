@@ -121,6 +121,12 @@ class Analysis : public forms::Window {
     void URL1_Click();
     void URL2_Click();
 
+    // The results of the last completed run no longer belong to what is shown: Output Results
+    // and View are closed until the next run completes. Withdrawing them also hides the three
+    // places and their hot areas (face 1 is another face now).
+    void disableResults();
+    void withdrawResults();
+
   protected:
     void Form_Load() override;
     void Form_Unload() override;

@@ -58,17 +58,22 @@ void SortResults2(AnalysisProgram& program) {
     const std::array<common::FileContent, 2> files{common::FileContent{results2b, sorted.sorted},
                                                    common::FileContent{results2, sorted.remaining}};
     common::saveFilesTogether(files);
+    program.Results2Sorted = true;
+    program.Lists.recordList(ResultFiles::kResults2);
 }
 
 void SortProfileResults(AnalysisProgram& program) {
     const std::string sorted = sortProfileResults(readList(program, ResultFiles::kProfiles));
     common::writeWholeFile(inDataFolder(program, ResultFiles::kProfiles), sorted);
+    program.ProfilesSorted = true;
+    program.Lists.recordList(ResultFiles::kProfiles);
 }
 
 void SortHeightResults(AnalysisProgram& program) {
     const std::string sorted = sortHeightResults(readList(program, ResultFiles::kHeights));
     common::writeWholeFile(inDataFolder(program, ResultFiles::kHeights), sorted);
     program.HeightsSorted = true;
+    program.Lists.recordList(ResultFiles::kHeights);
 }
 
 void WriteResultsPage1(AnalysisProgram& program) {

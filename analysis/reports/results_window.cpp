@@ -1,5 +1,6 @@
 #include "analysis/reports/results_window.h"
 
+#include "analysis/engine/comparison/data_folder_lock.h"
 #include "analysis/mainwindow/pixel_layout.h"
 #include "analysis/program.h"
 #include "analysis/reports/busy_pointer.h"
@@ -65,9 +66,11 @@ void Results::Style3_Click() {
 
 void Results::Style4_Click() {
     showPreview(4);
-    BusyPointer busy(*this);
     if (!program_.HeightsSorted) {
-        SortHeightResults(program_);
+        onRunLists([this] {
+            BusyPointer busy(*this);
+            SortHeightResults(program_);
+        });
     }
 }
 
@@ -79,19 +82,55 @@ void Results::Style6_Click() {
     showPreview(6);
 }
 
-// The pages are written once per comparison run, at its first View: a failure leaves them to be
-// written at the next View.
+// The pages are written once per comparison run, at its first View. A View that fails part-way
+// leaves the next one to write every page, from the lists as sorted: a list already sorted for
+// this run is never sorted again. Every View first makes sure the lists are still the run's: once
+// another program's run has replaced them, its View has replaced the pages too.
 void Results::ViewButton_Click() {
-    if (program_.PagesBuilt != -1) {
-        SortResults2(program_);
-        SortProfileResults(program_);
+    const bool ours = onRunLists([this] {
+        if (program_.PagesBuilt == -1) {
+            return;
+        }
+        if (!program_.Results2Sorted) {
+            SortResults2(program_);
+        }
+        if (!program_.ProfilesSorted) {
+            SortProfileResults(program_);
+        }
+        // The heights are sorted when their style is chosen; a choice refused leaves it here.
+        if (Style4.Value() && !program_.HeightsSorted) {
+            SortHeightResults(program_);
+        }
         WriteProfilePage(program_);
         WriteResultsPage1(program_);
         WriteResultsPage2(program_);
         WriteResultsPage3(program_);
         program_.PagesBuilt = -1;
+    });
+    if (!ours) {
+        return;
     }
     app().platform().openDocument(common::joinPath(program_.MainWindow.Dir1.Path(), chosenPage()));
+}
+
+// The folder is held while the lists are worked on and let go before any message opens. Lists
+// that are no longer those of this program's last completed run are refused: the user is told,
+// and Output Results stays closed until the next run.
+bool Results::onRunLists(const std::function<void()>& work) {
+    std::string refusal;
+    {
+        const DataFolderLock lock(program_.MainWindow.Dir1.Path());
+        refusal = program_.Lists.whyNotShown();
+        if (refusal.empty()) {
+            work();
+        }
+    }
+    if (refusal.empty()) {
+        return true;
+    }
+    program_.MainWindow.disableResults();
+    app().platform().reportError(refusal);
+    return false;
 }
 
 std::string Results::chosenPage() const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "common/forms/control_array.h"
@@ -52,6 +53,8 @@ class Results : public forms::Window {
     std::string chosenPage() const;
 
   private:
+    // Runs work on the run's lists; false when they were refused.
+    bool onRunLists(const std::function<void()>& work);
     void layOut();
     void showPreview(int style);
 

@@ -40,6 +40,10 @@ void RecordingPlatform::reportError(std::string_view message) {
     errors.emplace_back(message);
 }
 
+void RecordingPlatform::showNotice(std::string_view message) {
+    notices.emplace_back(message);
+}
+
 bool RecordingPlatform::askYesNo(std::string_view question) {
     questions.emplace_back(question);
     return answerYes;

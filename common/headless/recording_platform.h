@@ -19,6 +19,7 @@ class RecordingPlatform : public Platform {
     void setBusyPointer(bool busy) override;
     void activateWindow(const forms::Window& window) override;
     void reportError(std::string_view message) override;
+    void showNotice(std::string_view message) override;
     // Records the question and gives answerYes.
     bool askYesNo(std::string_view question) override;
     void endProgram() override;
@@ -29,6 +30,7 @@ class RecordingPlatform : public Platform {
     bool ended = false;
     std::vector<std::string> openedDocuments;
     std::vector<std::string> errors;
+    std::vector<std::string> notices;
     std::vector<std::string> questions;
     bool answerYes = true;
 };

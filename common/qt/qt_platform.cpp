@@ -79,6 +79,10 @@ void QtPlatform::reportError(std::string_view message) {
     showError(binding_ != nullptr ? binding_->dialogParent() : nullptr, toQString(message));
 }
 
+void QtPlatform::showNotice(std::string_view message) {
+    showInformation(binding_ != nullptr ? binding_->dialogParent() : nullptr, toQString(message));
+}
+
 bool QtPlatform::askYesNo(std::string_view question) {
     QWidget* parent = QApplication::activeWindow();
     if (parent == nullptr && binding_ != nullptr) {
@@ -99,6 +103,13 @@ void QtPlatform::endProgram() {
 
 void QtPlatform::showError(QWidget* parent, const QString& message) {
     QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(), message);
+}
+
+void QtPlatform::showInformation(QWidget* parent, const QString& message) {
+    QMessageBox box(QMessageBox::Information, QGuiApplication::applicationDisplayName(), message,
+                    QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
 }
 
 bool QtPlatform::askQuestion(QWidget* parent, const QString& question) {

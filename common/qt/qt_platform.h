@@ -33,6 +33,7 @@ class QtPlatform : public common::Platform {
     void setBusyPointer(bool busy) override;
     void activateWindow(const forms::Window& window) override;
     void reportError(std::string_view message) override;
+    void showNotice(std::string_view message) override;
     // A Yes/No box centred over the active window of the program; No is the default answer.
     bool askYesNo(std::string_view question) override;
     // Closes every window and leaves the event loop, also when it has not started yet.
@@ -46,6 +47,9 @@ class QtPlatform : public common::Platform {
     // Shows an untrapped error to the user in a warning box over the program's window; tests
     // override it so that no modal box waits for a click.
     virtual void showError(QWidget* parent, const QString& message);
+    // Shows a notice in an information box over the program's window, as plain text; tests
+    // override it as showError.
+    virtual void showInformation(QWidget* parent, const QString& message);
     // Asks the question in a modal Yes/No box over parent; tests override it as showError.
     virtual bool askQuestion(QWidget* parent, const QString& question);
 

@@ -2,9 +2,11 @@
 
 #include "analysis/engine/comparison/candidate_file.h"
 #include "analysis/engine/comparison/comparison.h"
+#include "analysis/engine/comparison/left_out_faces.h"
 #include "analysis/engine/comparison/result_files.h"
 #include "analysis/engine/comparison/result_records.h"
 #include "analysis/engine/face_loading.h"
+#include "analysis/engine/face_names.h"
 #include "analysis/engine/photos.h"
 #include "analysis/program.h"
 #include "common/files/text_file.h"
@@ -27,7 +29,12 @@ void keepIfBest(BestCandidate& best, std::int16_t score, const FaceSlot& candida
 }  // namespace
 
 std::optional<ResultRecord> CompareCandidate(AnalysisProgram& program, ResultFiles& files,
-                                             std::string_view fileName) {
+                                             std::string_view fileName, LeftOutFaces& leftOut) {
+    // A name from a list is looked at before anything is opened under it, its photo included.
+    if (std::string why = whyNotAFaceOfTheFolder(fileName); !why.empty()) {
+        leftOut.add(std::string(fileName), std::move(why));
+        return std::nullopt;
+    }
     Analysis& w = program.MainWindow;
     FaceSlot& face2 = program.Face2;
     face2.Loaded = true;
@@ -44,7 +51,8 @@ std::optional<ResultRecord> CompareCandidate(AnalysisProgram& program, ResultFil
     try {
         candidate = parseCandidateFile(
             common::readWholeFile(common::joinPath(w.Dir1.Path(), stem + ".txt")));
-    } catch (const common::Error&) {
+    } catch (const common::Error& error) {
+        leftOut.add(std::string(fileName), error.reason());
         return std::nullopt;
     }
     face2.FaceName = candidate.face.name;

@@ -13,6 +13,7 @@
 namespace analysis {
 
 class AnalysisProgram;
+class LeftOutFaces;
 class ResultFiles;
 
 // The preferences window's seven weight sliders as they stand now.
@@ -30,15 +31,14 @@ void CompareProfiles(AnalysisProgram& program, ResultFiles& files);
 // Runs the feature scorers, shows their progress and weighs the overall score.
 void CompareFeatures(AnalysisProgram& program);
 // Reads one candidate into face slot 2, scores it against face 1 and appends its records; gives
-// the candidate as the ranking takes it. A candidate whose face data file cannot be read is
-// skipped: it writes no record and gives nothing.
+// the candidate as the ranking takes it. A candidate whose face data file cannot be read, or
+// whose name is no face file of the data folder, is skipped: it writes no record, gives nothing
+// and is added to leftOut with the reason.
 std::optional<ResultRecord> CompareCandidate(AnalysisProgram& program, ResultFiles& files,
-                                             std::string_view fileName);
+                                             std::string_view fileName, LeftOutFaces& leftOut);
 
-// After a run: the nine best matches of the run's candidates (in run order), the colour list in
-// order, the quick keys.
+// After a run: the nine best matches of the run's candidates (in run order), the quick keys.
 void RankTopNine(AnalysisProgram& program, const std::vector<ResultRecord>& candidates);
-void RankColourResults(AnalysisProgram& program);
 void FillQuickKeys(AnalysisProgram& program);
 
 }  // namespace analysis

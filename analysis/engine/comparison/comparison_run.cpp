@@ -1,7 +1,10 @@
+#include <array>
 #include <string>
 #include <vector>
 
 #include "analysis/engine/comparison/comparison.h"
+#include "analysis/engine/comparison/data_folder_lock.h"
+#include "analysis/engine/comparison/left_out_faces.h"
 #include "analysis/engine/comparison/result_files.h"
 #include "analysis/engine/face_loading.h"
 #include "analysis/mainwindow/analysis_window.h"
@@ -23,30 +26,56 @@ std::string percent(int i, int n) {
     return common::Str(common::Int(static_cast<double>(i) / n * 100)) + "%";
 }
 
-// While a run goes on the places are hidden and the pointer is an hourglass; however the run
-// ends, even on an error, the window is handed back to the user as it was.
+// While a run goes on the places are hidden and the pointer is an hourglass. A run that completes
+// shows its places and their hot areas; one that fails, even on an error, hands the window back
+// as the last completed run left it: the places shown or hidden as they were, the best match of
+// each feature and the report styles its lists allow.
 class RunInProgress {
   public:
-    explicit RunInProgress(Analysis& window) : window_(window) {
+    explicit RunInProgress(AnalysisProgram& program)
+        : program_(program),
+          window_(program.MainWindow),
+          best_(program.Best),
+          profilesStyle_(program.ResultsWindow.Style6.Enabled) {
+        for (std::size_t i = 0; i < kShown.size(); ++i) {
+            wasVisible_[i] = (window_.*kShown[i]).Visible;
+        }
         window_.setBusy(true);
-        setPlacesVisible(false);
+        for (forms::Control* place :
+             std::initializer_list<forms::Control*>{&window_.Blankbit, &window_.FirstPlace,
+                                                    &window_.SecondPlace, &window_.ThirdPlace}) {
+            place->Visible = false;
+        }
     }
     ~RunInProgress() {
-        setPlacesVisible(true);
+        for (std::size_t i = 0; i < kShown.size(); ++i) {
+            (window_.*kShown[i]).Visible = completed_ || wasVisible_[i];
+        }
+        window_.Blankbit.Visible = true;
+        if (!completed_) {
+            program_.Best = best_;
+            program_.ResultsWindow.Style6.Enabled = profilesStyle_;
+        }
         window_.setBusy(false);
     }
     RunInProgress(const RunInProgress&) = delete;
     RunInProgress& operator=(const RunInProgress&) = delete;
 
+    // The run's lists are in place.
+    void completed() { completed_ = true; }
+
   private:
-    void setPlacesVisible(bool visible) {
-        for (forms::Control* c :
-             std::initializer_list<forms::Control*>{&window_.Blankbit, &window_.FirstPlace,
-                                                    &window_.SecondPlace, &window_.ThirdPlace}) {
-            c->Visible = visible;
-        }
-    }
+    using Shown = forms::Label Analysis::*;
+    static constexpr std::array<Shown, 6> kShown = {
+        &Analysis::FirstPlace,   &Analysis::SecondPlace,   &Analysis::ThirdPlace,
+        &Analysis::FirstHotArea, &Analysis::SecondHotArea, &Analysis::ThirdHotArea};
+
+    AnalysisProgram& program_;
     Analysis& window_;
+    BestByFeature best_;
+    bool profilesStyle_;
+    std::array<bool, 6> wasVisible_{};
+    bool completed_ = false;
 };
 
 }  // namespace
@@ -83,35 +112,45 @@ void Analysis::CompListButton_Click() {
                   [n](int k) { return percent(k + 1, n); });
 }
 
+// The run is complete once its lists are in place: only then does it take over the best matches,
+// the report state and Output Results. The folder is held from the start until then, and let go
+// before any message can open.
 void Analysis::runComparison(const std::vector<std::string>& candidates,
                              const std::vector<std::string_view>& pages,
                              const std::function<std::string(int)>& progress) {
-    RunInProgress running(*this);
+    std::vector<ResultRecord> compared;
+    LeftOutFaces leftOut;
+    const bool withColours = Face1Colour1.FillStyle != forms::kFillTransparent;
+    {
+        RunInProgress running(program_);
+        const DataFolderLock lock(Dir1.Path());
+        program_.ResultsWindow.Style6.Enabled = false;
+        program_.Best.eyes.score = 0;
+        program_.Best.nose.score = 0;
+        program_.Best.mouth.score = 0;
+
+        ResultFiles files(Dir1.Path());
+        files.emptyPages(pages);
+        for (std::size_t k = 0; k < candidates.size(); ++k) {
+            if (auto record = CompareCandidate(program_, files, candidates[k], leftOut)) {
+                compared.push_back(std::move(*record));
+            }
+            CurrentTotal.Caption = progress(static_cast<int>(k));
+            CurrentTotal.Refresh();
+        }
+        files.close(withColours);
+        program_.Lists.recordRun(Dir1.Path());
+        running.completed();
+    }
     program_.PagesBuilt = 0;
+    program_.HeightsSorted = false;
+    program_.Results2Sorted = false;
+    program_.ProfilesSorted = false;
+    program_.ResultsWindow.Style5.Enabled = withColours;
     OutputButton.Enabled = true;
     Command6.Enabled = true;
-    program_.ResultsWindow.Style6.Enabled = false;
-    program_.HeightsSorted = false;
-    program_.Best.eyes.score = 0;
-    program_.Best.nose.score = 0;
-    program_.Best.mouth.score = 0;
-    for (std::string_view page : pages) {
-        common::writeWholeFile(common::joinPath(Dir1.Path(), page), "");
-    }
-
-    ResultFiles files(Dir1.Path());
-    std::vector<ResultRecord> compared;
-    for (std::size_t k = 0; k < candidates.size(); ++k) {
-        if (auto record = CompareCandidate(program_, files, candidates[k])) {
-            compared.push_back(std::move(*record));
-        }
-        CurrentTotal.Caption = progress(static_cast<int>(k));
-        CurrentTotal.Refresh();
-    }
-    files.close();
 
     RankTopNine(program_, compared);
-    RankColourResults(program_);
     FillQuickKeys(program_);
 
     const TopNine& top = program_.Top;
@@ -130,11 +169,30 @@ void Analysis::runComparison(const std::vector<std::string>& candidates,
     }
     CurrentTotal.Caption = "100%";
     CurrentSubtotal.Caption = "100%";
-    OutputButton.Enabled = true;
     View1.Caption = words.ViewFullLength;
     View2.Caption = words.ViewFullLength;
     Command5_Click();
     Command6_Click();
+    if (leftOut.count() > 0) {
+        // The completed run shows behind the notice.
+        Refresh();
+        app().platform().showNotice(leftOut.notice());
+    }
+}
+
+// Output Results and a View stay closed until the next run completes.
+void Analysis::disableResults() {
+    OutputButton.Enabled = false;
+    program_.Lists.forget();
+    program_.ResultsWindow.Hide();
+}
+
+void Analysis::withdrawResults() {
+    disableResults();
+    for (forms::Label* shown :
+         {&FirstPlace, &SecondPlace, &ThirdPlace, &FirstHotArea, &SecondHotArea, &ThirdHotArea}) {
+        shown->Visible = false;
+    }
 }
 
 }  // namespace analysis

@@ -218,8 +218,11 @@ TEST_F(ComparisonFixture, AFolderThatCannotBeWrittenLeavesTheWindowUsable) {
     std::filesystem::create_directory(folder.path() / "Results.tmp");
     app.dispatch([this] { window.CompButton_Click(); });
     EXPECT_EQ(platform.errors.size(), 1u);
-    EXPECT_TRUE(window.FirstPlace.Visible);
     EXPECT_FALSE(platform.busy);
+    EXPECT_TRUE(window.CompButton.Enabled);
+    // No run has completed for this face 1: no places and no results to show.
+    EXPECT_FALSE(window.FirstPlace.Visible);
+    EXPECT_FALSE(window.OutputButton.Enabled);
 }
 
 // A web address holding "~" or "#" is the address only: the candidate keeps its colours (and with

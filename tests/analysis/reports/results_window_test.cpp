@@ -111,6 +111,8 @@ TEST_F(ResultsWindowTest, HeightsAreSortedOnceAndTheirPageWrittenWhenChosen) {
 
     folder.write("HeightResults.tmp",
                  "     \r\n 200# Late [x] ~\r\n 150# Early [x] ~\r\n99999\r\n");
+    // Taken for the run's own list, as if the sort had left it so.
+    program.Lists.recordRun(folder.text());
     choose(results.Style1);
     choose(results.Style4);
     EXPECT_EQ(read("HeightResults.tmp"),
@@ -203,6 +205,8 @@ TEST_F(ResultsWindowTest, DamagedListsGiveShortPagesNotAHang) {
     folder.write("ProfileResults.tmp", "");
     folder.write("HeightResults.tmp", "#\r\n 2000# Big [x] ~\r\n");
     folder.write("ColourResults.tmp", "H E S [");
+    // Taken for the run's own lists, as if a run had written them so.
+    program.Lists.recordRun(folder.text());
     choose(results.Style4);
     view();
     ASSERT_TRUE(platform.errors.empty()) << platform.errors.front();

@@ -1,0 +1,162 @@
+// The developer driver as it is used from outside: its command line, what it prints on standard
+// output and standard error, its exit codes and what it leaves in the data folder.
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+#include <vector>
+
+#include "bench/face_database.h"
+#include "common/facefile/face_file_writer.h"
+#include "common/files/folder_lock.h"
+#include "tests/bench/face_lines.h"
+#include "tests/common/temp_folder.h"
+
+namespace {
+
+struct DriverRun {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs compare_folder in its own start folder with the arguments given.
+DriverRun runDriver(const std::vector<std::string>& args) {
+    TempFolder start;
+    const std::string outPath = start.file("stdout.txt");
+    const std::string errPath = start.file("stderr.txt");
+    std::vector<char*> argv;
+    std::string program = COMPARE_FOLDER;
+    argv.push_back(program.data());
+    std::vector<std::string> copies = args;
+    for (std::string& arg : copies) {
+        argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
+            ::chdir(start.text().c_str()) != 0) {
+            ::_exit(126);
+        }
+        ::execv(argv[0], argv.data());
+        ::_exit(127);
+    }
+    DriverRun run;
+    int status = 0;
+    if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)) {
+        run.code = WEXITSTATUS(status);
+    }
+    run.out = start.read("stdout.txt");
+    run.err = start.read("stderr.txt");
+    return run;
+}
+
+std::vector<std::string> outputLines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = text.find('\n', start);
+        lines.push_back(text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 1;
+    }
+    return lines;
+}
+
+struct CompareFolder : ::testing::Test {
+    TempFolder data;
+    std::vector<facegen::GeneratedFace> faces = facegen::generateFaces(8, 21);
+
+    void SetUp() override {
+        facegen::writeDatabase(data.text(), faces, facegen::Pictures::Placeholders);
+    }
+    std::string file(int i) const { return common::faceFileName(faces[i].face.name); }
+    DriverRun run(std::vector<std::string> more) const {
+        std::vector<std::string> args = {data.text(), file(0)};
+        args.insert(args.end(), more.begin(), more.end());
+        return runDriver(args);
+    }
+};
+
+}  // namespace
+
+// The time line counts the list's faces; only the listed faces are compared, and a line that is
+// no ".txt" name is no face.
+TEST_F(CompareFolder, ListComparesTheFacesOfTheList) {
+    data.write("Three.lst",
+               file(3) + "\r\nnot a face\r\n" + file(5) + "\r\n" + file(6) + "\r\n99999\r\n");
+    const DriverRun done = run({"--list", "Three.lst"});
+    ASSERT_EQ(done.code, 0) << done.err;
+    EXPECT_EQ(done.err, "");
+    const auto lines = outputLines(done.out);
+    ASSERT_EQ(lines.size(), 4u) << done.out;
+    EXPECT_TRUE(lines[0].ends_with(" s for 3 faces")) << lines[0];
+    EXPECT_TRUE(lines[1].starts_with("1st : ")) << lines[1];
+    const auto records = crLfLines(data.read("Results.tmp"));
+    ASSERT_EQ(records.size(), 4u);
+    EXPECT_TRUE(records[0].starts_with(faces[3].face.name + " -")) << records[0];
+    EXPECT_EQ(records.back(), "99999");
+
+    // The whole folder without --list, as before.
+    const DriverRun folderRun = run({});
+    ASSERT_EQ(folderRun.code, 0) << folderRun.err;
+    EXPECT_TRUE(outputLines(folderRun.out)[0].ends_with(" s for 8 faces")) << folderRun.out;
+    EXPECT_EQ(crLfLines(data.read("Results.tmp")).size(), 9u);
+}
+
+TEST_F(CompareFolder, ListAndViewWriteThePages) {
+    data.write("Two.lst", file(1) + "\r\n" + file(2) + "\r\n99999\r\n");
+    const DriverRun done = run({"--list", "Two.lst", "--view", "2"});
+    ASSERT_EQ(done.code, 0) << done.err;
+    const auto lines = outputLines(done.out);
+    ASSERT_EQ(lines.size(), 6u) << done.out;
+    EXPECT_TRUE(lines[4].ends_with(" s for the report pages")) << lines[4];
+    EXPECT_EQ(lines[5], data.file("Results_2.htm"));
+    EXPECT_NE(data.read("Results_2.htm").find(faces[1].face.name), std::string::npos);
+}
+
+TEST_F(CompareFolder, AListNotInTheFolderEndsWithCodeTwo) {
+    const DriverRun done = run({"--list", "Missing.lst"});
+    EXPECT_EQ(done.code, 2);
+    EXPECT_EQ(done.out, "");
+    EXPECT_NE(done.err.find("Missing.lst is not a list file of " + data.text()), std::string::npos)
+        << done.err;
+    EXPECT_FALSE(common::fileExists(data.file("Results.tmp")));
+
+    EXPECT_EQ(run({"--list"}).code, 1) << "a list name is needed";
+}
+
+// Faces the run could not read are a notice on standard error: the run's output and exit code
+// stay those of a run that went well.
+TEST_F(CompareFolder, FacesLeftOutAreANoticeOnStandardError) {
+    data.write("Odd.txt", "Odd\r\nOnly two lines\r\n");
+    data.write("Mixed.lst",
+               file(2) + "\r\nGhost.txt\r\n../" + file(3) + "\r\nOdd.txt\r\n99999\r\n");
+    const DriverRun listed = run({"--list", "Mixed.lst"});
+    ASSERT_EQ(listed.code, 0) << listed.err;
+    EXPECT_EQ(listed.err,
+              "compare_folder: 3 faces could not be read and were left out of the comparison:\n"
+              "Ghost.txt: File not found\n../" +
+                  file(3) +
+                  ": a face name holding \"/\" or \"\\\" names no face file of the data folder\n"
+                  "Odd.txt: Input past end of file\n"
+                  "The results of the other faces stand.\n");
+    const auto lines = outputLines(listed.out);
+    ASSERT_EQ(lines.size(), 4u) << listed.out;
+    EXPECT_TRUE(lines[0].ends_with(" s for 4 faces")) << lines[0];
+    EXPECT_EQ(crLfLines(data.read("Results.tmp")).size(), 2u) << "only the one face read";
+}
+
+TEST_F(CompareFolder, AFolderInUseEndsWithCodeFive) {
+    const common::FolderLock other(data.text(), ".analysis.lock");
+    ASSERT_EQ(other.state(), common::FolderLock::State::Held);
+    const DriverRun done = run({"--view", "1"});
+    EXPECT_EQ(done.code, 5);
+    EXPECT_EQ(done.out, "");
+    EXPECT_NE(done.err.find("is in use by another comparison"), std::string::npos) << done.err;
+    EXPECT_FALSE(common::fileExists(data.file("Results.tmp")));
+}
