@@ -7,8 +7,9 @@
 
 #include "analysis/mainwindow/language_entries.h"
 #include "analysis/program.h"
-#include "common/headless/recording_platform.h"
+#include "common/language/code_page.h"
 #include "common/language/string_file.h"
+#include "common/headless/recording_platform.h"
 #include "fuzz/fuzz_input.h"
 #include "transcribe/program.h"
 #include "transcribe/transcribe_strings.h"
@@ -90,5 +91,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     });
     readBothForms(bytes, transcribe::kTranscribeStrings,
                   [](const auto& entries) { transcribe::ReadTranscribeStrings(wizard, entries); });
+    // The wizard's files in each code page: whatever the bytes, the words are UTF-8.
+    for (const char* code : {"po", "ru", "kr", "jp", "fr"}) {
+        const std::string words = common::language::stringFileAsUtf8(
+            bytes, common::language::windowsCodePage(code));
+        fuzz::check(validUtf8(words), "code-page text becomes UTF-8");
+    }
     return 0;
 }

@@ -51,6 +51,10 @@ std::int32_t parseColour(std::string_view text, bool paintMode) {
             return common::RGB(red, green, blue);
         }
     }
+    // Colours are usually written "#3B6EA5": one leading "#" is no digit.
+    if (text.starts_with('#')) {
+        text.remove_prefix(1);
+    }
     const int red = 16 * hexDigit(text, 0) + hexDigit(text, 1);
     const int green = 16 * hexDigit(text, 2) + hexDigit(text, 3);
     const int blue = 16 * hexDigit(text, 4) + hexDigit(text, 5);

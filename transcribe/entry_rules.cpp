@@ -53,6 +53,29 @@ std::optional<std::string> imperialEcho(std::string_view heightText, std::string
            std::string(inchesWord);
 }
 
+std::optional<std::string> heightRefusal(std::string_view heightText) {
+    const std::optional<double> centimetres = typedNumber(heightText);
+    if (centimetres &&
+        (*centimetres == 0 || (*centimetres >= 1 && *centimetres <= kLargestEntry))) {
+        return std::nullopt;
+    }
+    return "The height \"" + std::string(heightText) +
+           "\" cannot be kept: type it in centimetres, from 1 to 32767, or 0 for none.";
+}
+
+std::string keptValueWords(std::string_view refusedText, std::int16_t kept) {
+    const std::optional<double> typed = typedNumber(refusedText);
+    std::string why;
+    if (!typed || std::fabs(*typed) > kLargestEntry) {
+        why = "too large";
+    } else if (refusedText.find_first_of("0123456789") == std::string_view::npos) {
+        why = "no number";
+    } else {
+        why = "0 is no value";
+    }
+    return why + ": " + common::plain(kept) + " is kept";
+}
+
 std::optional<std::int16_t> pointMagnitude(std::string_view text) {
     return storable(typedNumber(text));
 }

@@ -22,6 +22,15 @@ std::optional<std::string> imperialEcho(std::string_view heightText, std::string
 // even); nothing when it rounds above 32767.
 std::optional<std::int16_t> pointMagnitude(std::string_view text);
 
+// Why a height text cannot be kept, in words for the user; nothing when it can. A text whose
+// value is 0 (or no number) gives no height line; any other value must lie from 1 to 32767 cm,
+// which is what the analysis reads.
+std::optional<std::string> heightRefusal(std::string_view heightText);
+
+// The words beside a box whose text is not what is stored: why the text was refused, and the
+// value kept instead ("too large: 9999 is kept").
+std::string keptValueWords(std::string_view refusedText, std::int16_t kept);
+
 // A slope typed in degrees (Photoshop, Illustrator): its magnitude rounded; nothing above 32767.
 std::optional<std::int16_t> typedAngle(std::string_view text);
 

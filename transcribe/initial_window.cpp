@@ -1,9 +1,11 @@
 #include "transcribe/initial_window.h"
 
 #include "common/forms/application.h"
+#include "common/text/cp1252.h"
 #include "common/text/strings.h"
 #include "transcribe/entry_rules.h"
 #include "transcribe/layout.h"
+#include "transcribe/name_rules.h"
 #include "transcribe/program.h"
 #include "transcribe/transcribe_strings.h"
 
@@ -93,12 +95,28 @@ void InitialWindow::HeightBox_Change() {
     }
 }
 
-bool InitialWindow::nameAccepted() {
-    const std::string name = common::Trim(NameBox.Text());
-    if (name.empty() || name.find_first_of("/\\") != std::string::npos) {
-        app().platform().reportError(
-            "Please type the person's name: it names the face data file, so it cannot be "
-            "left blank or hold \"/\" or \"\\\".");
+void InitialWindow::offerName(std::string_view words) {
+    if (const auto name = common::utf8AsCp1252(words)) {
+        unheldName_.clear();
+        NameBox.setText(*name);
+    } else {
+        unheldName_ = words;
+        NameBox.setText(unheldName_);
+    }
+}
+
+bool InitialWindow::detailsAccepted() {
+    std::optional<std::string> refusal;
+    if (!unheldName_.empty() && NameBox.Text() == unheldName_) {
+        refusal = std::string(kUnheldNameWords);
+    } else {
+        refusal = nameRefusal(NameBox.Text());
+    }
+    if (!refusal) {
+        refusal = heightRefusal(HeightBox.Text());
+    }
+    if (refusal) {
+        app().platform().reportError(*refusal);
         return false;
     }
     return true;
@@ -110,14 +128,14 @@ void InitialWindow::goOn() {
 }
 
 void InitialWindow::ContinueBox_Click() {
-    if (nameAccepted()) {
+    if (detailsAccepted()) {
         program_.PhotoshopMode = true;
         goOn();
     }
 }
 
 void InitialWindow::FireworksButton_Click() {
-    if (nameAccepted()) {
+    if (detailsAccepted()) {
         program_.MSPaintMode = -1;
         // Room for three numbers of up to three digits and two commas.
         ColourWindow& colours = program_.ColourForm;
@@ -129,14 +147,14 @@ void InitialWindow::FireworksButton_Click() {
 }
 
 void InitialWindow::PSPButton_Click() {
-    if (nameAccepted()) {
+    if (detailsAccepted()) {
         program_.PaintShopProMode = true;
         goOn();
     }
 }
 
 void InitialWindow::IllustratorButton_Click() {
-    if (nameAccepted()) {
+    if (detailsAccepted()) {
         program_.IllustratorMode = true;
         goOn();
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <string>
+#include <string_view>
+
 #include "common/forms/controls.h"
 #include "common/forms/window.h"
 
@@ -35,18 +38,25 @@ class InitialWindow : public forms::Window {
     void IllustratorButton_Click();
     void HeightBox_Change();
 
+    // Puts a string file's name (UTF-8) into the name box, in Windows-1252 like any typed name.
+    // A name that has no such form is shown as it is, and refused at ">>" unless the user
+    // types another.
+    void offerName(std::string_view words);
+
   protected:
     void Form_Load() override;
     void Form_Unload() override;
 
   private:
-    // The name names the face file: refused with a message when it would name none, or one
-    // outside the chosen folder.
-    bool nameAccepted();
+    // The name names the face file and the height must be one the analysis reads: either is
+    // refused with a message saying why.
+    bool detailsAccepted();
     // Shared by the four mode buttons once the mode flag is set.
     void goOn();
 
     TranscribeProgram& program_;
+    // A name offered by the string file that Windows-1252 cannot hold; empty when there is none.
+    std::string unheldName_;
 };
 
 }  // namespace transcribe

@@ -11,6 +11,7 @@
 #include "common/text/strings.h"
 #include "transcribe/entry_rules.h"
 #include "transcribe/layout.h"
+#include "transcribe/name_rules.h"
 #include "transcribe/program.h"
 
 namespace transcribe {
@@ -32,9 +33,9 @@ std::string guidePictureName(int step) {
 
 Inputwindow::Inputwindow(TranscribeProgram& program)
     : Window(program.app(), "Inputwindow"), program_(program) {
-    Width = pixels(600);
+    Width = pixels(700);
     Height = pixels(520);
-    place(Description, 16, 12, 568, 48);
+    place(Description, 16, 12, 668, 48);
     Description.FontBold = true;
     for (int i = Picture1.first(); i <= Picture1.last(); ++i) {
         forms::PictureBox& picture = Picture1(i);
@@ -50,6 +51,12 @@ Inputwindow::Inputwindow(TranscribeProgram& program)
     place(Ypos, 384, 114, 110, 24);
     place(Label3, 340, 166, 40, 22);
     place(Anglebox, 384, 164, 110, 24);
+    place(KeptX, 502, 82, 182, 22);
+    place(KeptY, 502, 116, 182, 22);
+    place(KeptAngle, 502, 166, 182, 22);
+    for (forms::Label* kept : {&KeptX, &KeptY, &KeptAngle}) {
+        kept->ForeColor = common::RGB(192, 0, 0);
+    }
     LabelX.Caption = "X";
     LabelY.Caption = "Y";
     Label3.Caption = "Angle";
@@ -60,13 +67,22 @@ Inputwindow::Inputwindow(TranscribeProgram& program)
     Xpos.ChangeOnEveryEdit = true;
     Ypos.ChangeOnEveryEdit = true;
     Anglebox.ChangeOnEveryEdit = true;
+    // Return goes from X to Y, and from a step's last box on to the next step.
+    Xpos.onReturn = [this] {
+        if (Ypos.Enabled && Ypos.Visible) {
+            Ypos.SetFocus();
+            Ypos.SelectAll();
+        }
+    };
+    Ypos.onReturn = [this] { GoForward.click(); };
+    Anglebox.onReturn = [this] { GoForward.click(); };
     program.refuseForeignText(Xpos, "X");
     program.refuseForeignText(Ypos, "Y");
     program.refuseForeignText(Anglebox, "Angle");
 
-    place(Savelabel, 16, 68, 568, 40);
-    place(Dir1, 16, 112, 280, 336);
-    place(File1, 304, 112, 280, 336);
+    place(Savelabel, 16, 68, 668, 40);
+    place(Dir1, 16, 112, 330, 336);
+    place(File1, 354, 112, 330, 336);
     Savelabel.Visible = false;
     Dir1.Visible = false;
     File1.Visible = false;
@@ -74,8 +90,8 @@ Inputwindow::Inputwindow(TranscribeProgram& program)
     Dir1.onChange = [this] { Dir1_Change(); };
 
     place(QuitButton, 16, 470, 200, 34);
-    place(GoBack, 404, 470, 84, 34);
-    place(GoForward, 500, 470, 84, 34);
+    place(GoBack, 504, 470, 84, 34);
+    place(GoForward, 600, 470, 84, 34);
     QuitButton.Caption = "Quit without saving";
     GoBack.Caption = "<<";
     GoForward.Caption = ">>";
@@ -132,13 +148,22 @@ void Inputwindow::Dir1_Change() {
     File1.setPath(Dir1.Path());
 }
 
-void Inputwindow::storePoint(std::string_view text, int element) {
+void Inputwindow::storePoint(std::string_view text, int element, forms::Label& kept) {
+    std::int16_t& stored = program_.PointCoords[static_cast<std::size_t>(element)];
     const std::optional<std::int16_t> magnitude = pointMagnitude(text);
     if (!magnitude || typedNumber(text) == 0.0) {
         app().platform().beep();
+        kept.Caption = keptValueWords(text, stored);
         return;
     }
-    program_.PointCoords[static_cast<std::size_t>(element)] = *magnitude;
+    kept.Caption.clear();
+    stored = *magnitude;
+}
+
+void Inputwindow::clearKeptWords() {
+    for (forms::Label* kept : {&KeptX, &KeptY, &KeptAngle}) {
+        kept->Caption.clear();
+    }
 }
 
 void Inputwindow::Xpos_Change() {
@@ -148,7 +173,7 @@ void Inputwindow::Xpos_Change() {
     }
     if (isAngleStep(current)) {
         if (program_.MSPaintMode != 0) {
-            AngleFromDeltas();
+            AngleFromDeltas(Xpos, KeptX);
         }
         return;
     }
@@ -171,7 +196,7 @@ void Inputwindow::Xpos_Change() {
             }
         }
     }
-    storePoint(Xpos.Text(), 2 * current - 2);
+    storePoint(Xpos.Text(), 2 * current - 2, KeptX);
 }
 
 void Inputwindow::Ypos_Change() {
@@ -181,11 +206,11 @@ void Inputwindow::Ypos_Change() {
     }
     if (isAngleStep(current)) {
         if (program_.MSPaintMode != 0) {
-            AngleFromDeltas();
+            AngleFromDeltas(Ypos, KeptY);
         }
         return;
     }
-    storePoint(Ypos.Text(), 2 * current - 1);
+    storePoint(Ypos.Text(), 2 * current - 1, KeptY);
 }
 
 void Inputwindow::Anglebox_Change() {
@@ -201,24 +226,31 @@ void Inputwindow::Anglebox_Change() {
     } else {
         return;  // Paint angles come from the deltas
     }
+    std::int16_t& stored = program_.StepAngles[static_cast<std::size_t>(current - kFirstAngleStep)];
     if (!angle) {
         app().platform().beep();
+        KeptAngle.Caption = keptValueWords(Anglebox.Text(), stored);
         return;
     }
-    program_.StepAngles[static_cast<std::size_t>(current - kFirstAngleStep)] = *angle;
+    KeptAngle.Caption.clear();
+    stored = *angle;
 }
 
-void Inputwindow::AngleFromDeltas() {
+void Inputwindow::AngleFromDeltas(const forms::TextBox& typed, forms::Label& kept) {
     const std::optional<double> dX = typedNumber(Xpos.Text());
     const std::optional<double> dY = typedNumber(Ypos.Text());
     const std::optional<std::int16_t> angle =
         dX && dY ? angleFromDeltas(*dX, *dY) : std::optional<std::int16_t>();
+    std::int16_t& stored = program_.StepAngles[static_cast<std::size_t>(step() - kFirstAngleStep)];
     if (!angle) {
         app().platform().beep();
+        kept.Caption = "angle " + keptValueWords(typed.Text(), stored);
         return;
     }
+    KeptX.Caption.clear();
+    KeptY.Caption.clear();
     fill(Anglebox, common::plain(*angle));
-    program_.StepAngles[static_cast<std::size_t>(step() - kFirstAngleStep)] = *angle;
+    stored = *angle;
 }
 
 // Every typed change is stored as it is typed, so moving on commits nothing more: a value shown
@@ -229,6 +261,7 @@ void Inputwindow::GoForward_Click() {
         switch (SaveFaceFile()) {
             case SaveOutcome::Saved:
             case SaveOutcome::WriteFailed:  // stays on the save step to choose another folder
+            case SaveOutcome::Cancelled:
                 return;
             case SaveOutcome::ScalingFailed:
                 // The measurements need mending: back to the first step, every value kept.
@@ -274,6 +307,12 @@ void Inputwindow::QuitButton_Click() {
 }
 
 void Inputwindow::ShowStep() {
+    place(KeptX, 502, 82, 182, 22);
+    place(KeptY, 502, 116, 182, 22);
+    place(KeptAngle, 502, 166, 182, 22);
+    for (forms::Label* kept : {&KeptX, &KeptY, &KeptAngle}) {
+        kept->ForeColor = common::RGB(192, 0, 0);
+    }
     LabelX.Caption = "X";
     LabelY.Caption = "Y";
     const int current = step();
@@ -281,6 +320,7 @@ void Inputwindow::ShowStep() {
         return;
     }
     HideStepPictures();
+    clearKeptWords();
     GoBack.Visible = true;
     GoForward.Visible = true;
     QuitButton.Visible = true;
@@ -306,16 +346,23 @@ void Inputwindow::ShowStep() {
     LabelX.Enabled = !angleStep;
     Ypos.Enabled = !angleStep;
     LabelY.Enabled = !angleStep;
+    // A Paint angle is reckoned from the deltas: its box shows it and takes no typing.
+    const bool reckoned = angleStep && program_.MSPaintMode != 0;
+    Anglebox.Locked = reckoned;
+    Anglebox.TabStop = !reckoned;
     if (angleStep) {
         fill(Anglebox,
              common::plain(
                  program_.StepAngles[static_cast<std::size_t>(current - kFirstAngleStep)]));
-        if (program_.MSPaintMode != 0) {
+        if (reckoned) {
             ShowDeltaInputs();
         }
     }
-    // The next value is typed at once, without reaching for the mouse.
-    (angleStep && program_.MSPaintMode == 0 ? Anglebox : Xpos).SetFocus();
+    // The next value is typed at once, without reaching for the mouse, and replaces the one
+    // shown.
+    forms::TextBox& first = angleStep && !reckoned ? Anglebox : Xpos;
+    first.SetFocus();
+    first.SelectAll();
 }
 
 void Inputwindow::showMeasurementBoxes(bool visible) {
@@ -345,6 +392,7 @@ void Inputwindow::ShowSaveStep() {
     QuitButton.Visible = false;
     // The measurement boxes take nothing on the save step, where the folder boxes stand.
     showMeasurementBoxes(false);
+    clearKeptWords();
     GoForward.Caption = words.SaveWord;
 }
 
@@ -381,6 +429,13 @@ Inputwindow::SaveOutcome Inputwindow::SaveFaceFile() {
     }
     face.webAddress = details.URLbox.Text();
     face.scaleDistance = scaled.distance;
+    const std::optional<std::string> name = freeFaceName(face.name);
+    if (!name) {
+        return SaveOutcome::Cancelled;
+    }
+    face.name = *name;
+    // The name box shows the name saved under, also when the save fails and the user stays.
+    program_.InitialForm.NameBox.setText(*name);
     std::string path = Dir1.Path();
     try {
         path = common::joinPath(Dir1.Path(), common::faceFileName(face.name));
@@ -394,6 +449,47 @@ Inputwindow::SaveOutcome Inputwindow::SaveFaceFile() {
     }
     app().End();
     return SaveOutcome::Saved;
+}
+
+std::optional<std::string> Inputwindow::freeFaceName(std::string name) {
+    static const std::array<std::string, 3> kAnswers{"Replace", "Another name", "Cancel"};
+    std::error_code ignored;
+    while (std::filesystem::exists(
+        common::toPath(common::joinPath(Dir1.Path(), common::faceFileName(name))), ignored)) {
+        switch (
+            app().platform().askChoice(common::faceFileName(name) + " exists already.", kAnswers)) {
+            case 0:
+                return name;
+            case 1: {
+                std::optional<std::string> other = askOtherName(name);
+                if (!other) {
+                    return std::nullopt;
+                }
+                name = std::move(*other);
+                break;
+            }
+            default:
+                return std::nullopt;
+        }
+    }
+    return name;
+}
+
+std::optional<std::string> Inputwindow::askOtherName(const std::string& current) {
+    for (;;) {
+        const std::optional<std::string> typed =
+            app().platform().askText("Another name for this face:", current);
+        if (!typed) {
+            return std::nullopt;
+        }
+        const std::optional<std::string> name = common::utf8AsCp1252(*typed);
+        const std::optional<std::string> refusal =
+            name ? nameRefusal(*name) : std::string(kUnheldNameWords);
+        if (!refusal) {
+            return common::Trim(*name);
+        }
+        app().platform().reportError(*refusal);
+    }
 }
 
 }  // namespace transcribe

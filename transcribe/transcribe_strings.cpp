@@ -40,7 +40,7 @@ void ReadTranscribeStrings(TranscribeProgram& program,
     set(16, words.SaveAsWord);
     set(17, program.InputForm.Savelabel.Caption);
     if (const auto name = entries.entry(18)) {
-        initial.NameBox.setText(std::string(*name));
+        initial.offerName(*name);
     }
     if (const auto prefix = entries.entry(19)) {
         words.AnglePrefix = std::string(*prefix) + "\r\n";

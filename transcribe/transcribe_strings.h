@@ -6,7 +6,8 @@ namespace transcribe {
 
 class TranscribeProgram;
 
-// The wizard's string files: "TranscribeStrings_<code>.txt", 57 lines of 8-bit text.
+// The wizard's string files: "TranscribeStrings_<code>.txt", 57 lines of 8-bit text in the
+// language's Windows code page, or of UTF-8. Their words are held as UTF-8.
 inline constexpr common::language::StringFileLayout kTranscribeStrings{
     "TranscribeStrings_",
     common::language::kTranscribeLanguages,

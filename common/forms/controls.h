@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "common/forms/control.h"
 
@@ -65,13 +66,24 @@ class TextBox : public Control {
     // The most characters the user may type; 0 for no limit. Text the program sets is kept whole.
     int MaxLength = 0;
     bool ChangeOnEveryEdit = false;
+    // Whether Tab stops at the box; a box that is not a stop still takes a click.
+    bool TabStop = true;
     std::function<void()> onChange;
+    // Return or Enter pressed in the box; without a handler the key does nothing here.
+    std::function<void()> onReturn;
     // When set, text typed that Windows-1252 cannot hold is not taken: the box keeps its text and
     // this runs instead.
     std::function<void()> onForeignText;
 
+    // Selects the whole text, so that what the user types next replaces it: the desktop does so
+    // when the window is next brought in line with its model.
+    void SelectAll() { selectAllRequested_ = true; }
+    bool selectAllPending() const { return selectAllRequested_; }
+    bool takeSelectAllRequest() { return std::exchange(selectAllRequested_, false); }
+
   private:
     std::string text_;
+    bool selectAllRequested_ = false;
 };
 
 class CheckBox : public Control {

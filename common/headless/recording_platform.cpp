@@ -49,6 +49,26 @@ bool RecordingPlatform::askYesNo(std::string_view question) {
     return answerYes;
 }
 
+int RecordingPlatform::askChoice(std::string_view question, const std::array<std::string, 3>&) {
+    questions.emplace_back(question);
+    if (choiceAnswers.empty()) {
+        return 2;
+    }
+    const int answer = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::string> RecordingPlatform::askText(std::string_view question, std::string_view) {
+    questions.emplace_back(question);
+    if (textAnswers.empty()) {
+        return std::nullopt;
+    }
+    std::string answer = std::move(textAnswers.front());
+    textAnswers.pop_front();
+    return answer;
+}
+
 void RecordingPlatform::endProgram() {
     ended = true;
 }

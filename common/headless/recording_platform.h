@@ -1,5 +1,6 @@
 #pragma once
 
+#include <deque>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,12 @@ class RecordingPlatform : public Platform {
     void showNotice(std::string_view message) override;
     // Records the question and gives answerYes.
     bool askYesNo(std::string_view question) override;
+    // Records the question and gives the next of choiceAnswers; once they are used up, the
+    // third answer, which leaves everything as it was.
+    int askChoice(std::string_view question, const std::array<std::string, 3>& answers) override;
+    // Records the question and gives the next of textAnswers; once they are used up, nothing.
+    std::optional<std::string> askText(std::string_view question,
+                                       std::string_view suggested) override;
     void endProgram() override;
 
     int beeps = 0;
@@ -33,6 +40,8 @@ class RecordingPlatform : public Platform {
     std::vector<std::string> notices;
     std::vector<std::string> questions;
     bool answerYes = true;
+    std::deque<int> choiceAnswers;
+    std::deque<std::string> textAnswers;
 };
 
 }  // namespace common

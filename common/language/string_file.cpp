@@ -1,6 +1,7 @@
 #include "common/language/string_file.h"
 
 #include "common/files/text_file.h"
+#include "common/language/code_page.h"
 #include "common/language/language_number.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
@@ -76,13 +77,14 @@ std::optional<StringFileChoice> chooseStringFile(const StringFileLayout& layout,
             std::string name(layout.prefix);
             name += row.code;
             name += ".txt";
-            return StringFileChoice{std::move(name), row.form};
+            return StringFileChoice{std::move(name), row.form, row.code};
         }
     }
     return std::nullopt;
 }
 
-StringEntries readTextForm(std::string_view bytes, const StringFileLayout& layout) {
+StringEntries readTextForm(std::string_view bytes, const StringFileLayout& layout,
+                           StringFileForm form) {
     TextFileReader reader = TextFileReader::fromText(std::string(bytes));
     std::vector<std::string> entries;
     for (int line = 1; line <= layout.textLines && !reader.eof(); ++line) {
@@ -91,7 +93,7 @@ StringEntries readTextForm(std::string_view bytes, const StringFileLayout& layou
             entries.push_back(std::move(text));
         }
     }
-    return StringEntries(StringFileForm::Text, std::move(entries));
+    return StringEntries(form, std::move(entries));
 }
 
 std::optional<StringEntries> readBlockForm(std::string_view bytes, const StringFileLayout& layout) {
@@ -136,6 +138,10 @@ std::optional<StringEntries> loadStringEntries(std::string_view startFolder,
     }
     if (choice->form == StringFileForm::Text) {
         return readTextForm(bytes, layout);
+    }
+    if (choice->form == StringFileForm::CodePageText) {
+        return readTextForm(stringFileAsUtf8(bytes, windowsCodePage(choice->code)), layout,
+                            StringFileForm::CodePageText);
     }
     return readBlockForm(bytes, layout);
 }

@@ -9,9 +9,10 @@
 
 namespace common::language {
 
-// How a language's string file is written: 8-bit text, one entry a line, or one block of
-// UTF-16 text for the scripts Windows-1252 cannot hold.
-enum class StringFileForm { Text, Block };
+// How a language's string file is written: 8-bit text, one entry a line; the same in the
+// language's own Windows code page (or UTF-8), its words given as UTF-8; or one block of UTF-16
+// text for the scripts Windows-1252 cannot hold.
+enum class StringFileForm { Text, CodePageText, Block };
 
 // One row of a program's language table.
 struct LanguageRow {
@@ -31,14 +32,15 @@ inline constexpr LanguageRow kAnalysisLanguages[] = {
     {13, "cn", StringFileForm::Block},
 };
 
-// The languages of the transcription wizard: its own numbering, every file 8-bit text.
+// The languages of the transcription wizard: its own numbering, every file 8-bit text in its
+// language's code page.
 inline constexpr LanguageRow kTranscribeLanguages[] = {
-    {1, "fr", StringFileForm::Text},  {2, "it", StringFileForm::Text},
-    {3, "es", StringFileForm::Text},  {4, "de", StringFileForm::Text},
-    {5, "nl", StringFileForm::Text},  {6, "sv", StringFileForm::Text},
-    {7, "po", StringFileForm::Text},  {8, "ru", StringFileForm::Text},
-    {9, "pt", StringFileForm::Text},  {10, "kr", StringFileForm::Text},
-    {11, "jp", StringFileForm::Text},
+    {1, "fr", StringFileForm::CodePageText},  {2, "it", StringFileForm::CodePageText},
+    {3, "es", StringFileForm::CodePageText},  {4, "de", StringFileForm::CodePageText},
+    {5, "nl", StringFileForm::CodePageText},  {6, "sv", StringFileForm::CodePageText},
+    {7, "po", StringFileForm::CodePageText},  {8, "ru", StringFileForm::CodePageText},
+    {9, "pt", StringFileForm::CodePageText},  {10, "kr", StringFileForm::CodePageText},
+    {11, "jp", StringFileForm::CodePageText},
 };
 
 // Whether a block entry loses a CR that ends it (the analysis program) or keeps it (the
@@ -56,7 +58,7 @@ struct StringFileLayout {
 };
 
 // The entries a string file gave, by number from 1. Entries 1 to count() were read; any other
-// keeps its English text. Block-form words are UTF-8, text-form words 8-bit text as they stand.
+// keeps its English text. Text-form words are 8-bit text as they stand, all others UTF-8.
 class StringEntries {
   public:
     StringEntries(StringFileForm form, std::vector<std::string> entries)
@@ -76,6 +78,7 @@ class StringEntries {
 struct StringFileChoice {
     std::string fileName;
     StringFileForm form;
+    std::string_view code;  // "de"
 };
 std::optional<StringFileChoice> chooseStringFile(const StringFileLayout& layout,
                                                  std::int16_t number);
@@ -85,7 +88,9 @@ std::optional<StringFileChoice> chooseStringFile(const StringFileLayout& layout,
 // units (a file too short for them gives nothing), ignores the text before the first LF and
 // takes each entry up to the next LF; the text after the last LF is no entry. A file that does
 // not start with the little-endian mark is no block-form file and gives nothing.
-StringEntries readTextForm(std::string_view bytes, const StringFileLayout& layout);
+// The code-page text form is read as the text form once its text is UTF-8.
+StringEntries readTextForm(std::string_view bytes, const StringFileLayout& layout,
+                           StringFileForm form = StringFileForm::Text);
 std::optional<StringEntries> readBlockForm(std::string_view bytes, const StringFileLayout& layout);
 
 // The whole choice: language.txt in the start folder, then the matching string file there.

@@ -2,9 +2,13 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QTransform>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <functional>
+#include <optional>
+#include <utility>
 
 namespace qtui {
 
@@ -24,26 +28,26 @@ struct Mark {
 
 // Portrait points 1 to 20.
 constexpr std::array<Mark, 20> kPoints{{
-    {0.50, 0.90},   // chin, lowest point
-    {0.265, 0.43},  // eye, apparent outermost edge
-    {0.33, 0.315},  // eyebrow, topmost point
-    {0.50, 0.625},  // nose tip
-    {0.18, 0.47},   // leftmost face edge
-    {0.35, 0.43},   // centre of pupil
-    {0.435, 0.43},  // eye, innermost edge
-    {0.28, 0.43},   // eyeball, real outermost edge
-    {0.35, 0.455},  // lower lid, lowest point
-    {0.35, 0.405},  // upper lid, topmost point
-    {0.22, 0.36},   // eyebrow, outermost point
-    {0.33, 0.34},   // eyebrow, point below the topmost
-    {0.445, 0.35},  // eyebrow, innermost point
-    {0.50, 0.715},  // top lip, topmost point
-    {0.38, 0.74},   // mouth, outermost point
-    {0.50, 0.785},  // bottom lip, lowest point
-    {0.50, 0.66},   // where the philtrum meets the nose
-    {0.46, 0.635},  // nostril hole, highest point
-    {0.425, 0.63},  // nostril meets the cheek
-    {0.455, 0.52},  // brow-width line of the nose
+    {0.50, 0.90},    // chin, lowest point
+    {0.236, 0.41},   // eye, apparent outermost edge: the tip of the outermost lash
+    {0.324, 0.32},   // eyebrow, topmost point of its upper edge
+    {0.50, 0.625},   // nose tip
+    {0.18, 0.47},    // leftmost face edge
+    {0.35, 0.43},    // centre of pupil
+    {0.435, 0.43},   // eye, innermost edge
+    {0.265, 0.43},   // eyeball, real outermost edge: where the lids meet
+    {0.35, 0.455},   // lower lid, lowest point
+    {0.35, 0.405},   // upper lid, topmost point
+    {0.22, 0.36},    // eyebrow, outermost point
+    {0.324, 0.345},  // eyebrow, its lower edge below the topmost point
+    {0.445, 0.35},   // eyebrow, innermost point
+    {0.50, 0.715},   // top lip, topmost point
+    {0.38, 0.74},    // mouth, outermost point
+    {0.50, 0.785},   // bottom lip, lowest point
+    {0.50, 0.66},    // where the philtrum meets the nose
+    {0.46, 0.635},   // nostril hole, highest point
+    {0.425, 0.63},   // nostril meets the cheek
+    {0.455, 0.52},   // brow-width line of the nose
 }};
 
 // The x of the face outline's left side at height y.
@@ -51,6 +55,31 @@ double outlineLeft(double y) {
     const double t = (y - kFaceY) / kFaceRy;
     return kFaceX - kFaceRx * std::sqrt(std::max(0.0, 1 - t * t));
 }
+
+// Steps whose landmarks lie close to another's show them enlarged as well, in a round inset
+// above the head: the eye's outer corner with its lashes, the eyebrow with its thickness.
+struct Detail {
+    Mark centre;
+    double zoom;
+};
+constexpr Mark kInsetCentre{0.15, 0.08};
+constexpr double kInsetRadius = 0.15;
+
+std::optional<Detail> detailOf(int step) {
+    switch (step) {
+        case 2:
+        case 8:
+            return Detail{{0.265, 0.42}, 2.6};
+        case 3:
+        case 12:
+            return Detail{{0.324, 0.333}, 3.5};
+        default:
+            return std::nullopt;
+    }
+}
+
+// Step 20's vertical line of best fit, along the side of the nose between the brows' width.
+constexpr double kNoseLineX = 0.457;
 
 struct Slope {
     Mark from;
@@ -63,8 +92,8 @@ std::array<Slope, 10> slopes() {
         {{outlineLeft(0.86), 0.86}, {outlineLeft(0.76), 0.76}},      // jawline, mouth to chin
         {{outlineLeft(0.785), 0.785}, {outlineLeft(0.715), 0.715}},  // jawline, lips
         {{0.23, 0.50}, {0.33, 0.58}},                                // cheekbone
-        {{0.33, 0.315}, {0.445, 0.35}},                              // eyebrow, inner
-        {{0.22, 0.36}, {0.33, 0.315}},                               // eyebrow, outer
+        {{0.324, 0.32}, {0.445, 0.35}},                              // eyebrow, inner
+        {{0.22, 0.36}, {0.324, 0.32}},                               // eyebrow, outer
         {{0.425, 0.63}, {0.445, 0.58}},                              // nostril meets cheek
         {{0.46, 0.635}, {0.50, 0.66}},                               // nostril hole to septum
         {{0.38, 0.74}, {0.50, 0.715}},                               // top lip
@@ -85,10 +114,13 @@ class FaceCanvas {
                 square_.top() + mark.y * square_.height()};
     }
     double size(double unit) const { return unit * square_.width(); }
+    // A line width or mark size of the given units, never below least pixels, the same on the
+    // picture whether drawn enlarged in the inset or not.
+    double fine(double unit, double least = 0) const { return std::max(least, size(unit)) / zoom_; }
     QPainter& painter() { return painter_; }
 
     void drawFace(const QColor& line) {
-        QPen pen(line, std::max(1.0, size(0.006)));
+        QPen pen(line, fine(0.006, 1.0));
         pen.setCapStyle(Qt::RoundCap);
         painter_.setPen(pen);
         painter_.setBrush(Qt::NoBrush);
@@ -108,17 +140,32 @@ class FaceCanvas {
         painter_.drawPath(hair);
         for (const double side : {-1.0, 1.0}) {
             const auto m = [side](double x, double y) { return Mark{0.5 + side * (0.5 - x), y}; };
-            // Eyebrow.
+            // Eyebrow, with its thickness: an upper and a lower edge, filled.
             QPainterPath brow;
             brow.moveTo(at(m(0.22, 0.36)));
-            brow.quadTo(at(m(0.30, 0.30)), at(m(0.445, 0.35)));
+            brow.quadTo(at(m(0.30, 0.285)), at(m(0.445, 0.35)));
+            brow.quadTo(at(m(0.31, 0.335)), at(m(0.22, 0.36)));
+            painter_.setBrush(line.lighter(165));
             painter_.drawPath(brow);
+            painter_.setBrush(Qt::NoBrush);
             // Eye: lids and pupil.
             QPainterPath eye;
             eye.moveTo(at(m(0.265, 0.43)));
             eye.quadTo(at(m(0.35, 0.38)), at(m(0.435, 0.43)));
             eye.quadTo(at(m(0.35, 0.48)), at(m(0.265, 0.43)));
             painter_.drawPath(eye);
+            // Lashes along the upper lid, the outermost reaching past the corner of the eye.
+            QPainterPath lashes;
+            for (const auto& [base, tip] :
+                 std::initializer_list<std::pair<Mark, Mark>>{{{0.268, 0.427}, {0.236, 0.41}},
+                                                              {{0.285, 0.414}, {0.262, 0.393}},
+                                                              {{0.31, 0.402}, {0.294, 0.378}},
+                                                              {{0.34, 0.396}, {0.333, 0.37}},
+                                                              {{0.37, 0.397}, {0.372, 0.372}}}) {
+                lashes.moveTo(at(m(base.x, base.y)));
+                lashes.lineTo(at(m(tip.x, tip.y)));
+            }
+            painter_.drawPath(lashes);
             painter_.drawEllipse(at(m(0.35, 0.43)), size(0.018), size(0.018));
             // Nostril.
             painter_.drawEllipse(at(m(0.455, 0.638)), size(0.018), size(0.008));
@@ -141,15 +188,15 @@ class FaceCanvas {
         mouth.lineTo(at({0.62, 0.74}));
         painter_.drawPath(mouth);
         // The middle of the face, for the eye: only its left half is measured.
-        QPen middle(line.lighter(150), std::max(1.0, size(0.003)), Qt::DashLine);
+        QPen middle(line.lighter(150), fine(0.003, 1.0), Qt::DashLine);
         painter_.setPen(middle);
         painter_.drawLine(at({0.5, 0.08}), at({0.5, 0.93}));
     }
 
     void markPoint(Mark mark, const QColor& ink) {
         const QPointF centre = at(mark);
-        const double r = size(0.022);
-        painter_.setPen(QPen(ink, std::max(1.5, size(0.007))));
+        const double r = fine(0.022);
+        painter_.setPen(QPen(ink, fine(0.007, 1.5)));
         painter_.setBrush(Qt::NoBrush);
         painter_.drawEllipse(centre, r, r);
         painter_.drawLine(centre - QPointF(r * 1.8, 0), centre - QPointF(r * 0.6, 0));
@@ -188,9 +235,77 @@ class FaceCanvas {
                          static_cast<int>(level * 16), static_cast<int>(sweep * 16));
     }
 
+    // What the step's caption asks for besides its point: the edge of the eye a vertical line
+    // at it, the eyebrow's top a level line over it, its thickness a line down from the top,
+    // the nose its vertical line of best fit.
+    void markGuide(int step, const QColor& ink) {
+        const Mark point = kPoints[static_cast<std::size_t>(step - 1)];
+        const auto dashed = [this, &ink](Mark from, Mark to) {
+            painter_.setPen(QPen(ink, fine(0.004, 1.0), Qt::DashLine));
+            painter_.drawLine(at(from), at(to));
+        };
+        switch (step) {
+            case 2:
+            case 8:
+                dashed({point.x, 0.37}, {point.x, 0.49});
+                break;
+            case 3:
+                dashed({point.x - 0.06, point.y}, {point.x + 0.06, point.y});
+                break;
+            case 12: {
+                const Mark top = kPoints[2];
+                dashed(top, point);
+                painter_.setPen(QPen(ink, fine(0.004, 1.0)));
+                painter_.drawEllipse(at(top), fine(0.008), fine(0.008));
+                break;
+            }
+            case 20:
+                painter_.setPen(QPen(ink, fine(0.01, 2.0), Qt::SolidLine, Qt::RoundCap));
+                painter_.drawLine(at({kNoseLineX, 0.40}), at({kNoseLineX, 0.60}));
+                break;
+            default:
+                break;
+        }
+        markPoint(point, ink);
+    }
+
+    // The content enlarged in the inset, with a ring round the part of the face it shows.
+    void drawDetail(const Detail& detail, const QColor& line, const QColor& paper,
+                    const std::function<void()>& content) {
+        const QPointF source = at(detail.centre);
+        const QPointF inset = at(kInsetCentre);
+        const double sourceRadius = size(kInsetRadius) / detail.zoom;
+        painter_.setPen(QPen(line, fine(0.004, 1.0)));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawEllipse(source, sourceRadius, sourceRadius);
+        const QLineF leader(source, inset);
+        painter_.drawLine(leader.pointAt(sourceRadius / leader.length()),
+                          leader.pointAt(1 - size(kInsetRadius) / leader.length()));
+
+        painter_.save();
+        QPainterPath round;
+        round.addEllipse(inset, size(kInsetRadius), size(kInsetRadius));
+        painter_.fillPath(round, paper);
+        painter_.setClipPath(round);
+        QTransform enlarge;
+        enlarge.translate(inset.x(), inset.y());
+        enlarge.scale(detail.zoom, detail.zoom);
+        enlarge.translate(-source.x(), -source.y());
+        painter_.setTransform(enlarge, true);
+        zoom_ = detail.zoom;
+        content();
+        zoom_ = 1;
+        painter_.restore();
+        painter_.setPen(QPen(line, fine(0.006, 1.0)));
+        painter_.setBrush(Qt::NoBrush);
+        painter_.drawEllipse(inset, size(kInsetRadius), size(kInsetRadius));
+    }
+
   private:
     QPainter& painter_;
     QRectF square_;
+    // The enlargement the canvas is drawn at, so that lines and marks keep their width.
+    double zoom_ = 1;
 };
 
 }  // namespace
@@ -211,11 +326,18 @@ bool paintGuidePicture(QPainter& painter, const QRectF& area, std::string_view n
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(area, paper);
     FaceCanvas canvas(painter, area);
-    canvas.drawFace(paper.lightness() > 128 ? QColor(90, 90, 90) : QColor(200, 200, 200));
-    if (step <= 20) {
-        canvas.markPoint(kPoints[static_cast<std::size_t>(step - 1)], ink);
-    } else {
-        canvas.markSlope(slopes()[static_cast<std::size_t>(step - 21)], ink);
+    const QColor line = paper.lightness() > 128 ? QColor(90, 90, 90) : QColor(200, 200, 200);
+    const auto content = [&canvas, &line, &ink, step] {
+        canvas.drawFace(line);
+        if (step <= 20) {
+            canvas.markGuide(step, ink);
+        } else {
+            canvas.markSlope(slopes()[static_cast<std::size_t>(step - 21)], ink);
+        }
+    };
+    content();
+    if (const std::optional<Detail> detail = detailOf(step)) {
+        canvas.drawDetail(*detail, line, paper, content);
     }
     painter.restore();
     return true;

@@ -5,7 +5,10 @@
 #include <QByteArray>
 #include <QDesktopServices>
 #include <QImageReader>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 
 #include "common/files/text_file.h"
 #include "common/qt/document_url.h"
@@ -83,12 +86,31 @@ void QtPlatform::showNotice(std::string_view message) {
     showInformation(binding_ != nullptr ? binding_->dialogParent() : nullptr, toQString(message));
 }
 
-bool QtPlatform::askYesNo(std::string_view question) {
+QWidget* QtPlatform::questionParent() const {
     QWidget* parent = QApplication::activeWindow();
     if (parent == nullptr && binding_ != nullptr) {
         parent = binding_->dialogParent();
     }
-    return askQuestion(parent, toQString(question));
+    return parent;
+}
+
+bool QtPlatform::askYesNo(std::string_view question) {
+    return askQuestion(questionParent(), toQString(question));
+}
+
+int QtPlatform::askChoice(std::string_view question, const std::array<std::string, 3>& answers) {
+    return askChoiceBox(questionParent(), toQString(question),
+                        {toQString(answers[0]), toQString(answers[1]), toQString(answers[2])});
+}
+
+std::optional<std::string> QtPlatform::askText(std::string_view question,
+                                               std::string_view suggested) {
+    const std::optional<QString> given =
+        askTextBox(questionParent(), toQString(question), toQString(suggested));
+    if (!given) {
+        return std::nullopt;
+    }
+    return given->toStdString();
 }
 
 void QtPlatform::endProgram() {
@@ -116,6 +138,31 @@ bool QtPlatform::askQuestion(QWidget* parent, const QString& question) {
     return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), question,
                                  QMessageBox::Yes | QMessageBox::No,
                                  QMessageBox::No) == QMessageBox::Yes;
+}
+
+int QtPlatform::askChoiceBox(QWidget* parent, const QString& question,
+                             const std::array<QString, 3>& answers) {
+    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), question,
+                    QMessageBox::NoButton, parent);
+    QPushButton* first = box.addButton(answers[0], QMessageBox::AcceptRole);
+    QPushButton* second = box.addButton(answers[1], QMessageBox::ActionRole);
+    QPushButton* third = box.addButton(answers[2], QMessageBox::RejectRole);
+    box.setDefaultButton(third);
+    box.setEscapeButton(third);
+    box.exec();
+    const QAbstractButton* chosen = box.clickedButton();
+    return chosen == first ? 0 : chosen == second ? 1 : 2;
+}
+
+std::optional<QString> QtPlatform::askTextBox(QWidget* parent, const QString& question,
+                                              const QString& suggested) {
+    bool given = false;
+    QString text = QInputDialog::getText(parent, QGuiApplication::applicationDisplayName(),
+                                         question, QLineEdit::Normal, suggested, &given);
+    if (!given) {
+        return std::nullopt;
+    }
+    return text;
 }
 
 }  // namespace qtui

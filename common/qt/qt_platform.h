@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <array>
+#include <optional>
+#include <string>
 
 #include "common/platform.h"
 
@@ -36,6 +39,12 @@ class QtPlatform : public common::Platform {
     void showNotice(std::string_view message) override;
     // A Yes/No box centred over the active window of the program; No is the default answer.
     bool askYesNo(std::string_view question) override;
+    // A box with three buttons centred over the active window; the third is the default answer
+    // and the one Escape gives.
+    int askChoice(std::string_view question, const std::array<std::string, 3>& answers) override;
+    // A one-line input box centred over the active window.
+    std::optional<std::string> askText(std::string_view question,
+                                       std::string_view suggested) override;
     // Closes every window and leaves the event loop, also when it has not started yet.
     void endProgram() override;
 
@@ -52,8 +61,15 @@ class QtPlatform : public common::Platform {
     virtual void showInformation(QWidget* parent, const QString& message);
     // Asks the question in a modal Yes/No box over parent; tests override it as showError.
     virtual bool askQuestion(QWidget* parent, const QString& question);
+    virtual int askChoiceBox(QWidget* parent, const QString& question,
+                             const std::array<QString, 3>& answers);
+    // Nothing when the user cancels.
+    virtual std::optional<QString> askTextBox(QWidget* parent, const QString& question,
+                                              const QString& suggested);
 
   private:
+    QWidget* questionParent() const;
+
     QtBinding* binding_ = nullptr;
     bool busy_ = false;
 };

@@ -43,6 +43,11 @@ class SingleLineView : public ControlView {
             }
             context_.forward([this, typed = fromQString(text)] { model_.userEdit(typed); });
         });
+        QObject::connect(&widget_, &QLineEdit::returnPressed, &widget_, [this] {
+            if (model_.onReturn) {
+                context_.forward([this] { model_.onReturn(); });
+            }
+        });
     }
 
     QWidget& widget() override { return widget_; }
@@ -64,6 +69,13 @@ class SingleLineView : public ControlView {
             const int cursor = widget_.cursorPosition();
             widget_.setText(text);
             widget_.setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+        }
+        if (model_.takeSelectAllRequest()) {
+            widget_.selectAll();
+        }
+        const Qt::FocusPolicy focus = model_.TabStop ? Qt::StrongFocus : Qt::ClickFocus;
+        if (widget_.focusPolicy() != focus) {
+            widget_.setFocusPolicy(focus);
         }
     }
 

@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "common/language/code_page.h"
 #include "common/language/language_number.h"
 #include "common/language/string_file.h"
+#include "common/text/utf8.h"
 #include "string_files.h"
 #include "temp_folder.h"
 
@@ -60,7 +62,7 @@ TEST(StringFileChoice, EachProgramKeepsItsOwnNumbers) {
     EXPECT_EQ(chooseStringFile(kBuilder, 9)->fileName, "VismakerStrings_ru.txt");
     EXPECT_EQ(chooseStringFile(kWizard, 7)->fileName, "TranscribeStrings_po.txt");
     EXPECT_EQ(chooseStringFile(kWizard, 8)->fileName, "TranscribeStrings_ru.txt");
-    EXPECT_EQ(chooseStringFile(kWizard, 8)->form, StringFileForm::Text);
+    EXPECT_EQ(chooseStringFile(kWizard, 8)->form, StringFileForm::CodePageText);
     for (const std::int16_t outside : {0, 14, -1}) {
         EXPECT_EQ(chooseStringFile(kAnalysis, outside), std::nullopt);
     }
@@ -168,4 +170,60 @@ TEST(StringEntriesLoad, LanguageFileThenStringFileInTheStartFolder) {
     folder.write("language.txt", "10\r\n");
     folder.subfolder("AnalysisStrings_kr.txt");
     EXPECT_EQ(loadStringEntries(folder.text(), kAnalysis), std::nullopt);
+}
+
+TEST(Utf8Check, WellFormedOnly) {
+    using common::isUtf8;
+    EXPECT_TRUE(isUtf8(""));
+    EXPECT_TRUE(isUtf8("plain"));
+    EXPECT_TRUE(isUtf8("\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80"));
+    EXPECT_FALSE(isUtf8("\xE9"));              // Windows-1252 "é"
+    EXPECT_FALSE(isUtf8("\xC3"));              // cut off
+    EXPECT_FALSE(isUtf8("\x80"));              // stray continuation
+    EXPECT_FALSE(isUtf8("\xC0\xAF"));          // overlong
+    EXPECT_FALSE(isUtf8("\xE0\x80\xAF"));      // overlong
+    EXPECT_FALSE(isUtf8("\xED\xA0\x80"));      // surrogate
+    EXPECT_FALSE(isUtf8("\xF4\x90\x80\x80"));  // beyond U+10FFFF
+    EXPECT_FALSE(isUtf8("\xE2\x82"));          // cut off
+}
+
+TEST(CodePageText, EachLanguageHasItsWindowsCodePage) {
+    using common::language::windowsCodePage;
+    EXPECT_EQ(windowsCodePage("po"), "CP1250");
+    EXPECT_EQ(windowsCodePage("ru"), "CP1251");
+    EXPECT_EQ(windowsCodePage("kr"), "CP949");
+    EXPECT_EQ(windowsCodePage("jp"), "CP932");
+    for (const char* code : {"fr", "it", "es", "de", "nl", "sv", "pt"}) {
+        EXPECT_EQ(windowsCodePage(code), "CP1252") << code;
+    }
+}
+
+TEST(CodePageText, ReadInThePageUnlessValidUtf8) {
+    using common::language::stringFileAsUtf8;
+    EXPECT_EQ(stringFileAsUtf8("\xCC\xEE\xE4\r\n", "CP1251"), "\xD0\x9C\xD0\xBE\xD0\xB4\r\n");
+    // Valid UTF-8 stays as it is, whatever the page; its mark is dropped.
+    EXPECT_EQ(stringFileAsUtf8("\xEF\xBB\xBF\xD0\x9C\r\n", "CP1251"), "\xD0\x9C\r\n");
+    EXPECT_EQ(stringFileAsUtf8("\xD0\x9C", "CP1252"), "\xD0\x9C");
+    // A byte the page does not know, and a double-byte character cut off at the end, become the
+    // replacement character; the rest is read on.
+    EXPECT_EQ(stringFileAsUtf8("a\x81z", "CP1252"), "a\xEF\xBF\xBDz");
+    EXPECT_EQ(stringFileAsUtf8("\x96\xBC\x96", "CP932"), "\xE5\x90\x8D\xEF\xBF\xBD");
+    // A long text crosses the converter's buffer.
+    const std::string longText(10000, '\xE9');
+    std::string expected;
+    for (int i = 0; i < 10000; ++i) {
+        expected += "\xC3\xA9";
+    }
+    EXPECT_EQ(stringFileAsUtf8(longText, "CP1252"), expected);
+}
+
+TEST(CodePageText, TheWizardsEntriesAreUtf8) {
+    TempFolder folder;
+    folder.write("language.txt", "8");
+    folder.write("TranscribeStrings_ru.txt", "\xCC\xEE\xE4\r\nL2\r\n");
+    const auto entries = common::language::loadStringEntries(folder.text(), kWizard);
+    ASSERT_TRUE(entries);
+    EXPECT_EQ(entries->form(), StringFileForm::CodePageText);
+    EXPECT_EQ(entries->entry(1), "\xD0\x9C\xD0\xBE\xD0\xB4");
+    EXPECT_EQ(entries->entry(2), "L2");
 }

@@ -3,7 +3,11 @@
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
+#include <functional>
 
 #include "common/qt/document_url.h"
 #include "common/qt/key_codes.h"
@@ -135,4 +139,58 @@ TEST(KeyCodes, QtKeysBecomeWindowsVirtualKeyCodes) {
     EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Delete), 46);
     EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Menu), 0);
     EXPECT_EQ(qtui::windowsKeyCode(Qt::Key_Eacute), 0);
+}
+
+namespace {
+
+// Answers the next modal box, once it is up, with the given action.
+void whenModalAppears(const std::function<void(QWidget*)>& answer) {
+    QTimer::singleShot(0, [answer] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            whenModalAppears(answer);
+            return;
+        }
+        answer(modal);
+    });
+}
+
+void clickButton(QWidget* box, const QString& text) {
+    for (QPushButton* button : box->findChildren<QPushButton*>()) {
+        if (button->text() == text) {
+            button->click();
+            return;
+        }
+    }
+    ADD_FAILURE() << text.toStdString();
+}
+
+}  // namespace
+
+TEST(QtPlatform, AThreeAnswerQuestionGivesTheAnswerChosenAndEscapeTheLast) {
+    qtui::QtPlatform platform;
+    const std::array<std::string, 3> answers{"Replace", "Another name", "Cancel"};
+    whenModalAppears([](QWidget* box) { clickButton(box, "Another name"); });
+    EXPECT_EQ(platform.askChoice("Jane.txt exists already.", answers), 1);
+    whenModalAppears([](QWidget* box) { clickButton(box, "Replace"); });
+    EXPECT_EQ(platform.askChoice("Jane.txt exists already.", answers), 0);
+    whenModalAppears([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(platform.askChoice("Jane.txt exists already.", answers), 2);
+    // Return takes the default answer, the one that changes nothing.
+    whenModalAppears([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    EXPECT_EQ(platform.askChoice("Jane.txt exists already.", answers), 2);
+}
+
+TEST(QtPlatform, AskingForTextGivesItAsUtf8OrNothingOnCancel) {
+    qtui::QtPlatform platform;
+    whenModalAppears([](QWidget* box) {
+        auto* line = box->findChild<QLineEdit*>();
+        ASSERT_NE(line, nullptr);
+        EXPECT_EQ(line->text(), QString::fromUtf8("Zo\xC3\xAB"));
+        line->setText(QString::fromUtf8("Zo\xC3\xAB Two"));
+        QTest::keyClick(line, Qt::Key_Return);
+    });
+    EXPECT_EQ(platform.askText("Another name for this face:", "Zo\xEB"), "Zo\xC3\xAB Two");
+    whenModalAppears([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(platform.askText("Another name for this face:", "Jane"), std::nullopt);
 }

@@ -81,3 +81,77 @@ TEST(WizardLanguage, EnglishStaysWithoutAFileOrANumberOfTheTable) {
     missing.start();
     EXPECT_EQ(missing.initial.NameLabel.Caption, "Name (must be unique) :");
 }
+
+namespace {
+
+// A wizard started with one string file, whose line 1 and line 18 are given, for the language
+// number.
+struct StartedIn {
+    Wizard wizard{false};
+    StartedIn(const char* number, const std::string& fileName, const std::string& line1,
+              const std::string& line18 = "L18") {
+        std::string file = line1 + "\r\n";
+        for (int line = 2; line <= 57; ++line) {
+            file += (line == 18 ? line18 : "L" + std::to_string(line)) + "\r\n";
+        }
+        wizard.folder.write("language.txt", number);
+        wizard.folder.write(fileName, file);
+        wizard.start();
+    }
+};
+
+}  // namespace
+
+TEST(WizardLanguageCodePages, EachLanguageIsReadInItsOwnWindowsCodePage) {
+    // "Модуль" in Windows-1251 is shown as Cyrillic, not as Windows-1252 letters.
+    const StartedIn russian("8", "TranscribeStrings_ru.txt", "\xCC\xEE\xE4\xF3\xEB\xFC");
+    EXPECT_EQ(russian.wizard.initial.Caption, "\xD0\x9C\xD0\xBE\xD0\xB4\xD1\x83\xD0\xBB\xD1\x8C");
+    EXPECT_EQ(russian.wizard.initial.FirstLabel.Caption, "L2");
+    // Polish in Windows-1250: "Wysokość".
+    const StartedIn polish("7", "TranscribeStrings_po.txt", "Wysoko\x9C\xE6");
+    EXPECT_EQ(polish.wizard.initial.Caption, "Wysoko\xC5\x9B\xC4\x87");
+    // Japanese in code page 932 (a trail byte "O" included): "名前".
+    const StartedIn japanese("11", "TranscribeStrings_jp.txt", "\x96\xBC\x91\x4F");
+    EXPECT_EQ(japanese.wizard.initial.Caption, "\xE5\x90\x8D\xE5\x89\x8D");
+    // Korean in code page 949: "이름".
+    const StartedIn korean("10", "TranscribeStrings_kr.txt", "\xC0\xCC\xB8\xA7");
+    EXPECT_EQ(korean.wizard.initial.Caption, "\xEC\x9D\xB4\xEB\xA6\x84");
+    // Every other language in Windows-1252: "Numéro".
+    const StartedIn french("1", "TranscribeStrings_fr.txt", "Num\xE9ro");
+    EXPECT_EQ(french.wizard.initial.Caption, "Num\xC3\xA9ro");
+}
+
+TEST(WizardLanguageCodePages, AFileValidAsUtf8IsReadAsUtf8WithoutItsMark) {
+    const StartedIn russian("8", "TranscribeStrings_ru.txt",
+                            "\xEF\xBB\xBF\xD0\x9C\xD0\xBE\xD0\xB4\xD1\x83\xD0\xBB\xD1\x8C");
+    EXPECT_EQ(russian.wizard.initial.Caption, "\xD0\x9C\xD0\xBE\xD0\xB4\xD1\x83\xD0\xBB\xD1\x8C");
+    const StartedIn german("4", "TranscribeStrings_de.txt", "Gr\xC3\xB6\xC3\x9F\x65");
+    EXPECT_EQ(german.wizard.initial.Caption, "Gr\xC3\xB6\xC3\x9F\x65");
+    // The step captions and words are the file's too.
+    EXPECT_EQ(german.wizard.program.Words.StepCaptions[0], "L28");
+}
+
+TEST(WizardLanguageCodePages, TheNameLineIsHeldInWindows1252LikeATypedName) {
+    // A UTF-8 "é" is one character of the name, not two.
+    const StartedIn utf8("4", "TranscribeStrings_de.txt", "Titel", "Ren\xC3\xA9");
+    EXPECT_EQ(utf8.wizard.initial.NameBox.Text(), "Ren\xE9");
+    const StartedIn cp1252("1", "TranscribeStrings_fr.txt", "Titre", "Ren\xE9");
+    EXPECT_EQ(cp1252.wizard.initial.NameBox.Text(), "Ren\xE9");
+    const StartedIn polish("7", "TranscribeStrings_po.txt", "Tytu\xB3", "\x8Cwi\xEAty");
+    // "Święty" has no Windows-1252 form: the box shows it as it is.
+    EXPECT_EQ(polish.wizard.initial.NameBox.Text(), "\xC5\x9Awi\xC4\x99ty");
+}
+
+TEST(WizardLanguageCodePages, ANameLineWithoutAWindows1252FormIsRefusedUntilRetyped) {
+    StartedIn russian("8", "TranscribeStrings_ru.txt", "L1", "\xC8\xE2\xE0\xED");
+    Wizard& wizard = russian.wizard;
+    // Shown as the Cyrillic it is.
+    EXPECT_EQ(wizard.initial.NameBox.Text(), "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD");
+    wizard.click(wizard.initial.ContinueBox);
+    EXPECT_FALSE(wizard.colours.Visible());
+    ASSERT_EQ(wizard.platform.errors.size(), 1u);
+    EXPECT_NE(wizard.platform.errors[0].find("Windows-1252"), std::string::npos);
+    wizard.type(wizard.initial.NameBox, "Ivan");
+    wizard.click(wizard.initial.ContinueBox);
+    EXPECT_TRUE(wizard.colours.Visible());
+}

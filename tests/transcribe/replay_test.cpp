@@ -134,3 +134,90 @@ TEST(Replay, UnusableInputExitsWithTwo) {
         EXPECT_EQ(replay(json).outcome.exitCode, 2) << json;
     }
 }
+
+namespace {
+
+// Replays the bare face into a folder already holding "NewSampleFace.txt", with extra JSON
+// fields; the outcome and the folder's files by name.
+struct OverAFace {
+    TempFolder folder;
+    std::string out = folder.subfolder("out");
+    tools::ReplayOutcome outcome;
+
+    explicit OverAFace(const std::string& fields) {
+        common::writeWholeFile(common::joinPath(out, "NewSampleFace.txt"), "the old face\r\n");
+        outcome = tools::replayWizard(
+            R"({"mode": "photoshop", "points": )" + handPointsJson() + fields + "}", out,
+            folder.text());
+    }
+    std::string read(const std::string& name) const {
+        return common::readWholeFile(common::joinPath(out, name));
+    }
+    bool has(const std::string& name) const {
+        return std::filesystem::exists(common::toPath(common::joinPath(out, name)));
+    }
+};
+
+}  // namespace
+
+TEST(ReplayOverAFace, WithoutAnAnswerNothingIsWrittenAndTheQuestionIsTheMessage) {
+    for (const char* fields : {"", R"(, "replace": false)", R"(, "rename_to": null)"}) {
+        const OverAFace replay(fields);
+        EXPECT_EQ(replay.outcome.exitCode, 1) << fields;
+        EXPECT_EQ(replay.outcome.message, "NewSampleFace.txt exists already.");
+        EXPECT_EQ(replay.read("NewSampleFace.txt"), "the old face\r\n");
+    }
+}
+
+TEST(ReplayOverAFace, ReplaceAnswersReplace) {
+    const OverAFace replay(R"(, "replace": true)");
+    ASSERT_EQ(replay.outcome.exitCode, 0) << replay.outcome.message;
+    EXPECT_EQ(replay.read("NewSampleFace.txt"), handFaceFile("NewSampleFace", "Model", {}, {}));
+}
+
+TEST(ReplayOverAFace, RenameToAnswersAnotherName) {
+    const OverAFace replay(R"(, "rename_to": "Zo\u00eb Other")");
+    ASSERT_EQ(replay.outcome.exitCode, 0) << replay.outcome.message;
+    EXPECT_EQ(replay.read("NewSampleFace.txt"), "the old face\r\n");
+    EXPECT_EQ(replay.read("Zo\xEB Other.txt"), handFaceFile("Zo\xEB Other", "Model", {}, {}));
+
+    // A name the first window refuses, or one that exists too, ends in Cancel: exit 1.
+    const OverAFace hidden(R"(, "rename_to": ".hidden")");
+    EXPECT_EQ(hidden.outcome.exitCode, 1);
+    EXPECT_NE(hidden.outcome.message.find("cannot begin with"), std::string::npos);
+    EXPECT_FALSE(hidden.has(".hidden.txt"));
+    const OverAFace same(R"(, "rename_to": "NewSampleFace")");
+    EXPECT_EQ(same.outcome.exitCode, 1);
+    EXPECT_EQ(same.outcome.message, "NewSampleFace.txt exists already.");
+    EXPECT_EQ(same.read("NewSampleFace.txt"), "the old face\r\n");
+}
+
+TEST(ReplayOverAFace, TheAnswersAreCheckedAndUnusedForANewFace) {
+    for (const char* fields : {R"(, "replace": "yes")", R"(, "rename_to": 5)",
+                               R"(, "replace": true, "rename_to": "Other")"}) {
+        EXPECT_EQ(OverAFace(fields).outcome.exitCode, 2) << fields;
+    }
+    // A face saved into a folder without it asks nothing.
+    const Replayed fresh =
+        replay(R"({"mode": "photoshop", "replace": true, "points": )" + handPointsJson() + "}",
+               "NewSampleFace.txt");
+    EXPECT_EQ(fresh.outcome.exitCode, 0) << fresh.outcome.message;
+}
+
+TEST(ReplayColours, AHexColourWithItsHashIsStoredWhole) {
+    const Replayed hashed = replay(R"({"mode": "photoshop", "colours": {"hair": "#3B6EA5"},
+                                       "points": )" +
+                                       handPointsJson() + "}",
+                                   "NewSampleFace.txt");
+    ASSERT_EQ(hashed.outcome.exitCode, 0) << hashed.outcome.message;
+    EXPECT_EQ(hashed.file,
+              handFaceFile("NewSampleFace", "Model", {},
+                           {"~ " + std::to_string(0x3B + 256 * 0x6E + 65536 * 0xA5) + "~ 0~ 0~"}));
+}
+
+TEST(ReplayHeight, AHeightTheAnalysisCannotReadIsRefused) {
+    const Replayed tall =
+        replay(R"({"mode": "photoshop", "height": "999999", "points": )" + handPointsJson() + "}");
+    EXPECT_EQ(tall.outcome.exitCode, 1);
+    EXPECT_NE(tall.outcome.message.find("999999"), std::string::npos);
+}

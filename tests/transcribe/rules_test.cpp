@@ -78,6 +78,17 @@ TEST(ColourParsing, Hexadecimal) {
     EXPECT_EQ(parseColour("255,128,0", false), 0x25 + 256 * 0x50 + 65536 * 0x12);
 }
 
+TEST(ColourParsing, OneLeadingHashIsNoDigit) {
+    using transcribe::parseColour;
+    EXPECT_EQ(parseColour("#3B6EA5", false), 0x3B + 256 * 0x6E + 65536 * 0xA5);
+    EXPECT_EQ(parseColour("#3B6EA5", true), 0x3B + 256 * 0x6E + 65536 * 0xA5);
+    EXPECT_EQ(parseColour("#", false), 0);
+    // Only one: a second "#" is a position without a hex digit.
+    EXPECT_EQ(parseColour("##3B6EA", false), 0x03 + 256 * 0xB6 + 65536 * 0xEA);
+    // r,g,b in Paint mode reads "#255" by its value, which is 0.
+    EXPECT_EQ(parseColour("#255,128,0", true), 256 * 128);
+}
+
 TEST(ColourParsing, PaintComponentsRoundedAndHeldToAByte) {
     using transcribe::parseColour;
     EXPECT_EQ(parseColour("255,128,0", true), 33023);

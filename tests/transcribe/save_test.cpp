@@ -166,6 +166,7 @@ TEST(Save, AFolderThatCannotBeWrittenIsReportedAndEveryValueKept) {
     // A folder holds the file's name: the rename into place fails.
     wizard.folder.subfolder("out/Jane.txt");
     const transcribe::RawPoints raw = wizard.program.PointCoords;
+    wizard.platform.choiceAnswers = {0};  // Replace
     save(wizard);
     EXPECT_FALSE(wizard.app.ended());
     ASSERT_EQ(wizard.platform.errors.size(), 1u);
@@ -190,8 +191,10 @@ TEST(Save, AnOlderLongerFileIsReplacedWhole) {
     const std::string out = wizard.folder.subfolder("out");
     common::writeWholeFile(common::joinPath(out, "Jane.txt"), std::string(20000, 'x'));
     typeFaceUpToSave(wizard, "Jane", out);
+    wizard.platform.choiceAnswers = {0};  // Replace
     save(wizard);
     ASSERT_TRUE(wizard.app.ended());
+    EXPECT_EQ(wizard.platform.questions, std::vector<std::string>{"Jane.txt exists already."});
     EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Jane.txt")),
               handFaceFile("Jane", "Singer", kNoAngles, {}));
 }
@@ -203,10 +206,84 @@ TEST(Save, ALinkUnderTheFileNameIsReplacedNotFollowed) {
     std::filesystem::create_symlink(wizard.folder.path() / "elsewhere.txt",
                                     wizard.folder.path() / "out" / "Jane.txt");
     typeFaceUpToSave(wizard, "Jane", out);
+    wizard.platform.choiceAnswers = {0};  // Replace
     save(wizard);
     ASSERT_TRUE(wizard.app.ended());
     EXPECT_FALSE(std::filesystem::is_symlink(wizard.folder.path() / "out" / "Jane.txt"));
     EXPECT_EQ(wizard.folder.read("elsewhere.txt"), "keep me");
     EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Jane.txt")),
               handFaceFile("Jane", "Singer", kNoAngles, {}));
+}
+
+TEST(SaveOverAFace, CancelKeepsTheOldFileAndEveryValue) {
+    Wizard wizard;
+    const std::string out = wizard.folder.subfolder("out");
+    const std::string old = "Lars Wilson\r\nthe real one\r\n";
+    common::writeWholeFile(common::joinPath(out, "Lars Wilson.txt"), old);
+    typeFaceUpToSave(wizard, " Lars Wilson ", out);
+    const transcribe::RawPoints raw = wizard.program.PointCoords;
+    save(wizard);  // no answer given: Cancel
+    EXPECT_EQ(wizard.platform.questions,
+              std::vector<std::string>{"Lars Wilson.txt exists already."});
+    EXPECT_FALSE(wizard.app.ended());
+    EXPECT_TRUE(wizard.platform.errors.empty());
+    EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Lars Wilson.txt")), old);
+    EXPECT_EQ(wizard.program.PointCoords, raw);
+    EXPECT_EQ(wizard.steps.GoForward.Caption, "Save");
+    EXPECT_TRUE(wizard.steps.Dir1.Visible);
+    // Another folder may be chosen, and the same values saved there.
+    const std::string other = wizard.folder.subfolder("other");
+    wizard.app.dispatch([&wizard, &other] { wizard.steps.Dir1.setPath(other); });
+    save(wizard);
+    ASSERT_TRUE(wizard.app.ended());
+    EXPECT_EQ(common::readWholeFile(common::joinPath(other, "Lars Wilson.txt")),
+              handFaceFile("Lars Wilson", "Singer", kNoAngles, {}));
+    EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Lars Wilson.txt")), old);
+}
+
+TEST(SaveOverAFace, AnotherNameSavesUnderItAndAsksAgainWhenThatOneExistsToo) {
+    Wizard wizard;
+    const std::string out = wizard.folder.subfolder("out");
+    common::writeWholeFile(common::joinPath(out, "Lars Wilson.txt"), "first");
+    common::writeWholeFile(common::joinPath(out, "Lars.txt"), "second");
+    typeFaceUpToSave(wizard, "Lars Wilson", out);
+    // Another name twice (the first taken too), then a name the first window refuses, then
+    // a free one, given with blanks and a letter beyond ASCII.
+    wizard.platform.choiceAnswers = {1, 1};
+    wizard.platform.textAnswers = {"Lars", ".Lars", " Lars Wilsön "};
+    save(wizard);
+    ASSERT_TRUE(wizard.app.ended());
+    EXPECT_EQ(
+        wizard.platform.questions,
+        (std::vector<std::string>{"Lars Wilson.txt exists already.",
+                                  "Another name for this face:", "Lars.txt exists already.",
+                                  "Another name for this face:", "Another name for this face:"}));
+    ASSERT_EQ(wizard.platform.errors.size(), 1u);
+    EXPECT_NE(wizard.platform.errors[0].find("cannot begin with \".\""), std::string::npos);
+    EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Lars Wilson.txt")), "first");
+    EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Lars.txt")), "second");
+    EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Lars Wils\xF6n.txt")),
+              handFaceFile("Lars Wils\xF6n", "Singer", kNoAngles, {}));
+}
+
+TEST(SaveOverAFace, CancellingTheNameQuestionStaysOnTheSaveStep) {
+    Wizard wizard;
+    const std::string out = wizard.folder.subfolder("out");
+    common::writeWholeFile(common::joinPath(out, "Jane.txt"), "old");
+    typeFaceUpToSave(wizard, "Jane", out);
+    wizard.platform.choiceAnswers = {1};  // Another name, then no name given
+    save(wizard);
+    EXPECT_FALSE(wizard.app.ended());
+    EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Jane.txt")), "old");
+    EXPECT_EQ(wizard.steps.GoForward.Caption, "Save");
+    // A name with no Windows-1252 form is refused like a typed one.
+    wizard.platform.choiceAnswers = {1};
+    wizard.platform.textAnswers = {"\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD"};
+    save(wizard);
+    EXPECT_FALSE(wizard.app.ended());
+    ASSERT_EQ(wizard.platform.errors.size(), 1u);
+    EXPECT_NE(wizard.platform.errors[0].find("Windows-1252"), std::string::npos);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(wizard.folder.path() / "out"),
+                            std::filesystem::directory_iterator()),
+              1);
 }

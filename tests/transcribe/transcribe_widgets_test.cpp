@@ -267,3 +267,95 @@ TEST_F(WizardOnScreen, EachStepTakesTheKeyboardToItsFirstBox) {
     press(steps, "GoBack");
     EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(steps, "Xpos"));
 }
+
+namespace {
+
+// The keys typed go to whatever has the keyboard, as a user types.
+void typeAtFocus(const QString& text) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClicks(focus, text);
+}
+
+}  // namespace
+
+// A step shows its stored value selected, so typing replaces it ("200", not "2000" or "0200").
+TEST_F(WizardOnScreen, TypingIntoAFreshStepReplacesTheValueShown) {
+    QWidget* steps = openSteps();
+    typeAtFocus("200");
+    EXPECT_EQ(child<QLineEdit>(steps, "Xpos")->text(), "200");
+    EXPECT_EQ(program.PointCoords[0], 200);
+    // Return goes on to Y, its value selected too, and Return there to the next step.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(steps, "Ypos"));
+    typeAtFocus("300");
+    EXPECT_EQ(program.PointCoords[1], 300);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(program.InputForm.step(), 2);
+    EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(steps, "Xpos"));
+    // Back at step 1 its stored value is selected again and typed over.
+    press(steps, "GoBack");
+    child<QLineEdit>(steps, "Xpos")->setFocus();
+    EXPECT_EQ(child<QLineEdit>(steps, "Xpos")->selectedText(), "200");
+    typeAtFocus("250");
+    EXPECT_EQ(program.PointCoords[0], 250);
+}
+
+// "99999" in Y leaves 9999 stored, and says so beside the box.
+TEST_F(WizardOnScreen, ARefusedKeystrokeIsNamedBesideItsBox) {
+    QWidget* steps = openSteps();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    typeAtFocus("99999");
+    EXPECT_EQ(program.PointCoords[1], 9999);
+    binding.sync();
+    auto* kept = child<QWidget>(steps, "KeptY");
+    EXPECT_TRUE(kept->isVisible());
+    EXPECT_EQ(kept->property("text").toString(), "too large: 9999 is kept");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+    binding.sync();
+    EXPECT_EQ(kept->property("text").toString(), "");
+}
+
+// Tab goes X, Y, ">>", "<<" and only then "Quit without saving".
+TEST_F(WizardOnScreen, TabVisitsTheBoxesTheStepButtonsAndQuitLast) {
+    QWidget* steps = openSteps();
+    std::vector<QString> order;
+    for (int key = 0; key < 5; ++key) {
+        order.push_back(QApplication::focusWidget()->objectName());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order, (std::vector<QString>{"Xpos", "Ypos", "GoForward", "GoBack", "QuitButton"}));
+    EXPECT_NE(steps, nullptr);
+}
+
+// A step easily taken for another marks its own spot: the two pictures differ in much more than
+// a mark moved by a few pixels.
+TEST(GuidePictures, ConfusableStepsMarkClearlyDifferentSpots) {
+    const auto pixelsApart = [](int a, int b) {
+        const QImage first = guidePicture("design:guide-" + std::to_string(a));
+        const QImage second = guidePicture("design:guide-" + std::to_string(b));
+        int apart = 0;
+        for (int y = 0; y < first.height(); ++y) {
+            for (int x = 0; x < first.width(); ++x) {
+                apart += first.pixel(x, y) != second.pixel(x, y) ? 1 : 0;
+            }
+        }
+        return apart;
+    };
+    // A mark moved by two or three pixels changes some 130 pixels of a picture this size.
+    constexpr int kMovedMark = 130;
+    EXPECT_GT(pixelsApart(2, 8), 2 * kMovedMark);
+    EXPECT_GT(pixelsApart(3, 12), 2 * kMovedMark);
+    // Step 20 draws its vertical line: one column holds a long run of ink.
+    const QImage nose = guidePicture("design:guide-20");
+    int longest = 0;
+    for (int x = 0; x < nose.width(); ++x) {
+        int run = 0;
+        for (int y = 0; y < nose.height(); ++y) {
+            const QColor pixel = nose.pixelColor(x, y);
+            run = pixel.red() > 150 && pixel.green() < 100 ? run + 1 : 0;
+            longest = std::max(longest, run);
+        }
+    }
+    EXPECT_GT(longest, nose.height() / 8);
+}

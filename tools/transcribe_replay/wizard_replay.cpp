@@ -7,6 +7,7 @@
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
 #include "common/text/strings.h"
+#include "common/text/utf8.h"
 #include "transcribe/program.h"
 
 namespace tools {
@@ -134,6 +135,7 @@ class Replay {
             act([&steps] { steps.GoForward.click(); });
         }
 
+        answerReplaceQuestion(input);
         act([&steps, outFolder] { steps.Dir1.setPath(std::string(outFolder)); });
         if (refused()) {
             return refusal();
@@ -150,17 +152,44 @@ class Replay {
 
     bool refused() const { return !platform_.errors.empty(); }
 
+    // Saving over an existing face asks first: "replace": true answers Replace, "rename_to"
+    // answers Another name with that name. Any further question, and every question when
+    // neither is given, is answered Cancel.
+    void answerReplaceQuestion(const json& input) {
+        const json* replace = member(input, "replace");
+        const json* renameTo = member(input, "rename_to");
+        if (replace != nullptr && !replace->is_boolean() && !replace->is_null()) {
+            throw BadInput{"replace: true or false is expected"};
+        }
+        if (renameTo != nullptr && !renameTo->is_string() && !renameTo->is_null()) {
+            throw BadInput{"rename_to: a name is expected"};
+        }
+        const bool replacing = replace != nullptr && replace->is_boolean() && replace->get<bool>();
+        const bool renaming = renameTo != nullptr && renameTo->is_string();
+        if (replacing && renaming) {
+            throw BadInput{"replace and rename_to: give one of them"};
+        }
+        if (replacing) {
+            platform_.choiceAnswers.push_back(0);
+        } else if (renaming) {
+            platform_.choiceAnswers.push_back(1);
+            platform_.textAnswers.push_back(renameTo->get<std::string>());
+        }
+    }
+
     ReplayOutcome refusal() const {
         std::string message;
         if (!platform_.errors.empty()) {
             message = platform_.errors.front();
         } else if (program_.ErrorForm.Visible()) {
             message = program_.ErrorForm.Errorlabel.Caption;
+        } else if (!platform_.questions.empty()) {
+            message = platform_.questions.back();
         } else {
             message = "the wizard did not save the face";
         }
         // Messages are 8-bit text, apart from words a string file gave in UTF-8.
-        if (!common::utf8AsCp1252(message)) {
+        if (!common::isUtf8(message)) {
             message = common::cp1252ToUtf8(message);
         }
         return {1, message};

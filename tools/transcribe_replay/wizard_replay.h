@@ -20,8 +20,11 @@ struct ReplayOutcome {
 //
 // Input: {"mode": "photoshop" | "mspaint" | "paintshoppro" | "illustrator", "name", "description",
 // "height", "url", "colours": {"hair", "eyes", "skin"}, "points": [[X, Y] x 20],
-// "angles": [angle, or [dX, dY] in Paint mode] x 10}. A value is text or a number (its decimal
-// text); null or a missing field leaves the box as it shows.
+// "angles": [angle, or [dX, dY] in Paint mode] x 10, "replace": true | "rename_to": "<name>"}.
+// A value is text or a number (its decimal text); null or a missing field leaves the box as it
+// shows. When the face file exists already, "replace" answers the wizard's question with
+// Replace and "rename_to" with Another name; with neither nothing is written and the outcome
+// (1) carries the question.
 ReplayOutcome replayWizard(std::string_view json, std::string_view outFolder,
                            std::string_view startFolder);
 

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "tests/transcribe/wizard_fixture.h"
+#include "transcribe/name_rules.h"
+
+namespace {
+
+// Types the name and height and presses the Photoshop button; the error given, if any.
+std::string refusalOf(const std::string& name, const std::string& height = "0") {
+    Wizard wizard;
+    wizard.type(wizard.initial.NameBox, name);
+    wizard.type(wizard.initial.HeightBox, height);
+    wizard.click(wizard.initial.ContinueBox);
+    if (wizard.platform.errors.empty()) {
+        EXPECT_TRUE(wizard.colours.Visible()) << name;
+        return {};
+    }
+    EXPECT_TRUE(wizard.initial.Visible()) << name;
+    EXPECT_FALSE(wizard.colours.Visible()) << name;
+    EXPECT_FALSE(wizard.program.PhotoshopMode) << name;
+    EXPECT_EQ(wizard.platform.errors.size(), 1u);
+    return wizard.platform.errors.front();
+}
+
+}  // namespace
+
+TEST(FirstWindowNames, HiddenNamesAreRefusedSayingWhy) {
+    for (const char* name : {".Hidden Face", ".", "..", "  .Hidden"}) {
+        EXPECT_NE(refusalOf(name).find("cannot begin with \".\""), std::string::npos) << name;
+    }
+    // A dot further in is an ordinary name.
+    EXPECT_EQ(refusalOf("J. R. Smith."), "");
+}
+
+TEST(FirstWindowNames, ControlCharactersAreRefusedSayingWhy) {
+    for (const std::string& name : {std::string("Ann\tLee"), std::string("Ann\x7FLee"),
+                                    std::string("Ann\x1FLee"), std::string("\tAnn")}) {
+        EXPECT_NE(refusalOf(name).find("control character"), std::string::npos);
+    }
+    // Code 128 and above are letters of Windows-1252, not controls.
+    EXPECT_EQ(refusalOf("Ann \x80 Lee"), "");
+}
+
+TEST(FirstWindowNames, TheFifthPhotoNameMustFitTwoHundredAndFiftyFiveBytes) {
+    // 250 characters leave "<name>4.jpg" at 255 bytes: the longest name that is taken.
+    EXPECT_EQ(refusalOf(std::string(250, 'a')), "");
+    EXPECT_NE(refusalOf(std::string(251, 'a')).find("too long"), std::string::npos);
+    EXPECT_NE(refusalOf(std::string(260, 'a')).find("too long"), std::string::npos);
+    // Blanks around the name are not counted.
+    EXPECT_EQ(refusalOf("  " + std::string(250, 'a') + "  "), "");
+    // Written in UTF-8, "\xE9" takes 2 bytes and "\x80" (the euro sign) 3.
+    EXPECT_EQ(refusalOf(std::string(248, 'a') + "\xE9"), "");
+    EXPECT_NE(refusalOf(std::string(249, 'a') + "\xE9").find("too long"), std::string::npos);
+    EXPECT_EQ(refusalOf(std::string(247, 'a') + "\x80"), "");
+    EXPECT_NE(refusalOf(std::string(248, 'a') + "\x80").find("too long"), std::string::npos);
+}
+
+TEST(FirstWindowNames, TheRulesAreTheSameForEveryModeButton) {
+    Wizard wizard;
+    wizard.type(wizard.initial.NameBox, ".x");
+    for (forms::CommandButton* mode :
+         {&wizard.initial.ContinueBox, &wizard.initial.FireworksButton, &wizard.initial.PSPButton,
+          &wizard.initial.IllustratorButton}) {
+        wizard.click(*mode);
+        EXPECT_FALSE(wizard.colours.Visible()) << mode->key();
+    }
+    EXPECT_EQ(wizard.platform.errors.size(), 4u);
+    EXPECT_EQ(transcribe::nameRefusal(" Jane "), std::nullopt);
+}
+
+TEST(FirstWindowHeight, ValuesTheAnalysisCannotReadAreRefusedAtGoingOn) {
+    for (const char* height : {"-170", "-0.4", "0.4", "999999", "32767.6", "1e400"}) {
+        const std::string refusal = refusalOf("Jane", height);
+        EXPECT_NE(refusal.find("height"), std::string::npos) << height;
+        EXPECT_NE(refusal.find(height), std::string::npos) << height;
+    }
+    // 0, nothing or no number write no height line; anything else is written as typed.
+    for (const char* height : {"0", "", "abc", "0,5", "1", "172", "172.5", "12abc", "32767"}) {
+        EXPECT_EQ(refusalOf("Jane", height), "") << height;
+    }
+}
+
+TEST(ColourWindowHash, AColourWrittenWithItsHashIsReadWhole) {
+    Wizard wizard;
+    wizard.click(wizard.initial.ContinueBox);
+    wizard.type(wizard.colours.HairInputBox, "#3B6EA5");
+    EXPECT_EQ(wizard.colours.HairColourBox.FillColor, 0x3B + 256 * 0x6E + 65536 * 0xA5);
+
+    Wizard paint;
+    paint.click(paint.initial.FireworksButton);
+    paint.type(paint.colours.EyeInputBox, "#3B6EA5");
+    EXPECT_EQ(paint.colours.EyeColourBox.FillColor, 0x3B + 256 * 0x6E + 65536 * 0xA5);
+    // The 11 characters of Paint mode count the "#".
+    EXPECT_EQ(paint.colours.EyeInputBox.MaxLength, 11);
+}
