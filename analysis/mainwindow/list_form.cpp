@@ -8,6 +8,7 @@
 #include "common/files/text_file.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
+#include "common/text/strings.h"
 
 namespace analysis {
 
@@ -22,6 +23,25 @@ constexpr std::string_view kListEnding = ".lst";
 bool isPlainFileName(std::string_view name) {
     return name.find('/') == std::string_view::npos && name.find('\\') == std::string_view::npos &&
            name.find('\0') == std::string_view::npos && name != "." && name != "..";
+}
+
+// The list as saved: every line ends with CR LF (a lone LF from the box becomes CR LF, and the
+// last name gets its line end, so it never runs into the end line); blank lines stay.
+std::string listFileText(std::string_view typed) {
+    std::string text;
+    text.reserve(typed.size() + kEndLine.size() + 8);
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (typed[i] == '\n' && (i == 0 || typed[i - 1] != '\r')) {
+            text += '\r';
+        }
+        text += typed[i];
+    }
+    if (!text.empty() && !text.ends_with('\n')) {
+        text += common::kCrLf;
+    }
+    text += kEndLine;
+    text += common::kCrLf;
+    return text;
 }
 
 }  // namespace
@@ -104,11 +124,12 @@ void ListForm::File2Copy_Click() {
     ListInPlay.setText(std::move(list));
 }
 
-// A list is saved as "<name>.lst", so that it appears among the lists, and an existing list is
-// replaced only when the user says so.
+// A list is saved as "<name>.lst", its blanks trimmed, so that it appears among the lists, and
+// an existing list is replaced only when the user says so.
 void ListForm::ListSaveButton_Click() {
-    std::string name = FileBeingEdited.Text();
+    std::string name = common::Trim(FileBeingEdited.Text());
     if (name.empty()) {
+        app().platform().reportError("The list was not saved: type a name for it first.");
         return;
     }
     if (!isPlainFileName(name)) {
@@ -118,6 +139,8 @@ void ListForm::ListSaveButton_Click() {
     }
     if (!name.ends_with(kListEnding)) {
         name += kListEnding;
+    }
+    if (name != FileBeingEdited.Text()) {
         FileBeingEdited.setText(name);
     }
     const std::string path = listPath(name);
@@ -127,8 +150,7 @@ void ListForm::ListSaveButton_Click() {
         return;
     }
     try {
-        common::writeWholeFile(
-            path, ListInPlay.Text() + std::string(kEndLine) + std::string(common::kCrLf));
+        common::writeWholeFile(path, listFileText(ListInPlay.Text()));
     } catch (const common::Error& error) {
         app().platform().reportError("The list could not be saved to " + path + ": " +
                                      error.reason());
