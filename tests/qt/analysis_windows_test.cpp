@@ -37,6 +37,47 @@ TEST(AnalysisWindows, EscapeLeavesEverySecondaryWindowThroughItsButton) {
     EXPECT_TRUE(platform.errors.empty());
 }
 
+// Escape in the quick-key chooser closes it and keeps the key; only OK or a double click assigns
+// the highlighted face.
+TEST(AnalysisWindows, EscapeInTheQuickKeyChooserKeepsTheKey) {
+    TempFolder folder;
+    folder.write("Ann.txt", "x");
+    folder.write("Bob.txt", "x");
+    QuietPlatform platform;
+    forms::Application app(platform, folder.text());
+    analysis::AnalysisProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    binding.sync();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(binding.widgetFor(program.MainWindow)));
+    analysis::PrefsForm& prefs = program.PrefsWindow;
+    app.dispatch([&prefs] {
+        prefs.Show();
+        prefs.F1Person(2).Caption = "Cid";
+        prefs.FButton(2).click();
+    });
+    binding.sync();
+    analysis::PrefsLoader& chooser = program.PrefsLoaderWindow;
+    QWidget* list = binding.widgetFor(chooser.File2);
+    ASSERT_TRUE(chooser.Visible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    ASSERT_GE(chooser.File2.ListIndex(), 0);
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(chooser.Visible());
+    EXPECT_FALSE(list->window()->isVisible());
+    EXPECT_EQ(prefs.F1Person(2).Caption, "Cid");
+
+    app.dispatch([&prefs] { prefs.FButton(2).click(); });
+    binding.sync();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(binding.widgetFor(chooser.OKbutton), Qt::Key_Space);
+    EXPECT_FALSE(chooser.Visible());
+    EXPECT_NE(prefs.F1Person(2).Caption, "Cid");
+}
+
 // Tab goes along the results window's row of buttons from left to right.
 TEST(AnalysisWindows, TabGoesAlongTheResultsButtonsLeftToRight) {
     TempFolder folder;
