@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
 
+#include "analysis/engine/statistics_loading.h"
 #include "analysis/program.h"
 #include "tests/qt/sample_program.h"
 
@@ -76,6 +78,34 @@ TEST(AnalysisWindows, EscapeInTheQuickKeyChooserKeepsTheKey) {
     QTest::keyClick(binding.widgetFor(chooser.OKbutton), Qt::Key_Space);
     EXPECT_FALSE(chooser.Visible());
     EXPECT_NE(prefs.F1Person(2).Caption, "Cid");
+}
+
+// Without its statistics the program must not be used: the missing-statistics window keeps the
+// main window from taking input until the program ends.
+TEST(AnalysisWindows, TheMissingStatisticsWindowIsModal) {
+    TempFolder folder;
+    folder.write("Ann.txt", "x");
+    QuietPlatform platform;
+    forms::Application app(platform, folder.text());
+    analysis::AnalysisProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    binding.sync();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(binding.widgetFor(program.MainWindow)));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    app.dispatch(
+        [&program] { analysis::LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis"); });
+    binding.sync();
+    QWidget* noMedian = binding.widgetFor(program.NoMedianWindow);
+    ASSERT_TRUE(noMedian->isVisible());
+    EXPECT_EQ(noMedian->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), noMedian);
+    // The event loop is the program's own: showing the window did not wait for it to close.
+    EXPECT_FALSE(app.ended());
+    app.dispatch([&program] { program.NoMedianWindow.Command1.click(); });
+    binding.sync();
+    EXPECT_TRUE(app.ended());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 // Tab goes along the results window's row of buttons from left to right.
