@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTextDocument>
 
 #include "analysis/engine/statistics_loading.h"
 #include "analysis/program.h"
@@ -106,6 +107,24 @@ TEST(AnalysisWindows, TheMissingStatisticsWindowIsModal) {
     binding.sync();
     EXPECT_TRUE(app.ended());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// A description from the data shows as typed in the photo's tool tip, never as markup.
+TEST(AnalysisWindows, ToolTipsShowDescriptionsAsText) {
+    TempFolder folder;
+    QuietPlatform platform;
+    forms::Application app(platform, folder.text());
+    analysis::AnalysisProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    const std::string description = "<h1><font color=red>Dancer</font></h1>";
+    program.MainWindow.Image1.ToolTipText = description;
+    binding.sync();
+    const QString tip = binding.widgetFor(program.MainWindow.Image1)->toolTip();
+    EXPECT_EQ(tip.indexOf("<h1>"), -1) << tip.toStdString();
+    QTextDocument shown;
+    shown.setHtml(tip);
+    EXPECT_EQ(shown.toPlainText().toStdString(), description);
 }
 
 // Tab goes along the results window's row of buttons from left to right.
