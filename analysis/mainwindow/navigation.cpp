@@ -6,7 +6,6 @@
 #include "analysis/mainwindow/analysis_window.h"
 #include "analysis/program.h"
 #include "common/files/text_file.h"
-#include "common/open_failure.h"
 #include "common/text/cp1252.h"
 #include "common/text/strings.h"
 
@@ -68,8 +67,8 @@ void Analysis::HelpButton_Click() {
     const std::string page =
         common::joinPath(common::joinPath(program_.AppPath, "help"), "Online Help.htm");
     if (!common::fileExists(page)) {
-        app().platform().reportError(
-            common::cannotOpenMessage(common::OpenTarget::Page, page, "there is no such file"));
+        app().platform().reportError("The page " + page +
+                                     " could not be opened: there is no such file.");
         return;
     }
     app().platform().openDocument(page);

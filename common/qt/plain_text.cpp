@@ -9,7 +9,9 @@ QString plainToolTip(const QString& text) {
     if (!Qt::mightBeRichText(text)) {
         return text;
     }
-    return Qt::convertFromPlainText(text, Qt::WhiteSpacePre);
+    // Kept on one line, blanks and line breaks as they are, as a plain tool tip shows them.
+    return QLatin1String("<p style='white-space:pre'>") + text.toHtmlEscaped() +
+           QLatin1String("</p>");
 }
 
 std::unique_ptr<QMessageBox> plainMessageBox(QMessageBox::Icon icon, const QString& text,

@@ -12,7 +12,7 @@ namespace qtui {
 // plain text, never as markup: a description "<h1>Ann</h1>" shows its brackets.
 
 // The tool tip to set for a text: the text itself, or, where Qt would take it for markup, the
-// text escaped in a paragraph that keeps its blanks and line breaks.
+// text escaped in a paragraph that keeps its blanks and line breaks and is not wrapped.
 QString plainToolTip(const QString& text);
 
 // A modal message box, not yet shown, whose text is plain text.
