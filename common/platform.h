@@ -23,8 +23,12 @@ class Platform {
     // picture.
     virtual void checkPicture(std::string_view path) = 0;
     virtual void beep() = 0;
-    // Hands a document or web address to the desktop's default handler; the result is not used.
-    virtual void openDocument(std::string_view target) = 0;
+    // Hands a local file (a report page, the help page) to the desktop's default handler, or a
+    // web or mail address that already names its scheme. Neither waits for the handler: a
+    // failure known at once is reported at once (cannotOpenMessage), one the handler reports
+    // within a few seconds when it does.
+    virtual void openDocument(std::string_view path) = 0;
+    virtual void openWebAddress(std::string_view address) = 0;
     // Paints a control at once, in the middle of a long handler (progress captions).
     virtual void redrawNow(const forms::Control& control) = 0;
     virtual void redrawNow(const forms::Window& window) = 0;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "common/files/file_size_limit.h"
 #include "common/forms/application.h"
 #include "common/qt/qt_binding.h"
 #include "common/qt/qt_platform.h"
@@ -9,6 +10,8 @@
 #include "transcribe/program.h"
 
 int main(int argc, char** argv) {
+    // Whatever writes past a file-size limit fails and is reported; nothing kills the program.
+    common::makeFileSizeLimitAnError();
     QApplication qapp(argc, argv);
     qtui::QtPlatform platform;
     forms::Application app(platform, common::fromPath(std::filesystem::current_path()));

@@ -1,13 +1,18 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
 namespace analysis {
 
-// The address a web link goes to. One that names its own scheme (it holds "://" or starts with
-// "mailto:" in any case) stands as it is; a bare one such as "www.example.org" gets "http://" in
-// front, or the desktop would take it for a file name.
-std::string webAddress(std::string_view address);
+// Where a face's web address leads, one rule for the report pages and the globe. Only web and
+// mail addresses are ever linked or opened: an address that names its own scheme (it holds
+// "://" or starts with "mailto:" in any case) stands as it is when that scheme, the text before
+// its first ":" in any case, is http, https, ftp or mailto, and leads nowhere otherwise
+// ("javascript:", "file:", or " http:" with a blank in front). A bare one such as
+// "www.example.org" or "example.com:8080/me" gets "http://" in front, or the desktop would take
+// it for a file name. An empty address leads nowhere.
+std::optional<std::string> webAddress(std::string_view address);
 
 }  // namespace analysis

@@ -9,6 +9,7 @@
 #include "common/files/text_file.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
+#include "common/text/strings.h"
 
 namespace analysis {
 
@@ -99,11 +100,12 @@ void ListForm::File2Copy_Click() {
     ListInPlay.setText(std::move(list));
 }
 
-// A list is saved as "<name>.lst", so that it appears among the lists, and an existing list is
-// replaced only when the user says so.
+// A list is saved as "<name>.lst", its blanks trimmed, so that it appears among the lists, and
+// an existing list is replaced only when the user says so.
 void ListForm::ListSaveButton_Click() {
-    std::string name = FileBeingEdited.Text();
+    std::string name = common::Trim(FileBeingEdited.Text());
     if (name.empty()) {
+        app().platform().reportError("The list was not saved: type a name for it first.");
         return;
     }
     if (!isPlainFileName(name)) {
@@ -113,6 +115,8 @@ void ListForm::ListSaveButton_Click() {
     }
     if (!name.ends_with(kListEnding)) {
         name += kListEnding;
+    }
+    if (name != FileBeingEdited.Text()) {
         FileBeingEdited.setText(name);
     }
     const std::string path = listPath(name);
@@ -122,7 +126,10 @@ void ListForm::ListSaveButton_Click() {
         return;
     }
     try {
-        common::writeWholeFile(path, common::listFileText(ListInPlay.Text()));
+        // Every line of the box is saved with CR LF (a lone LF becomes CR LF, the last name gets
+        // its line end so it never runs into the end line); blank lines stay.
+        common::writeWholeFile(path, common::listFileText(common::listLines(
+                                         ListInPlay.Text(), common::ListLines::Every)));
     } catch (const common::Error& error) {
         app().platform().reportError("The list could not be saved to " + path + ": " +
                                      error.reason());

@@ -1,3 +1,4 @@
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -13,12 +14,17 @@ namespace analysis {
 namespace {
 
 // The face loaders keep a face's web address in its link's tool tip, empty when it has none.
+// The pages' rule decides, applied to the address with its blanks trimmed.
 void openWebLink(common::Platform& platform, const forms::Image& link) {
     const std::string address = common::Trim(link.ToolTipText);
     if (address.empty()) {
         return;
     }
-    platform.openDocument(webAddress(address));
+    if (const std::optional<std::string> target = webAddress(address)) {
+        platform.openWebAddress(*target);
+        return;
+    }
+    platform.reportError("\"" + address + "\" is not a web address: it is not opened.");
 }
 
 }  // namespace
@@ -56,11 +62,13 @@ void Analysis::ListEditButton_Click() {
     editor.Files2Choose.setPath(Dir1.Path());
 }
 
-// A start folder without the help page: nothing happens.
+// A start folder without the help page is told, with the path the page was looked for at.
 void Analysis::HelpButton_Click() {
     const std::string page =
         common::joinPath(common::joinPath(program_.AppPath, "help"), "Online Help.htm");
     if (!common::fileExists(page)) {
+        app().platform().reportError("The page " + page +
+                                     " could not be opened: there is no such file.");
         return;
     }
     app().platform().openDocument(page);

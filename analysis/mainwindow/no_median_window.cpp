@@ -7,11 +7,13 @@ namespace analysis {
 
 NoMedian::NoMedian(forms::Application& app) : Window(app, "NoMedian") {
     Caption = "ERROR";
+    Modal = true;
     Width = pixels(500);
-    Height = pixels(200);
+    Height = pixels(280);
     place(Label1, 16, 16, 468, 112);
     Label1.FontSize = 10;
-    place(Command1, 16, 144, 468, 40);
+    place(Problem, 16, 136, 468, 72);
+    place(Command1, 16, 224, 468, 40);
     Command1.Caption = "Quit";
     Command1.onClick = [this] { Command1_Click(); };
 }

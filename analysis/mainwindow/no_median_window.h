@@ -6,11 +6,14 @@
 namespace analysis {
 
 // Shown when a statistics file is missing or cannot be read; its only way on ends the program.
+// It is modal: the main window cannot be used behind it. Under its own text it names the file
+// and what is wrong with it.
 class NoMedian : public forms::Window {
   public:
     explicit NoMedian(forms::Application& app);
 
     forms::Label Label1{*this, "Label1"};
+    forms::Label Problem{*this, "Problem"};
     forms::CommandButton Command1{*this, "Command1"};
 
     void Command1_Click();

@@ -21,7 +21,8 @@ PrefsLoader::PrefsLoader(AnalysisProgram& program)
     Label2.Caption = "becomes...";
     File2.setPattern("*.txt");
     OKbutton.Caption = "OK";
-    OKbutton.Cancel = true;
+    // Escape leaves the key as it was; only OK or a double click assigns the highlighted face.
+    EscapeCloses = true;
 
     Width = pixels(320);
     Height = pixels(360);

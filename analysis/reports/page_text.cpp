@@ -1,6 +1,7 @@
 #include "analysis/reports/page_text.h"
 
 #include <cmath>
+#include <optional>
 
 #include "analysis/engine/web_address.h"
 #include "common/text/convert.h"
@@ -60,11 +61,15 @@ std::string PageText::attribute(std::string_view data) const {
 }
 
 void PageText::appendLink(std::string& page, std::string_view address) const {
-    if (!webLinks_ || address.empty()) {
+    if (!webLinks_) {
+        return;
+    }
+    const std::optional<std::string> target = webAddress(address);
+    if (!target) {
         return;
     }
     page.append("<a href='");
-    appendAttribute(page, webAddress(address));
+    appendAttribute(page, *target);
     page.append("'>");
 }
 

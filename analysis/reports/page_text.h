@@ -17,8 +17,9 @@ class PageText {
     // The same, added to the end of a page.
     void appendText(std::string& page, std::string_view data) const;
     void appendAttribute(std::string& page, std::string_view data) const;
-    // The opening of a link to the address, "" when links are not wanted or there is no address.
-    // Anchors are not closed.
+    // The opening of a link to the address, "" when links are not wanted or the address leads
+    // nowhere (webAddress): such a record is written as one without an address. Anchors are not
+    // closed.
     std::string link(std::string_view address) const;
     void appendLink(std::string& page, std::string_view address) const;
     // The meta line's content type.

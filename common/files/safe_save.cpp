@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/files/file_size_limit.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
 
@@ -63,6 +64,7 @@ void syncFolder(const std::filesystem::path& folder) {
 }  // namespace
 
 PendingSave::PendingSave(std::string_view path) : path_(path), target_(toPath(path)) {
+    makeFileSizeLimitAnError();
     if (target_.filename().empty()) {
         fail(EISDIR);
     }

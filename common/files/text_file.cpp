@@ -9,6 +9,7 @@
 #include <system_error>
 
 #include "common/files/file_descriptor.h"
+#include "common/files/file_size_limit.h"
 #include "common/files/safe_save.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
@@ -96,6 +97,7 @@ void writeWholeFile(std::string_view path, std::string_view text) {
 
 // Only a regular file is appended to: opened without waiting, so a named pipe never blocks.
 void appendToFile(std::string_view path, std::string_view text) {
+    makeFileSizeLimitAnError();
     const FileDescriptor file(
         ::open(toPath(path).c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666));
     struct stat status {};

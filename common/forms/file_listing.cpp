@@ -108,6 +108,11 @@ bool matchesPattern(std::string_view name, std::string_view pattern) {
 std::vector<std::string> listFiles(std::string_view folder, std::string_view pattern) {
     return listEntries(
         folder, [pattern](const std::filesystem::directory_entry& entry, const std::string& name) {
+            // No list file or result record could name such a file safely: a line break would
+            // split its line, and a backslash reads as a folder separator.
+            if (name.find_first_of("\r\n\\") != std::string::npos) {
+                return false;
+            }
             std::error_code ec;
             return entry.is_regular_file(ec) && matchesPattern(name, pattern);
         });

@@ -15,8 +15,8 @@ bool nameLess(std::string_view a, std::string_view b);
 bool matchesPattern(std::string_view name, std::string_view pattern);
 
 // The plain files of a folder that match the pattern, in name order, each named in the held
-// form that opens it again (common::fromPath). Hidden files (a leading ".") are left out. A
-// folder that cannot be read lists nothing.
+// form that opens it again (common::fromPath). Hidden files (a leading ".") are left out, and so
+// are names holding a line break (CR or LF) or a "\". A folder that cannot be read lists nothing.
 std::vector<std::string> listFiles(std::string_view folder, std::string_view pattern);
 
 // The sub-folders of a folder, in name order, hidden ones left out.

@@ -36,6 +36,12 @@ class Window {
     std::string Icon;
     // The user may not resize the window.
     bool FixedSize = true;
+    // While shown, the program's other windows take no input (the desktop's window modality;
+    // Show itself does not wait).
+    bool Modal = false;
+    // Escape closes the window as its title bar does, where no button is its cancel button (a
+    // chooser whose only button, OK, must not be what Escape presses).
+    bool EscapeCloses = false;
 
     int ScaleWidth() const { return Width; }
     int ScaleHeight() const { return Height; }

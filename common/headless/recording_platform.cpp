@@ -1,6 +1,7 @@
 #include "common/headless/recording_platform.h"
 
 #include "common/files/text_file.h"
+#include "common/open_failure.h"
 #include "common/text/error.h"
 
 namespace common {
@@ -18,8 +19,18 @@ void RecordingPlatform::beep() {
     ++beeps;
 }
 
-void RecordingPlatform::openDocument(std::string_view target) {
-    openedDocuments.emplace_back(target);
+void RecordingPlatform::openDocument(std::string_view path) {
+    openedDocuments.emplace_back(path);
+    if (!openFailure.empty()) {
+        reportError(cannotOpenMessage(OpenTarget::Page, path, openFailure));
+    }
+}
+
+void RecordingPlatform::openWebAddress(std::string_view address) {
+    openedAddresses.emplace_back(address);
+    if (!openFailure.empty()) {
+        reportError(cannotOpenMessage(OpenTarget::WebAddress, address, openFailure));
+    }
 }
 
 void RecordingPlatform::redrawNow(const forms::Control&) {

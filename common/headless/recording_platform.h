@@ -14,7 +14,10 @@ class RecordingPlatform : public Platform {
   public:
     void checkPicture(std::string_view path) override;
     void beep() override;
-    void openDocument(std::string_view target) override;
+    // Records the page or address; with openFailure set, each is also refused with that reason,
+    // as the desktop reports a failure.
+    void openDocument(std::string_view path) override;
+    void openWebAddress(std::string_view address) override;
     void redrawNow(const forms::Control& control) override;
     void redrawNow(const forms::Window& window) override;
     void setBusyPointer(bool busy) override;
@@ -36,6 +39,8 @@ class RecordingPlatform : public Platform {
     bool busy = false;
     bool ended = false;
     std::vector<std::string> openedDocuments;
+    std::vector<std::string> openedAddresses;
+    std::string openFailure;
     std::vector<std::string> errors;
     std::vector<std::string> notices;
     std::vector<std::string> questions;

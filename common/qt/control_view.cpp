@@ -6,6 +6,7 @@
 
 #include "common/forms/control.h"
 #include "common/qt/click_tracker.h"
+#include "common/qt/plain_text.h"
 #include "common/qt/text_conversion.h"
 
 namespace qtui {
@@ -27,7 +28,7 @@ void syncCommon(QWidget& widget, const forms::Control& control, const TwipsScale
     if (widget.testAttribute(Qt::WA_Disabled) == control.Enabled) {
         widget.setEnabled(control.Enabled);
     }
-    const QString tip = toQString(control.ToolTipText);
+    const QString tip = plainToolTip(toQString(control.ToolTipText));
     if (widget.toolTip() != tip) {
         widget.setToolTip(tip);
     }

@@ -3,15 +3,18 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QByteArray>
-#include <QDesktopServices>
 #include <QImageReader>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QUrl>
+#include <filesystem>
+#include <system_error>
 
 #include "common/files/text_file.h"
-#include "common/qt/document_url.h"
+#include "common/open_failure.h"
+#include "common/qt/plain_text.h"
 #include "common/qt/qt_binding.h"
 #include "common/qt/text_conversion.h"
 #include "common/text/cp1252.h"
@@ -41,11 +44,27 @@ void QtPlatform::beep() {
     QApplication::beep();
 }
 
-void QtPlatform::openDocument(std::string_view target) {
-    const QUrl url = documentUrl(target);
-    if (!url.isEmpty()) {
-        QDesktopServices::openUrl(url);
+void QtPlatform::openDocument(std::string_view path) {
+    std::error_code ignored;
+    std::filesystem::path full = std::filesystem::absolute(common::toPath(path), ignored);
+    if (full.empty()) {
+        full = common::toPath(path);
     }
+    const std::string shown = common::fromPath(full);
+    opener_.open(full.native(), [this, shown](const std::string& reason) {
+        reportError(common::cannotOpenMessage(common::OpenTarget::Page, shown, reason));
+    });
+}
+
+// The address is given percent-encoded, as the desktop expects it; which addresses may be
+// opened at all the program has decided.
+void QtPlatform::openWebAddress(std::string_view address) {
+    const QUrl url(toQString(address), QUrl::TolerantMode);
+    const std::string encoded =
+        url.isValid() ? url.toEncoded().toStdString() : toQString(address).toStdString();
+    opener_.open(encoded, [this, shown = std::string(address)](const std::string& reason) {
+        reportError(common::cannotOpenMessage(common::OpenTarget::WebAddress, shown, reason));
+    });
 }
 
 void QtPlatform::redrawNow(const forms::Control& control) {
@@ -124,33 +143,31 @@ void QtPlatform::endProgram() {
 }
 
 void QtPlatform::showError(QWidget* parent, const QString& message) {
-    QMessageBox::warning(parent, QGuiApplication::applicationDisplayName(), message);
+    plainMessageBox(QMessageBox::Warning, message, QMessageBox::Ok, parent)->exec();
 }
 
 void QtPlatform::showInformation(QWidget* parent, const QString& message) {
-    QMessageBox box(QMessageBox::Information, QGuiApplication::applicationDisplayName(), message,
-                    QMessageBox::Ok, parent);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    plainMessageBox(QMessageBox::Information, message, QMessageBox::Ok, parent)->exec();
 }
 
 bool QtPlatform::askQuestion(QWidget* parent, const QString& question) {
-    return QMessageBox::question(parent, QGuiApplication::applicationDisplayName(), question,
-                                 QMessageBox::Yes | QMessageBox::No,
-                                 QMessageBox::No) == QMessageBox::Yes;
+    const auto box = plainMessageBox(QMessageBox::Question, question,
+                                     QMessageBox::Yes | QMessageBox::No, parent);
+    box->setDefaultButton(QMessageBox::No);
+    return box->exec() == QMessageBox::Yes;
 }
 
 int QtPlatform::askChoiceBox(QWidget* parent, const QString& question,
                              const std::array<QString, 3>& answers) {
-    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), question,
-                    QMessageBox::NoButton, parent);
-    QPushButton* first = box.addButton(answers[0], QMessageBox::AcceptRole);
-    QPushButton* second = box.addButton(answers[1], QMessageBox::ActionRole);
-    QPushButton* third = box.addButton(answers[2], QMessageBox::RejectRole);
-    box.setDefaultButton(third);
-    box.setEscapeButton(third);
-    box.exec();
-    const QAbstractButton* chosen = box.clickedButton();
+    const auto box =
+        plainMessageBox(QMessageBox::Question, question, QMessageBox::NoButton, parent);
+    QPushButton* first = box->addButton(answers[0], QMessageBox::AcceptRole);
+    QPushButton* second = box->addButton(answers[1], QMessageBox::ActionRole);
+    QPushButton* third = box->addButton(answers[2], QMessageBox::RejectRole);
+    box->setDefaultButton(third);
+    box->setEscapeButton(third);
+    box->exec();
+    const QAbstractButton* chosen = box->clickedButton();
     return chosen == first ? 0 : chosen == second ? 1 : 2;
 }
 

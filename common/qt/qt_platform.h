@@ -2,10 +2,12 @@
 
 #include <QString>
 #include <array>
+#include <chrono>
 #include <optional>
 #include <string>
 
 #include "common/platform.h"
+#include "common/qt/desktop_opener.h"
 
 class QWidget;
 
@@ -28,8 +30,10 @@ class QtPlatform : public common::Platform {
     // picture. Only the header is read: pictures are decoded when they are shown.
     void checkPicture(std::string_view path) override;
     void beep() override;
-    // "http..." and "www..." open as web addresses, anything else as a local file.
-    void openDocument(std::string_view target) override;
+    // The page (made absolute) or the address goes to the desktop's opener; what it cannot open
+    // is reported with the page's full path or the whole address.
+    void openDocument(std::string_view path) override;
+    void openWebAddress(std::string_view address) override;
     void redrawNow(const forms::Control& control) override;
     void redrawNow(const forms::Window& window) override;
     // The wait cursor is set once however often busy is asked for, and restored once.
@@ -51,6 +55,10 @@ class QtPlatform : public common::Platform {
     // The binding rendering the program's windows; QtBinding attaches itself for its lifetime.
     void attach(QtBinding* binding) { binding_ = binding; }
     bool busy() const { return busy_; }
+    // The desktop's opener, xdg-open by default, and how long its exit status is waited for.
+    void setOpener(std::string program, std::chrono::milliseconds watch) {
+        opener_.setProgram(std::move(program), watch);
+    }
 
   protected:
     // Shows an untrapped error to the user in a warning box over the program's window; tests
@@ -72,6 +80,7 @@ class QtPlatform : public common::Platform {
 
     QtBinding* binding_ = nullptr;
     bool busy_ = false;
+    DesktopOpener opener_;
 };
 
 }  // namespace qtui

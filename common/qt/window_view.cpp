@@ -81,6 +81,11 @@ void WindowView::syncFrame() {
     }
     const std::int32_t back = window_.BackColor;
     applyColours(widget_, forms::kBlack, &back);
+    // Takes effect at the next showing; a window model sets it before its window is first shown.
+    const Qt::WindowModality modality = window_.Modal ? Qt::ApplicationModal : Qt::NonModal;
+    if (widget_.windowModality() != modality) {
+        widget_.setWindowModality(modality);
+    }
 
     const TwipsScale& scale = context_.scale;
     const Placed wanted{window_.Left, window_.Top, window_.Width, window_.Height,
@@ -167,7 +172,8 @@ bool isCancelButton(const forms::Control& control) {
 
 }  // namespace
 
-// Escape presses the window's cancel button, as a click would, if the user could click it.
+// Escape presses the window's cancel button, as a click would, if the user could click it; in a
+// window without one it may close the window.
 bool WindowView::pressCancel() {
     for (forms::Control* control : window_.controls()) {
         if (!isCancelButton(*control)) {
@@ -178,6 +184,10 @@ bool WindowView::pressCancel() {
             context_.forward([control] { control->click(); });
             return true;
         }
+    }
+    if (window_.EscapeCloses) {
+        context_.forward([this] { window_.userClose(); });
+        return true;
     }
     return false;
 }

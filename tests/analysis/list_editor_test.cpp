@@ -131,21 +131,51 @@ TEST_F(ListEditor, EmptyListAndUnendedLastLine) {
     open();
     saveAs("None.lst");
     EXPECT_EQ(folder.read("None.lst"), "99999\r\n");
-    // A last name typed without its line end shares the end line, so the file has no end line
-    // and is read to its end.
+    // A last name typed without its line end gets one: it never runs into the end line.
     editor.ListInPlay.setText("Ann.txt\r\nBob.txt");
     saveAs("Joined.lst");
-    EXPECT_EQ(folder.read("Joined.lst"), "Ann.txt\r\nBob.txt99999\r\n");
+    EXPECT_EQ(folder.read("Joined.lst"), "Ann.txt\r\nBob.txt\r\n99999\r\n");
     load("Joined.lst");
-    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\nBob.txt99999\r\n");
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\nBob.txt\r\n");
 }
 
-TEST_F(ListEditor, EmptyNameWritesNothingAndOtherNamesGetTheListEnding) {
+// Every line is saved with CR LF: lone LFs (a box or a paste that gave them) become CR LF, and
+// blank lines stay where they are.
+TEST_F(ListEditor, EveryLineIsSavedWithCrLf) {
+    open();
+    editor.ListInPlay.setText("Ann Lee.txt\nBob.txt\r\n\n\nAva Novak.txt");
+    saveAs("Mixed.lst");
+    EXPECT_EQ(folder.read("Mixed.lst"),
+              "Ann Lee.txt\r\nBob.txt\r\n\r\n\r\nAva Novak.txt\r\n99999\r\n");
+    // Loaded again, the list ends at its end line and names no garbled face.
+    load("Mixed.lst");
+    EXPECT_EQ(editor.ListInPlay.Text(), "Ann Lee.txt\r\nBob.txt\r\n\r\n\r\nAva Novak.txt\r\n");
+    saveAs("Mixed.lst");
+    EXPECT_EQ(folder.read("Mixed.lst"),
+              "Ann Lee.txt\r\nBob.txt\r\n\r\n\r\nAva Novak.txt\r\n99999\r\n")
+        << "saving a loaded list unchanged keeps it byte for byte";
+}
+
+TEST_F(ListEditor, TheListNameIsTrimmedAndAnEmptyOneIsAnswered) {
     open();
     editor.ListInPlay.setText("Ann.txt\r\n");
-    saveAs("");
-    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+    for (const std::string blank : {"", "   "}) {
+        platform.errors.clear();
+        saveAs(blank);
+        EXPECT_TRUE(std::filesystem::is_empty(folder.path())) << "[" << blank << "]";
+        ASSERT_EQ(platform.errors.size(), 1u) << "[" << blank << "]";
+        EXPECT_NE(platform.errors[0].find("name"), std::string::npos);
+    }
+    platform.errors.clear();
+    saveAs("  Week 12  ");
     EXPECT_TRUE(platform.errors.empty());
+    EXPECT_EQ(folder.read("Week 12.lst"), "Ann.txt\r\n99999\r\n");
+    EXPECT_EQ(editor.FileBeingEdited.Text(), "Week 12.lst");
+}
+
+TEST_F(ListEditor, NamesGetTheListEnding) {
+    open();
+    editor.ListInPlay.setText("Ann.txt\r\n");
     // Saved with ".lst", so the list boxes show it.
     saveAs("Mine");
     EXPECT_EQ(folder.read("Mine.lst"), "Ann.txt\r\n99999\r\n");

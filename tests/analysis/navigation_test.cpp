@@ -52,16 +52,34 @@ TEST_F(Navigation, PlotterOpensWithUnshiftedProfilesAndTheFacesNames) {
     EXPECT_EQ(plotter.CheckBoxB.Caption, "Bob");
 }
 
-TEST_F(Navigation, HelpOpensThePageBelowTheStartFolderOnlyWhenItIsThere) {
+// A missing help page is told, with the full path it was looked for at.
+TEST_F(Navigation, HelpOpensThePageBelowTheStartFolderAndSaysWhenItIsMissing) {
     window.HelpButton.click();
     EXPECT_TRUE(platform.openedDocuments.empty());
-    EXPECT_TRUE(platform.errors.empty());
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_NE(platform.errors[0].find(folder.file("help/Online Help.htm") + " could not be opened"),
+              std::string::npos)
+        << platform.errors[0];
 
+    platform.errors.clear();
     folder.subfolder("help");
     folder.write("help/Online Help.htm", "<html></html>");
     window.HelpButton.click();
     ASSERT_EQ(platform.openedDocuments.size(), 1u);
     EXPECT_EQ(platform.openedDocuments[0], folder.file("help/Online Help.htm"));
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+// The desktop's failure to open a page (no browser) reaches the user with the page's path.
+TEST_F(Navigation, APageTheDesktopCannotOpenIsToldWithItsPath) {
+    folder.subfolder("help");
+    folder.write("help/Online Help.htm", "<html></html>");
+    platform.openFailure = "no program to open it was found";
+    window.HelpButton.click();
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_EQ(platform.errors[0], "The page " + folder.file("help/Online Help.htm") +
+                                      " could not be opened: no program to open it was found. "
+                                      "Open it in a web browser by hand.");
 }
 
 TEST(NavigationHelp, TheShippedHelpPageOpensFromTheSuiteFolder) {
@@ -82,12 +100,14 @@ TEST_F(Navigation, WebLinksOpenOnlyAnAddress) {
     window.URL1.click();
     window.URL1.ToolTipText = "   ";
     window.URL1.click();
-    EXPECT_TRUE(platform.openedDocuments.empty());
+    EXPECT_TRUE(platform.openedAddresses.empty());
+    EXPECT_TRUE(platform.errors.empty());
 
     window.URL1.ToolTipText = "https://example.org/ann";
     window.URL1.click();
     window.URL2.ToolTipText = "www.example.org/bob";
     window.URL2.click();
+    // The globe trims the blanks around an address before it is judged.
     window.URL2.ToolTipText = " ftp://files.example.org ";
     window.URL2.click();
     // Addresses with a scheme of their own stand as they are.
@@ -95,8 +115,44 @@ TEST_F(Navigation, WebLinksOpenOnlyAnAddress) {
     window.URL2.click();
     window.URL2.ToolTipText = "http://www.example.org/~ann";
     window.URL2.click();
-    EXPECT_EQ(platform.openedDocuments,
+    // No scheme named: a port is no scheme, and "javascript:" without "//" becomes harmless.
+    window.URL2.ToolTipText = "example.com:8080/me";
+    window.URL2.click();
+    window.URL2.ToolTipText = "javascript:alert(1)";
+    window.URL2.click();
+    EXPECT_EQ(platform.openedAddresses,
               (std::vector<std::string>{"https://example.org/ann", "http://www.example.org/bob",
                                         "ftp://files.example.org", "MailTo:ann@example.org",
-                                        "http://www.example.org/~ann"}));
+                                        "http://www.example.org/~ann", "http://example.com:8080/me",
+                                        "http://javascript:alert(1)"}));
+    EXPECT_TRUE(platform.openedDocuments.empty());
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+// Only web and mail addresses are opened; any other the globe names and refuses.
+TEST_F(Navigation, TheGlobeOpensNothingButWebAndMailAddresses) {
+    window.URL1.Visible = true;
+    for (const std::string address :
+         {"file:///etc/passwd", "javascript:alert(1)//http://x", "smb://server/share", "apt://sl",
+          "FILE://localhost/etc/passwd"}) {
+        platform.errors.clear();
+        window.URL1.ToolTipText = address;
+        window.URL1.click();
+        ASSERT_EQ(platform.errors.size(), 1u) << address;
+        EXPECT_EQ(platform.errors[0],
+                  "\"" + address + "\" is not a web address: it is not opened.");
+    }
+    EXPECT_TRUE(platform.openedAddresses.empty());
+    EXPECT_TRUE(platform.openedDocuments.empty());
+}
+
+TEST_F(Navigation, AWebAddressTheDesktopCannotOpenIsToldWhole) {
+    window.URL1.Visible = true;
+    window.URL1.ToolTipText = "www.example.org/ann";
+    platform.openFailure = "xdg-open failed with exit status 4";
+    window.URL1.click();
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_NE(platform.errors[0].find("The web address http://www.example.org/ann could not be "
+                                      "opened: xdg-open failed with exit status 4"),
+              std::string::npos);
 }

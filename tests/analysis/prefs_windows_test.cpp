@@ -181,6 +181,20 @@ TEST_F(PrefsWindows, ChoosingAFileGivesTheQuickKeyItsFace) {
     EXPECT_FALSE(loader.Visible());
 }
 
+// Escape is not OK: the chooser has no cancel button for it to press, it closes as its title
+// bar does and the key keeps its face, whatever was highlighted.
+TEST_F(PrefsWindows, ClosingTheChooserKeepsTheQuickKey) {
+    folder.write("Bob.txt", "x");
+    prefs.F1Person(6).Caption = "Cid";
+    prefs.FButton(6).click();
+    loader.File2.setListIndex(0);
+    EXPECT_FALSE(loader.OKbutton.Cancel);
+    EXPECT_TRUE(loader.EscapeCloses);
+    loader.userClose();
+    EXPECT_FALSE(loader.Visible());
+    EXPECT_EQ(prefs.F1Person(6).Caption, "Cid");
+}
+
 TEST_F(PrefsWindows, OkWithoutAChosenFileKeepsTheQuickKey) {
     folder.write("Bob.txt", "x");
     prefs.F1Person(5).Caption = "Cid";

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <string>
+
 #include "analysis/engine/statistics_loading.h"
 #include "common/files/text_file.h"
 #include "common/text/error.h"
@@ -144,6 +147,7 @@ TEST_F(LoadVisFiles, MissingFileShowsTheMissingStatisticsWindow) {
     analysis::LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis");
     EXPECT_TRUE(program.NoMedianWindow.Visible());
     EXPECT_EQ(program.NoMedianWindow.Caption, "Error: A .vis file is missing!");
+    EXPECT_EQ(program.NoMedianWindow.Problem.Caption, folder.file("Median.vis") + " is missing.");
     // The three files are opened before any is read.
     EXPECT_EQ(program.Statistics.UpperCoords[1], 0);
     EXPECT_FALSE(app.ended());
@@ -162,4 +166,57 @@ TEST_F(LoadVisFiles, ClosingTheMissingStatisticsWindowEndsTheProgramWithoutSavin
     EXPECT_TRUE(app.ended());
     EXPECT_TRUE(platform.ended);
     EXPECT_FALSE(common::fileExists(folder.file("Prefs.prf")));
+}
+
+// The window says which file is wrong and how; a cut-short file is damaged, not missing.
+TEST_F(LoadVisFiles, TheWindowNamesTheDamagedFileAndWhy) {
+    writeStatistics();
+    const std::string median = folder.read("Median.vis");
+    folder.write("Median.vis", median.substr(0, median.size() / 2));
+    analysis::LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis");
+    ASSERT_TRUE(program.NoMedianWindow.Visible());
+    EXPECT_EQ(program.NoMedianWindow.Problem.Caption,
+              folder.file("Median.vis") + " is damaged: it ends too early.");
+
+    program.NoMedianWindow.Hide();
+    writeStatistics();
+    std::string lower = folder.read("Lower.vis");
+    // An angle of -70000 does not fit 16 bits.
+    lower.replace(lower.find(std::to_string(sample::kLowerBase + 201)), 4, "70000");
+    folder.write("Lower.vis", lower);
+    analysis::LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis");
+    ASSERT_TRUE(program.NoMedianWindow.Visible());
+    EXPECT_EQ(program.NoMedianWindow.Problem.Caption,
+              folder.file("Lower.vis") + " is damaged: it holds a value out of range.");
+
+    program.NoMedianWindow.Hide();
+    writeStatistics();
+    std::filesystem::remove(folder.path() / "Upper.vis");
+    std::filesystem::create_directory(folder.path() / "Upper.vis");
+    analysis::LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis");
+    ASSERT_TRUE(program.NoMedianWindow.Visible());
+    EXPECT_TRUE(program.NoMedianWindow.Problem.Caption.starts_with(folder.file("Upper.vis") +
+                                                                   " cannot be read: "))
+        << program.NoMedianWindow.Problem.Caption;
+}
+
+// Files of two statistics runs (a run cut short between its renames) are damaged as a set: the
+// window names all three with the faces count each was made from.
+TEST_F(LoadVisFiles, FilesOfDifferentRunsAreDamagedAndAllThreeNamed) {
+    writeStatistics();
+    std::string median = folder.read("Median.vis");
+    median.replace(median.find("from 3 faces"), 12, "from 12 faces");
+    folder.write("Median.vis", median);
+    analysis::LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis");
+    ASSERT_TRUE(program.NoMedianWindow.Visible());
+    EXPECT_EQ(program.NoMedianWindow.Problem.Caption,
+              "The statistics files in " + folder.text() +
+                  " are damaged: they come from different runs (Upper.vis: 3 faces, Lower.vis: 3 "
+                  "faces, Median.vis: 12 faces).");
+    EXPECT_FALSE(app.ended());
+}
+
+TEST_F(LoadVisFiles, TheMissingStatisticsWindowIsModal) {
+    EXPECT_TRUE(program.NoMedianWindow.Modal);
+    EXPECT_FALSE(program.MainWindow.Modal);
 }

@@ -91,6 +91,26 @@ TEST_F(ListBoxes, FileBoxListsMatchingFilesInNameOrder) {
     EXPECT_THROW(files.List(3), common::Error);
 }
 
+// No list file or result record could name a file whose name holds a line break or a
+// backslash: such names are left out like hidden ones, from face and list listings alike.
+TEST_F(ListBoxes, NamesWithLineBreaksOrBackslashesAreNotListed) {
+    for (const char* name : {"Ann.txt", "Bob\r.txt", "Cid\nDee.txt", "Eve\\Fay.txt", "Gus\r\n.txt",
+                             "Hal.lst", "In\nner.lst", "Jo\\.lst"}) {
+        std::ofstream(folder.path() / name) << "x";
+    }
+    folder.subfolder("Kim\\folder");
+    FileListBox faces(window, "File1");
+    faces.setPattern("*.txt");
+    ASSERT_EQ(faces.ListCount(), 1);
+    EXPECT_EQ(faces.List(0), "Ann.txt");
+    FileListBox lists(window, "ListFiles");
+    lists.setPattern("*.lst");
+    ASSERT_EQ(lists.ListCount(), 1);
+    EXPECT_EQ(lists.List(0), "Hal.lst");
+    EXPECT_EQ(forms::listFiles(folder.text(), "*"),
+              (std::vector<std::string>{"Ann.txt", "Hal.lst"}));
+}
+
 TEST_F(ListBoxes, SelectionFiresClickAndSurvivesRefresh) {
     folder.write("b.txt", "");
     FileListBox files(window, "File1");

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
+#include <QTextDocument>
 
+#include "analysis/engine/statistics_loading.h"
 #include "analysis/program.h"
 #include "tests/qt/sample_program.h"
 
@@ -35,6 +38,93 @@ TEST(AnalysisWindows, EscapeLeavesEverySecondaryWindowThroughItsButton) {
     EXPECT_TRUE(program.MainWindow.Visible());
     EXPECT_FALSE(app.ended());
     EXPECT_TRUE(platform.errors.empty());
+}
+
+// Escape in the quick-key chooser closes it and keeps the key; only OK or a double click assigns
+// the highlighted face.
+TEST(AnalysisWindows, EscapeInTheQuickKeyChooserKeepsTheKey) {
+    TempFolder folder;
+    folder.write("Ann.txt", "x");
+    folder.write("Bob.txt", "x");
+    QuietPlatform platform;
+    forms::Application app(platform, folder.text());
+    analysis::AnalysisProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    binding.sync();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(binding.widgetFor(program.MainWindow)));
+    analysis::PrefsForm& prefs = program.PrefsWindow;
+    app.dispatch([&prefs] {
+        prefs.Show();
+        prefs.F1Person(2).Caption = "Cid";
+        prefs.FButton(2).click();
+    });
+    binding.sync();
+    analysis::PrefsLoader& chooser = program.PrefsLoaderWindow;
+    QWidget* list = binding.widgetFor(chooser.File2);
+    ASSERT_TRUE(chooser.Visible());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    ASSERT_GE(chooser.File2.ListIndex(), 0);
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(chooser.Visible());
+    EXPECT_FALSE(list->window()->isVisible());
+    EXPECT_EQ(prefs.F1Person(2).Caption, "Cid");
+
+    app.dispatch([&prefs] { prefs.FButton(2).click(); });
+    binding.sync();
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(binding.widgetFor(chooser.OKbutton), Qt::Key_Space);
+    EXPECT_FALSE(chooser.Visible());
+    EXPECT_NE(prefs.F1Person(2).Caption, "Cid");
+}
+
+// Without its statistics the program must not be used: the missing-statistics window keeps the
+// main window from taking input until the program ends.
+TEST(AnalysisWindows, TheMissingStatisticsWindowIsModal) {
+    TempFolder folder;
+    folder.write("Ann.txt", "x");
+    QuietPlatform platform;
+    forms::Application app(platform, folder.text());
+    analysis::AnalysisProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    binding.sync();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(binding.widgetFor(program.MainWindow)));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    app.dispatch(
+        [&program] { analysis::LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis"); });
+    binding.sync();
+    QWidget* noMedian = binding.widgetFor(program.NoMedianWindow);
+    ASSERT_TRUE(noMedian->isVisible());
+    EXPECT_EQ(noMedian->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(QApplication::activeModalWidget(), noMedian);
+    // The event loop is the program's own: showing the window did not wait for it to close.
+    EXPECT_FALSE(app.ended());
+    app.dispatch([&program] { program.NoMedianWindow.Command1.click(); });
+    binding.sync();
+    EXPECT_TRUE(app.ended());
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+}
+
+// A description from the data shows as typed in the photo's tool tip, never as markup.
+TEST(AnalysisWindows, ToolTipsShowDescriptionsAsText) {
+    TempFolder folder;
+    QuietPlatform platform;
+    forms::Application app(platform, folder.text());
+    analysis::AnalysisProgram program(app);
+    qtui::QtBinding binding(app, platform);
+    app.dispatch([&program] { program.start(); });
+    const std::string description = "<h1><font color=red>Dancer</font></h1>";
+    program.MainWindow.Image1.ToolTipText = description;
+    binding.sync();
+    const QString tip = binding.widgetFor(program.MainWindow.Image1)->toolTip();
+    EXPECT_EQ(tip.indexOf("<h1>"), -1) << tip.toStdString();
+    QTextDocument shown;
+    shown.setHtml(tip);
+    EXPECT_EQ(shown.toPlainText().toStdString(), description);
 }
 
 // Tab goes along the results window's row of buttons from left to right.

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -9,7 +8,6 @@
 #include <QTimer>
 #include <functional>
 
-#include "common/qt/document_url.h"
 #include "common/qt/key_codes.h"
 #include "common/qt/qt_platform.h"
 #include "common/qt/text_conversion.h"
@@ -59,26 +57,6 @@ TEST(QtPlatform, ChecksPicturesWhoseNamesAreNotAscii) {
     ASSERT_TRUE(face.save(QString::fromStdString(common::cp1252ToUtf8(folder.file(name))), "JPG"));
     qtui::QtPlatform platform;
     EXPECT_NO_THROW(platform.checkPicture(folder.file(name)));
-}
-
-TEST(QtPlatform, HandsWebAddressesAndFilesToTheDefaultHandler) {
-    EXPECT_EQ(qtui::documentUrl("http://faces.example/a b.htm").toString(),
-              "http://faces.example/a b.htm");
-    EXPECT_EQ(qtui::documentUrl("HTTPS://faces.example").scheme(), "https");
-    EXPECT_EQ(qtui::documentUrl("www.faces.example/p.htm").toString(),
-              "http://www.faces.example/p.htm");
-    const QUrl page = qtui::documentUrl("/tmp/Results \xA3.htm");
-    EXPECT_TRUE(page.isLocalFile());
-    EXPECT_EQ(page.toLocalFile(), QString::fromUtf8("/tmp/Results \u00A3.htm"));
-    // A relative path opens from the working folder, as the handler is not started there.
-    EXPECT_TRUE(QDir::isAbsolutePath(qtui::documentUrl("help.htm").toLocalFile()));
-    EXPECT_TRUE(qtui::documentUrl("  ").isEmpty());
-    // Addresses with a scheme of their own are used as they stand; a file named "http..." is a
-    // file.
-    EXPECT_EQ(qtui::documentUrl("ftp://files.example/a.zip").toString(),
-              "ftp://files.example/a.zip");
-    EXPECT_EQ(qtui::documentUrl("MAILTO:ann@faces.example").scheme().toLower(), "mailto");
-    EXPECT_TRUE(qtui::documentUrl("http notes.htm").isLocalFile());
 }
 
 // Text that is valid UTF-8 shows as UTF-8, any other as Windows-1252.

@@ -40,9 +40,11 @@ struct ChildOutcome {
 };
 
 // Runs body in a child process with files limited to fileSizeLimit bytes (a write past it fails
-// with "File too large" as on a full disk) and an alarm that ends a child that hangs.
-ChildOutcome inChild(const std::function<std::string()>& body,
-                     rlim_t fileSizeLimit = RLIM_INFINITY) {
+// with "File too large" as on a full disk) and an alarm that ends a child that hangs. The
+// file-size signal is ignored, or with defaultSignal left at its default, which kills a process
+// that writes past the limit unless the save code prevents it.
+ChildOutcome inChild(const std::function<std::string()>& body, rlim_t fileSizeLimit = RLIM_INFINITY,
+                     bool defaultSignal = false) {
     int pipeEnds[2];
     if (::pipe(pipeEnds) != 0) {
         ADD_FAILURE() << "no pipe";
@@ -52,7 +54,7 @@ ChildOutcome inChild(const std::function<std::string()>& body,
     if (child == 0) {
         ::close(pipeEnds[0]);
         ::alarm(kHangSeconds);
-        ::signal(SIGXFSZ, SIG_IGN);
+        ::signal(SIGXFSZ, defaultSignal ? SIG_DFL : SIG_IGN);
         const rlimit limit{fileSizeLimit, fileSizeLimit};
         ::setrlimit(RLIMIT_FSIZE, &limit);
         std::string report;
@@ -141,6 +143,36 @@ TEST(SafeSave, FullDiskLeavesTheOldFileWholeAndNamesFileAndReason) {
     EXPECT_TRUE(mentions(outcome.report, "File too large")) << outcome.report;
     EXPECT_EQ(folder.read("Prefs.prf"), kOld);
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"Prefs.prf"});
+}
+
+// A program that never set the signal's handling is not killed by the limit: the save fails and
+// says so, as on a full disk, and so does an append to a log.
+TEST(SafeSave, TheFileSizeLimitIsAFailedSaveNotADeath) {
+    TempFolder folder;
+    folder.write("Prefs.prf", kOld);
+    folder.write("PictureLog.log", kOld);
+    const ChildOutcome save = inChild(
+        [&] {
+            common::writeWholeFile(folder.file("Prefs.prf"), std::string(5000, 'n'));
+            return std::string("saved");
+        },
+        300, true);
+    ASSERT_TRUE(save.exited) << "killed";
+    EXPECT_EQ(save.code, 1);
+    EXPECT_TRUE(mentions(save.report, folder.file("Prefs.prf"))) << save.report;
+    EXPECT_TRUE(mentions(save.report, "File too large")) << save.report;
+    EXPECT_EQ(folder.read("Prefs.prf"), kOld);
+
+    const ChildOutcome append = inChild(
+        [&] {
+            common::appendToFile(folder.file("PictureLog.log"), std::string(5000, 'n'));
+            return std::string("appended");
+        },
+        300, true);
+    ASSERT_TRUE(append.exited) << "killed";
+    EXPECT_EQ(append.code, 1);
+    EXPECT_TRUE(mentions(append.report, "File too large")) << append.report;
+    EXPECT_EQ(namesIn(folder.path()), (std::vector<std::string>{"PictureLog.log", "Prefs.prf"}));
 }
 
 TEST(SafeSave, ALargeSaveFailingLateStillLeavesNothingBehind) {

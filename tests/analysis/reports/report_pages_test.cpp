@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "analysis/engine/web_address.h"
+
 // Every page of one small made-up comparison, worked out by hand from the page layouts: face 1
 // is Zoe, the data folder holds four faces.
 namespace {
@@ -330,6 +332,66 @@ TEST_F(ReportPages, MarksInsideNamesAndDescriptionsAreText) {
         heightsPage(linked, " 170# Ann [The [best] one] ~[www.ann.example]\r\n99999", false);
     EXPECT_NE(heights.find(" Ann - The [best] one</font>"), std::string::npos);
     EXPECT_NE(heights.find("<a href='http://www.ann.example'>"), std::string::npos);
+}
+
+// Only web and mail addresses become links: a record whose address names another scheme is
+// written exactly as the same record without an address, on every page that links.
+TEST_F(ReportPages, AddressesOfOtherSchemesAreNoLinks) {
+    for (const std::string address :
+         {"javascript:alert(1)//http://x", "file:///etc/passwd", "smb://server/share",
+          " http://www.ann.example", "JavaScript://%0Aalert(1)"}) {
+        const std::string withAddress = " 85 Ann ^Actor ~[" + address + "]\r\n99999\r\n";
+        const std::string without = " 85 Ann ^Actor ~\r\n99999\r\n";
+        const std::string page = allMatchesPage(linked, withAddress);
+        EXPECT_EQ(page, allMatchesPage(linked, without)) << address;
+        EXPECT_EQ(page.find("<a "), std::string::npos) << address;
+
+        EXPECT_EQ(heightsPage(linked, " 170# Ann [Actor] ~[" + address + "]\r\n99999", false),
+                  heightsPage(linked, " 170# Ann [Actor] ~\r\n99999", false))
+            << address;
+
+        TopNine withLink = top();
+        withLink.TopLinks[1] = address;
+        TopNine noLink = top();
+        noLink.TopLinks[1] = "";
+        EXPECT_EQ(bestThreePage(linked, withLink), bestThreePage(linked, noLink)) << address;
+
+        BestByFeature best;
+        best.eyes = {81, "Ann", "Actor", address};
+        BestByFeature bare;
+        bare.eyes = {81, "Ann", "Actor", ""};
+        EXPECT_EQ(featuresPage(linked, best), featuresPage(linked, bare)) << address;
+    }
+    // Web and mail addresses of any case stay links; one without a scheme gets "http://".
+    const std::string list =
+        " 85 Ann ^Actor ~[HTTPS://ann.example]\r\n 80 Ben ^Singer ~[Mailto:ben@example.org]\r\n"
+        " 75 Cid ^Chef ~[ftp://files.example/cid]\r\n 70 Dee ^Dancer ~[example.com:8080/me]\r\n"
+        " 65 Eve ^Eve ~[javascript:alert(1)]\r\n99999\r\n";
+    const std::string page = allMatchesPage(linked, list);
+    for (const char* link :
+         {"<a href='HTTPS://ann.example'>", "<a href='Mailto:ben@example.org'>",
+          "<a href='ftp://files.example/cid'>", "<a href='http://example.com:8080/me'>",
+          "<a href='http://javascript:alert(1)'>"}) {
+        EXPECT_NE(page.find(link), std::string::npos) << link;
+    }
+}
+
+TEST(WebAddress, OnlyWebAndMailSchemesLeadAnywhere) {
+    EXPECT_EQ(webAddress("www.example.org"), "http://www.example.org");
+    EXPECT_EQ(webAddress("example.com:8080/me"), "http://example.com:8080/me");
+    EXPECT_EQ(webAddress("http://example.org/a"), "http://example.org/a");
+    EXPECT_EQ(webAddress("hTTps://example.org"), "hTTps://example.org");
+    EXPECT_EQ(webAddress("FTP://files.example"), "FTP://files.example");
+    EXPECT_EQ(webAddress("MAILTO:ann@example.org"), "MAILTO:ann@example.org");
+    EXPECT_EQ(webAddress("mailto://ann@example.org"), "mailto://ann@example.org");
+    // "javascript:" without "//" names no scheme of its own, so it is a web address of a host.
+    EXPECT_EQ(webAddress("javascript:alert(1)"), "http://javascript:alert(1)");
+    for (const char* refused :
+         {"", "javascript:alert(1)//http://x", "file:///etc/passwd", "smb://server/share",
+          "apt://sl", " http://example.org", "http ://example.org", "data://text", "://x",
+          "mailto ann@example.org://"}) {
+        EXPECT_FALSE(webAddress(refused).has_value()) << refused;
+    }
 }
 
 TEST_F(ReportPages, ProfileFooterCountsOneMoreThanTheRecords) {
