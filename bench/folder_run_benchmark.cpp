@@ -13,9 +13,9 @@
 #include <string>
 #include <system_error>
 
-#include "bench/face_database.h"
 #include "bench/headless_analysis.h"
 #include "common/text/cp1252.h"
+#include "tools/face_generator/face_database.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 #include <string>
 #include <system_error>
 
-#include "bench/face_database.h"
 #include "common/forms/application.h"
 #include "common/headless/recording_platform.h"
 #include "common/text/cp1252.h"
+#include "tools/face_generator/face_database.h"
 #include "vismaker/window/form1.h"
 
 namespace {

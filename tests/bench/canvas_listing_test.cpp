@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "bench/face_database.h"
 #include "bench/headless_analysis.h"
 #include "common/text/convert.h"
 #include "tests/common/temp_folder.h"
+#include "tools/face_generator/face_database.h"
 
 namespace {
 

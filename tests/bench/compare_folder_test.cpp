@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "bench/face_database.h"
 #include "common/facefile/face_file_writer.h"
 #include "common/files/folder_lock.h"
-#include "tests/bench/face_lines.h"
 #include "tests/common/temp_folder.h"
+#include "tests/tools/face_generator/face_lines.h"
+#include "tools/face_generator/face_database.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "bench/face_database.h"
-#include "tests/bench/face_lines.h"
 #include "tests/common/temp_folder.h"
+#include "tests/tools/face_generator/face_lines.h"
+#include "tools/face_generator/face_database.h"
 
 // The benchmark and the developer driver rest on this: a generated database, opened headless,
 // runs a whole comparison without an error and leaves the result lists and places behind.

@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "bench/face_generator.h"
+#include "tools/face_generator/face_generator.h"
 
 namespace sample {
 

@@ -2,16 +2,18 @@
 
 #include <QImage>
 #include <QString>
+#include <algorithm>
 #include <string>
+#include <utility>
 
 #include "analysis/mainwindow/prefs_file.h"
-#include "bench/face_database.h"
 #include "common/files/list_file.h"
 #include "common/files/safe_save.h"
 #include "common/files/text_file.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
 #include "common/text/strings.h"
+#include "tools/face_generator/face_database.h"
 #include "tools/sample_data/face_pictures.h"
 #include "tools/sample_data/gif_file.h"
 #include "tools/sample_data/page_pictures.h"
@@ -20,8 +22,27 @@ namespace sample {
 
 namespace {
 
-constexpr int kFaceCount = 48;
+constexpr std::size_t kFaceCount = 48;
+// The faces are the first of this many drawn from the seed whose side view fits the plotter.
+constexpr int kCandidateCount = 60;
 constexpr std::uint32_t kSeed = 20261208;
+
+// The plotter draws a side view 3 twips a unit with the chin 4,500 twips below the top of its
+// 9,300 by 5,505 twip canvas, and starts it at most 1,700 twips from the left: a profile point
+// outside these bounds would be cut off at the canvas edge.
+constexpr int kHighestProfileY = 4500 / 3;
+constexpr int kLowestProfileY = (4500 - 5505) / 3;
+constexpr int kFrontmostProfileX = (9300 - 1700) / 3;
+
+bool fitsThePlotter(const facegen::GeneratedFace& face) {
+    if (!face.profile) {
+        return true;
+    }
+    return std::ranges::all_of(face.profile->points, [](const common::FacePoint& point) {
+        return point.x >= 0 && point.x <= kFrontmostProfileX && point.y >= kLowestProfileY &&
+               point.y <= kHighestProfileY;
+    });
+}
 
 void save(const QImage& image, const std::string& path) {
     if (!image.save(QString::fromStdString(common::cp1252ToUtf8(path)), "JPG", 88)) {
@@ -36,7 +57,13 @@ std::string stemOf(const facegen::GeneratedFace& face) {
 }  // namespace
 
 std::vector<facegen::GeneratedFace> sampleFaces() {
-    return facegen::generateFaces(kFaceCount, kSeed);
+    std::vector<facegen::GeneratedFace> faces;
+    for (auto& face : facegen::generateFaces(kCandidateCount, kSeed)) {
+        if (faces.size() < kFaceCount && fitsThePlotter(face)) {
+            faces.push_back(std::move(face));
+        }
+    }
+    return faces;
 }
 
 void writeSampleDatabase(std::string_view folder) {

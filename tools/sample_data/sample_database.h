@@ -3,11 +3,12 @@
 #include <string_view>
 #include <vector>
 
-#include "bench/face_generator.h"
+#include "tools/face_generator/face_generator.h"
 
 namespace sample {
 
-// The faces of the bundled sample database, the same on every machine.
+// The 48 faces of the bundled sample database, the same on every machine; the side view of each
+// that has one fits the plotter's canvas.
 std::vector<facegen::GeneratedFace> sampleFaces();
 
 // Writes the sample database into the folder: every face data file with its drawn views (a few

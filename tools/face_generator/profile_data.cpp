@@ -1,4 +1,4 @@
-#include "bench/profile_data.h"
+#include "tools/face_generator/profile_data.h"
 
 #include <cmath>
 #include <cstddef>

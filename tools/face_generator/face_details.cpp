@@ -1,4 +1,4 @@
-#include "bench/face_details.h"
+#include "tools/face_generator/face_details.h"
 
 #include <algorithm>
 #include <array>

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <vector>
 
-#include "bench/face_generator.h"
+#include "tools/face_generator/face_generator.h"
 #include "vismaker/stats/limits.h"
 
 namespace facegen {

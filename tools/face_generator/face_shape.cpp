@@ -1,4 +1,4 @@
-#include "bench/face_shape.h"
+#include "tools/face_generator/face_shape.h"
 
 #include <cmath>
 #include <cstddef>

@@ -4,7 +4,7 @@
 #include <string_view>
 #include <unordered_set>
 
-#include "bench/seeded_random.h"
+#include "tools/face_generator/seeded_random.h"
 
 namespace facegen {
 

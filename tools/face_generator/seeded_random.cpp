@@ -1,4 +1,4 @@
-#include "bench/seeded_random.h"
+#include "tools/face_generator/seeded_random.h"
 
 #include <algorithm>
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "bench/seeded_random.h"
 #include "common/facefile/face_file_writer.h"
+#include "tools/face_generator/seeded_random.h"
 
 namespace facegen {
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "bench/seeded_random.h"
 #include "common/facefile/face_file_writer.h"
+#include "tools/face_generator/seeded_random.h"
 
 namespace facegen {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "bench/profile_data.h"
 #include "common/facefile/face_file_writer.h"
+#include "tools/face_generator/profile_data.h"
 
 namespace facegen {
 

@@ -1,4 +1,4 @@
-#include "bench/face_database.h"
+#include "tools/face_generator/face_database.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,10 +1,10 @@
-#include "bench/face_generator.h"
+#include "tools/face_generator/face_generator.h"
 
-#include "bench/face_details.h"
-#include "bench/face_names.h"
-#include "bench/face_shape.h"
-#include "bench/seeded_random.h"
 #include "common/text/error.h"
+#include "tools/face_generator/face_details.h"
+#include "tools/face_generator/face_names.h"
+#include "tools/face_generator/face_shape.h"
+#include "tools/face_generator/seeded_random.h"
 
 namespace facegen {
 

@@ -1,4 +1,4 @@
-#include "bench/face_names.h"
+#include "tools/face_generator/face_names.h"
 
 #include <array>
 #include <span>

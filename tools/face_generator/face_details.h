@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "bench/seeded_random.h"
 #include "common/facefile/face_file_writer.h"
+#include "tools/face_generator/seeded_random.h"
 
 namespace facegen {
 

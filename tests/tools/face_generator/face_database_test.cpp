@@ -1,4 +1,4 @@
-#include "bench/face_database.h"
+#include "tools/face_generator/face_database.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include "common/forms/file_listing.h"
 #include "common/headless/recording_platform.h"
 #include "common/text/error.h"
-#include "tests/bench/face_lines.h"
 #include "tests/common/temp_folder.h"
+#include "tests/tools/face_generator/face_lines.h"
 #include "vismaker/stats/read_face_values.h"
 #include "vismaker/stats/vis_files.h"
 

@@ -1,4 +1,4 @@
-#include "bench/face_generator.h"
+#include "tools/face_generator/face_generator.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <set>
 
 #include "common/text/error.h"
-#include "tests/bench/face_lines.h"
+#include "tests/tools/face_generator/face_lines.h"
 #include "vismaker/stats/read_face_values.h"
 
 namespace {

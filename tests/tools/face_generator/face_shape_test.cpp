@@ -4,7 +4,7 @@
 #include <functional>
 #include <vector>
 
-#include "bench/face_generator.h"
+#include "tools/face_generator/face_generator.h"
 
 namespace {
 
