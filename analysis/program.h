@@ -11,7 +11,7 @@
 #include "analysis/mainwindow/list_form.h"
 #include "analysis/mainwindow/no_median_window.h"
 #include "analysis/mainwindow/prefs_form.h"
-#include "analysis/mainwindow/prefs_loader.h"
+#include "analysis/mainwindow/quick_key_chooser.h"
 #include "analysis/mainwindow/ui_words.h"
 #include "analysis/plotter/colours_window.h"
 #include "analysis/plotter/plotter_form.h"
@@ -78,7 +78,7 @@ class AnalysisProgram {
     // Preferences: the weights live in the sliders of PrefsWindow, which the comparison reads
     // as they stand; Prefs.prf keeps them and the values below between runs.
     PrefsForm PrefsWindow{*this};
-    PrefsLoader PrefsLoaderWindow{*this};
+    QuickKeyChooser QuickKeyChooserWindow{*this};
     // Plot colours: 0 until the preferences are read, which give the design colours when
     // Prefs.prf has none.
     std::int32_t PlotBackgroundColour = 0;

@@ -24,9 +24,9 @@ bool HeadlessAnalysis::chooseFace(std::string_view fileName, bool second) {
             app.dispatch([&window, i, second] {
                 window.File1.setListIndex(i);
                 if (second) {
-                    window.Command4_Click();
+                    window.selectFace2_Click();
                 } else {
-                    window.Command1_Click();
+                    window.selectFace1_Click();
                 }
             });
             return true;

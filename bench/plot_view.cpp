@@ -112,9 +112,13 @@ std::optional<Options> parse(int argc, char** argv) {
 }
 
 void pressView(analysis::PlotterForm& plotter, int view) {
-    forms::Label* buttons[] = {
-        nullptr,           &plotter.Command1, &plotter.Command2,     &plotter.Command3,
-        &plotter.Command4, &plotter.Command5, &plotter.ProfileButton};
+    forms::Label* buttons[] = {nullptr,
+                               &plotter.eyesViewButton,
+                               &plotter.noseViewButton,
+                               &plotter.mouthViewButton,
+                               &plotter.layoutViewButton,
+                               &plotter.faceShapeViewButton,
+                               &plotter.ProfileButton};
     if (buttons[view] != nullptr) {
         buttons[view]->click();
     }
@@ -207,7 +211,7 @@ int main(int argc, char** argv) {
             }
         }
         if (options->shaded) {
-            plotter.Option1.setValue(true);
+            plotter.shadedBoxes.setValue(true);
         }
     });
     run([&] { pressView(plotter, options->view); });

@@ -17,7 +17,7 @@
 #include "common/headless/recording_platform.h"
 #include "common/text/cp1252.h"
 #include "tools/face_generator/face_database.h"
-#include "vismaker/window/form1.h"
+#include "vismaker/window/statistics_window.h"
 
 namespace {
 
@@ -69,7 +69,7 @@ void selectAll(benchmark::State& state, const PictureFolderDatabase& database, i
         state.PauseTiming();
         common::RecordingPlatform platform;
         forms::Application app(platform, folder);
-        vismaker::Form1 window(app);
+        vismaker::StatisticsWindow window(app);
         app.dispatch([&] {
             window.Show();
             window.Dir1.setPath(folder);
@@ -77,10 +77,10 @@ void selectAll(benchmark::State& state, const PictureFolderDatabase& database, i
         });
         state.ResumeTiming();
 
-        app.dispatch([&window] { window.Command1.click(); });
+        app.dispatch([&window] { window.selectAllButton.click(); });
 
         if (!window.SaveLog.Visible || !platform.errors.empty()) {
-            state.SkipWithError(window.Label2.Caption.c_str());
+            state.SkipWithError(window.statusMessage.Caption.c_str());
             break;
         }
     }

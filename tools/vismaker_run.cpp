@@ -15,7 +15,7 @@
 #include "common/headless/recording_platform.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
-#include "vismaker/window/form1.h"
+#include "vismaker/window/statistics_window.h"
 
 namespace {
 
@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
 
     common::RecordingPlatform platform;
     forms::Application app(platform, start);
-    vismaker::Form1 window(app);
+    vismaker::StatisticsWindow window(app);
     app.dispatch([&window] { window.Show(); });
     try {
         window.Dir1.setPath(folder);
@@ -82,9 +82,9 @@ int main(int argc, char** argv) {
         std::cerr << "vismaker_run: " << forTerminal(folder) << ": " << error.reason() << "\n";
         return 2;
     }
-    app.dispatch([&window] { window.Command1.click(); });
+    app.dispatch([&window] { window.selectAllButton.click(); });
     if (!window.SaveLog.Visible) {
-        std::cerr << forTerminal(window.Label2.Caption) << "\n";
+        std::cerr << forTerminal(window.statusMessage.Caption) << "\n";
         return 1;
     }
     app.dispatch([&window] { window.SaveLog.click(); });

@@ -27,18 +27,18 @@ InitialWindow::InitialWindow(TranscribeProgram& program)
     place(URLbox, 224, 182, 320, 24);
     place(NoteLabel, 16, 218, 528, 48);
     place(LoadPhotoshop, 16, 272, 528, 36);
-    place(ContinueBox, 16, 314, 260, 34);
+    place(photoshopButton, 16, 314, 260, 34);
     place(FireworksButton, 284, 314, 260, 34);
     place(PSPButton, 16, 356, 260, 34);
     place(IllustratorButton, 284, 356, 260, 34);
     NameBox.setText("NewSampleFace");
     JobBox.setText("Model");
-    ContinueBox.Caption = "Photoshop, ImageReady >>";
+    photoshopButton.Caption = "Photoshop, ImageReady >>";
     FireworksButton.Caption = "Microsoft Paint, Fireworks >>";
     PSPButton.Caption = "Paint Shop Pro >>";
     IllustratorButton.Caption = "Illustrator >>";
     HeightBox.onChange = [this] { HeightBox_Change(); };
-    ContinueBox.onClick = [this] { ContinueBox_Click(); };
+    photoshopButton.onClick = [this] { photoshopButton_Click(); };
     FireworksButton.onClick = [this] { FireworksButton_Click(); };
     PSPButton.onClick = [this] { PSPButton_Click(); };
     IllustratorButton.onClick = [this] { IllustratorButton_Click(); };
@@ -127,7 +127,7 @@ void InitialWindow::goOn() {
     Hide();
 }
 
-void InitialWindow::ContinueBox_Click() {
+void InitialWindow::photoshopButton_Click() {
     if (detailsAccepted()) {
         program_.PhotoshopMode = true;
         goOn();

@@ -27,12 +27,12 @@ class InitialWindow : public forms::Window {
     forms::TextBox URLbox{*this, "URLbox"};
     forms::Label NoteLabel{*this, "NoteLabel"};
     forms::Label LoadPhotoshop{*this, "LoadPhotoshop"};
-    forms::CommandButton ContinueBox{*this, "ContinueBox"};
+    forms::CommandButton photoshopButton{*this, "ContinueBox"};
     forms::CommandButton FireworksButton{*this, "FireworksButton"};
     forms::CommandButton PSPButton{*this, "PSPButton"};
     forms::CommandButton IllustratorButton{*this, "IllustratorButton"};
 
-    void ContinueBox_Click();
+    void photoshopButton_Click();
     void FireworksButton_Click();
     void PSPButton_Click();
     void IllustratorButton_Click();

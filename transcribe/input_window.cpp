@@ -37,8 +37,8 @@ Inputwindow::Inputwindow(TranscribeProgram& program)
     Height = pixels(520);
     place(Description, 16, 12, 668, 48);
     Description.FontBold = true;
-    for (int i = Picture1.first(); i <= Picture1.last(); ++i) {
-        forms::PictureBox& picture = Picture1(i);
+    for (int i = guidePicture.first(); i <= guidePicture.last(); ++i) {
+        forms::PictureBox& picture = guidePicture(i);
         place(picture, 16, 68, 300, 380);
         picture.BackColor = forms::kWhite;
         picture.ForeColor = common::RGB(200, 0, 0);
@@ -49,7 +49,7 @@ Inputwindow::Inputwindow(TranscribeProgram& program)
     place(Xpos, 384, 80, 110, 24);
     place(LabelY, 340, 116, 40, 22);
     place(Ypos, 384, 114, 110, 24);
-    place(Label3, 340, 166, 40, 22);
+    place(angleLabel, 340, 166, 40, 22);
     place(Anglebox, 384, 164, 110, 24);
     place(KeptX, 502, 82, 182, 22);
     place(KeptY, 502, 116, 182, 22);
@@ -59,7 +59,7 @@ Inputwindow::Inputwindow(TranscribeProgram& program)
     }
     LabelX.Caption = "X";
     LabelY.Caption = "Y";
-    Label3.Caption = "Angle";
+    angleLabel.Caption = "Angle";
     Xpos.onChange = [this] { Xpos_Change(); };
     Ypos.onChange = [this] { Ypos_Change(); };
     Anglebox.onChange = [this] { Anglebox_Change(); };
@@ -139,8 +139,8 @@ void Inputwindow::StartSteps() {
 }
 
 void Inputwindow::HideStepPictures() {
-    for (int i = Picture1.first(); i <= Picture1.last(); ++i) {
-        Picture1(i).Visible = false;
+    for (int i = guidePicture.first(); i <= guidePicture.last(); ++i) {
+        guidePicture(i).Visible = false;
     }
 }
 
@@ -338,10 +338,10 @@ void Inputwindow::ShowStep() {
     } else {
         Description.Caption = words.AnglePrefix + stepCaption;
     }
-    Picture1(current - 1).Visible = true;
+    guidePicture(current - 1).Visible = true;
     const bool angleStep = isAngleStep(current);
     Anglebox.Enabled = angleStep;
-    Label3.Enabled = angleStep;
+    angleLabel.Enabled = angleStep;
     Xpos.Enabled = !angleStep;
     LabelX.Enabled = !angleStep;
     Ypos.Enabled = !angleStep;
@@ -367,7 +367,7 @@ void Inputwindow::ShowStep() {
 
 void Inputwindow::showMeasurementBoxes(bool visible) {
     for (forms::Control* control : std::initializer_list<forms::Control*>{
-             &LabelX, &Xpos, &LabelY, &Ypos, &Label3, &Anglebox}) {
+             &LabelX, &Xpos, &LabelY, &Ypos, &angleLabel, &Anglebox}) {
         control->Visible = visible;
     }
 }

@@ -20,13 +20,13 @@ class Inputwindow : public forms::Window {
     explicit Inputwindow(TranscribeProgram& program);
 
     forms::Label Description{*this, "Description"};
-    forms::ControlArray<forms::PictureBox> Picture1{*this, "Picture1", 0, 29};
+    forms::ControlArray<forms::PictureBox> guidePicture{*this, "Picture1", 0, 29};
     // In the order Tab visits them: the boxes, ">>", "<<", then the way out last.
     forms::Label LabelX{*this, "LabelX"};
     forms::TextBox Xpos{*this, "Xpos"};
     forms::Label LabelY{*this, "LabelY"};
     forms::TextBox Ypos{*this, "Ypos"};
-    forms::Label Label3{*this, "Label3"};
+    forms::Label angleLabel{*this, "Label3"};
     forms::TextBox Anglebox{*this, "Anglebox"};
     // Beside each box while its text is not what is stored: why, and the value kept.
     forms::Label KeptX{*this, "KeptX"};

@@ -7,7 +7,7 @@
 #include "common/qt/qt_binding.h"
 #include "common/qt/qt_platform.h"
 #include "common/text/cp1252.h"
-#include "vismaker/window/form1.h"
+#include "vismaker/window/statistics_window.h"
 
 int main(int argc, char** argv) {
     // Whatever writes past a file-size limit fails and is reported; nothing kills the program.
@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     QApplication qapp(argc, argv);
     qtui::QtPlatform platform;
     forms::Application app(platform, common::fromPath(std::filesystem::current_path()));
-    vismaker::Form1 window(app);
+    vismaker::StatisticsWindow window(app);
     qtui::QtBinding binding(app, platform);
     app.dispatch([&window] { window.Show(); });
     binding.sync();

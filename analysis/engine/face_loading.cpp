@@ -33,7 +33,7 @@ FaceDisplay firstFace(AnalysisProgram& program) {
     Analysis& w = program.MainWindow;
     return {program.Face1,
             w.Person1,
-            w.Image1,
+            w.face1Photo,
             w.URL1,
             {&w.Face1Colour1, &w.Face1Colour2, &w.Face1Colour3},
             {&w.FC1, &w.FC2, &w.FC3}};
@@ -43,7 +43,7 @@ FaceDisplay secondFace(AnalysisProgram& program) {
     Analysis& w = program.MainWindow;
     return {program.Face2,
             w.Person2,
-            w.Image2,
+            w.face2Photo,
             w.URL2,
             {&w.Face2Colour1, &w.Face2Colour2, &w.Face2Colour3},
             {&w.FC1B, &w.FC2B, &w.FC3B}};

@@ -57,14 +57,14 @@ void Analysis::ListFiles_Click() {
 
 // Once face 1 is chosen the data folder stays as it is for the rest of the run of the program.
 // A face that cannot be read changes nothing here: face 1 stays as it was.
-void Analysis::Command1_Click() {
+void Analysis::selectFace1_Click() {
     const std::string fileName = File1.FileName();
     if (fileName.empty() || !LoadFirstFace(program_, fileName)) {
         return;
     }
     Dir1.Enabled = false;
     Drive1.Enabled = false;
-    Command5.Enabled = true;
+    face1NextView.Enabled = true;
     View1.Caption = program_.Words.ViewTypical;
     if (File1.ListCount() < 4) {
         CompButton.ToolTipText = program_.Words.NeedThreeFacesText;
@@ -75,15 +75,15 @@ void Analysis::Command1_Click() {
 }
 
 void Analysis::File1_DblClick() {
-    Command1_Click();
+    selectFace1_Click();
 }
 
-void Analysis::Command4_Click() {
+void Analysis::selectFace2_Click() {
     if (File1.ListCount() < 4) {
         CompButton.ToolTipText = program_.Words.NeedThreeFacesText;
     }
     if (LoadSecondFace(program_, File1.FileName())) {
-        Command6.Enabled = true;
+        face2NextView.Enabled = true;
     }
 }
 
@@ -113,7 +113,7 @@ void Analysis::hotArea(int place) {
         return;
     }
     View2.Caption = program_.Words.ViewFullLength;
-    Command6_Click();
+    face2NextView_Click();
 }
 
 void Analysis::FirstHotArea_Click() {
@@ -139,11 +139,11 @@ void Analysis::SwapButton_Click() {
     }
 }
 
-void Analysis::Command5_Click() {
-    stepView(View1, program_.FaceFile1, Image1);
+void Analysis::face1NextView_Click() {
+    stepView(View1, program_.FaceFile1, face1Photo);
 }
-void Analysis::Command6_Click() {
-    stepView(View2, program_.FaceFile2, Image2);
+void Analysis::face2NextView_Click() {
+    stepView(View2, program_.FaceFile2, face2Photo);
 }
 
 // The next view of the ring Full-length, Portrait, Profile, Typical, Alternative. Each word is

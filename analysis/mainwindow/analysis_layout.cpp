@@ -45,7 +45,7 @@ void layOutPanel(const FacePanel& panel, int left) {
 }  // namespace
 
 void Analysis::layOut() {
-    place(Label1, kMargin, kMargin, kBrowserWidth, 20);
+    place(browseHeading, kMargin, kMargin, kBrowserWidth, 20);
     place(Drive1, kMargin, 40, kBrowserWidth, 24);
     place(Dir1, kMargin, 72, kBrowserWidth, 168);
     // The face list and the list files share one place; only one of them shows at a time.
@@ -54,25 +54,25 @@ void Analysis::layOut() {
     place(Allbutton, kMargin, 508, 70, 28);
     place(ListsButton, kMargin + 77, 508, 70, 28);
     place(ListEditButton, kMargin + 154, 508, 70, 28);
-    place(Command1, kMargin, 544, 108, 32);
-    place(Command4, kMargin + 116, 544, 108, 32);
+    place(selectFace1, kMargin, 544, 108, 32);
+    place(selectFace2, kMargin + 116, 544, 108, 32);
     place(SecretListBox, kMargin, 588, kBrowserWidth, 40);
 
     layOutPanel({Person1,
-                 Image1,
+                 face1Photo,
                  {&Face1Colour1, &Face1Colour2, &Face1Colour3},
                  {&FC1, &FC2, &FC3},
                  URL1,
                  View1,
-                 Command5},
+                 face1NextView},
                 kPanelLeft[0]);
     layOutPanel({Person2,
-                 Image2,
+                 face2Photo,
                  {&Face2Colour1, &Face2Colour2, &Face2Colour3},
                  {&FC1B, &FC2B, &FC3B},
                  URL2,
                  View2,
-                 Command6},
+                 face2NextView},
                 kPanelLeft[1]);
     place(SwapButton, kPanelLeft[0] + kPanelWidth + 4, kPhotoTop + (kPhotoHeight - kSide) / 2,
           kSide, kSide);
@@ -104,7 +104,7 @@ void Analysis::layOut() {
     }
 
     // Thin rules between the browser, the faces, the results and the navigation.
-    place(Picture1, 250, kMargin, 2, 620);
+    place(browserDivider, 250, kMargin, 2, 620);
     place(Blankbit, kPanelLeft[0], 474, kPanelLeft[1] + kPanelWidth - kPanelLeft[0], 2);
     place(TabPicture, kMargin, 642, 968, 2);
 }

@@ -27,16 +27,16 @@ void captionColoursWindow(Colours& colours, const UiWords& words) {
 
 void captionResultsWindow(Results& results) {
     results.Caption = "Results";
-    results.Label1.Caption =
+    results.htmlNote.Caption =
         "Results are in HTML. View results in any web browser or from within this application "
         "by clicking the View button.";
-    results.Frame1.Caption = "Results style";
+    results.styleFrame.Caption = "Results style";
     results.Style3.Caption = "Feature match only";
     results.Style1.Caption = "3 best matches in detail";
     results.Style2.Caption = "All matches, sorted by result";
     results.ViewButton.Caption = "View";
     results.ResPrefs.Caption = "Preferences";
-    results.Command1.Caption = "Cancel";
+    results.cancelButton.Caption = "Cancel";
     results.WebLinkCheck.Caption = "With Web Links?";
 }
 
@@ -50,13 +50,13 @@ void captionPlotterWindow(PlotterForm& plotter, const UiWords& words) {
     plotter.BottomLabel.Caption = "--- Bottom of chin";
     plotter.EyeLevelLabel.Caption = "Eye level";
     plotter.TopLabel.Caption = "--- Top of eyebrows";
-    plotter.Option1.Caption = "Shaded Boxes";
-    plotter.Option2.Caption = "Unshaded Boxes";
-    plotter.Command1.ToolTipText = words.EyesWord;
-    plotter.Command2.ToolTipText = words.NoseWord;
-    plotter.Command3.ToolTipText = words.MouthWord;
-    plotter.Command4.ToolTipText = words.LayoutWord;
-    plotter.Command5.ToolTipText = words.FaceShapeWord;
+    plotter.shadedBoxes.Caption = "Shaded Boxes";
+    plotter.unshadedBoxes.Caption = "Unshaded Boxes";
+    plotter.eyesViewButton.ToolTipText = words.EyesWord;
+    plotter.noseViewButton.ToolTipText = words.NoseWord;
+    plotter.mouthViewButton.ToolTipText = words.MouthWord;
+    plotter.layoutViewButton.ToolTipText = words.LayoutWord;
+    plotter.faceShapeViewButton.ToolTipText = words.FaceShapeWord;
 }
 
 }  // namespace
@@ -112,11 +112,11 @@ void Analysis::startInFaceListMode() {
 }
 
 void Analysis::captionMainWindow() {
-    Label1.Caption = "Browse for face .txt files :";
+    browseHeading.Caption = "Browse for face .txt files :";
     CurrentProgress.Caption = "Comparisons completed between current faces:";
     ProgressLabel.Caption = "Comparisons completed over whole database:";
-    Command1.Caption = "Select face 1";
-    Command4.Caption = "Select face 2";
+    selectFace1.Caption = "Select face 1";
+    selectFace2.Caption = "Select face 2";
     PrefButton.Caption = "Preferences";
     PlotterButton.Caption = "Plotter";
     CompButton.Caption = "Run Comparisons";
@@ -128,8 +128,8 @@ void Analysis::captionMainWindow() {
 void Analysis::captionMissingStatisticsWindow() {
     NoMedian& window = program_.NoMedianWindow;
     window.Caption = "Error: A .vis file is missing!";
-    window.Command1.Caption = "Quit the Analysis Module and run the Vismaker Module";
-    window.Label1.Caption =
+    window.quitButton.Caption = "Quit the Analysis Module and run the Vismaker Module";
+    window.missingFileMessage.Caption =
         "The Analysis module cannot continue without one of the .vis files. The missing file "
         "needs to be created by the Vismaker module before running this program. Consult the "
         "online help for further information.";

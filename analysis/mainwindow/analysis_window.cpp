@@ -47,7 +47,7 @@ void Analysis::setDesign() {
     Width = pixels(1000);
     Height = pixels(700);
 
-    Label1.FontBold = true;
+    browseHeading.FontBold = true;
     File1.setPattern("*.txt");
     File1.ToolTipText = "0 files";
     ListFiles.setPattern("*.lst");
@@ -55,8 +55,8 @@ void Analysis::setDesign() {
     makeButton(Allbutton, "All", "Show the face files of the folder");
     makeButton(ListsButton, "Lists", "Show the list files of the folder");
     makeButton(ListEditButton, "Edit", "Edit the face lists of the folder");
-    makeButton(Command1, "Select Face 1", "Load the selected face as face 1");
-    makeButton(Command4, "Select Face 2", "Load the selected face as face 2");
+    makeButton(selectFace1, "Select Face 1", "Load the selected face as face 1");
+    makeButton(selectFace2, "Select Face 2", "Load the selected face as face 2");
     makeButton(SwapButton, "\xAB\xBB", "Swap face 1 and face 2");
 
     for (forms::Label* person : {&Person1, &Person2}) {
@@ -64,7 +64,7 @@ void Analysis::setDesign() {
         person->FontBold = true;
         person->TextAlign = forms::Alignment::Center;
     }
-    for (forms::PictureBox* photo : {&Image1, &Image2}) {
+    for (forms::PictureBox* photo : {&face1Photo, &face2Photo}) {
         photo->Border = true;
         photo->BackColor = forms::kWhite;
     }
@@ -72,7 +72,7 @@ void Analysis::setDesign() {
         view->TextAlign = forms::Alignment::Right;
     }
     // The view steps wait for a face to step through.
-    for (forms::Image* step : {&Command5, &Command6}) {
+    for (forms::Image* step : {&face1NextView, &face2NextView}) {
         step->setDesignPicture("design:next");
         step->ToolTipText = "Next view";
         step->Enabled = false;
@@ -116,7 +116,7 @@ void Analysis::setDesign() {
     // Only a completed comparison has results to show.
     OutputButton.Enabled = false;
 
-    for (forms::PictureBox* decoration : {&Picture1, &TabPicture, &Blankbit}) {
+    for (forms::PictureBox* decoration : {&browserDivider, &TabPicture, &Blankbit}) {
         decoration->setDesignPicture("design:panel");
     }
 }
@@ -129,16 +129,16 @@ void Analysis::wireHandlers() {
     Allbutton.onClick = [this] { Allbutton_Click(); };
     ListsButton.onClick = [this] { ListsButton_Click(); };
     ListFiles.onClick = [this] { ListFiles_Click(); };
-    Command1.onClick = [this] { Command1_Click(); };
+    selectFace1.onClick = [this] { selectFace1_Click(); };
     File1.onDblClick = [this] { File1_DblClick(); };
-    Command4.onClick = [this] { Command4_Click(); };
+    selectFace2.onClick = [this] { selectFace2_Click(); };
     File1.onKeyDown = [this](int keyCode) { File1_KeyDown(keyCode); };
     FirstHotArea.onClick = [this] { FirstHotArea_Click(); };
     SecondHotArea.onClick = [this] { SecondHotArea_Click(); };
     ThirdHotArea.onClick = [this] { ThirdHotArea_Click(); };
     SwapButton.onClick = [this] { SwapButton_Click(); };
-    Command5.onClick = [this] { Command5_Click(); };
-    Command6.onClick = [this] { Command6_Click(); };
+    face1NextView.onClick = [this] { face1NextView_Click(); };
+    face2NextView.onClick = [this] { face2NextView_Click(); };
     CompButton.onClick = [this] { CompButton_Click(); };
     CompListButton.onClick = [this] { CompListButton_Click(); };
     OutputButton.onClick = [this] { OutputButton_Click(); };

@@ -21,7 +21,7 @@ class Analysis : public forms::Window {
     explicit Analysis(AnalysisProgram& program);
 
     // Face browser.
-    forms::Label Label1{*this, "Label1"};
+    forms::Label browseHeading{*this, "Label1"};
     forms::DriveListBox Drive1{*this, "Drive1"};
     forms::DirListBox Dir1{*this, "Dir1"};
     forms::FileListBox File1{*this, "File1"};
@@ -29,20 +29,20 @@ class Analysis : public forms::Window {
     forms::Label Allbutton{*this, "Allbutton"};
     forms::Label ListsButton{*this, "ListsButton"};
     forms::Label ListEditButton{*this, "ListEditButton"};
-    forms::Label Command1{*this, "Command1"};
-    forms::Label Command4{*this, "Command4"};
+    forms::Label selectFace1{*this, "Command1"};
+    forms::Label selectFace2{*this, "Command4"};
 
     // The two faces. Swatches come before the labels over them, places before their hot areas,
     // so the clickable label lies on top.
     forms::Label Person1{*this, "Person1"};
     forms::Label Person2{*this, "Person2"};
-    forms::PictureBox Image1{*this, "Image1"};
-    forms::PictureBox Image2{*this, "Image2"};
+    forms::PictureBox face1Photo{*this, "Image1"};
+    forms::PictureBox face2Photo{*this, "Image2"};
     forms::Label SwapButton{*this, "SwapButton"};
     forms::Label View1{*this, "View1"};
     forms::Label View2{*this, "View2"};
-    forms::Image Command5{*this, "Command5"};
-    forms::Image Command6{*this, "Command6"};
+    forms::Image face1NextView{*this, "Command5"};
+    forms::Image face2NextView{*this, "Command6"};
     forms::Image URL1{*this, "URL1"};
     forms::Image URL2{*this, "URL2"};
     forms::Shape Face1Colour1{*this, "Face1Colour1"};
@@ -85,7 +85,7 @@ class Analysis : public forms::Window {
     forms::Label QuitButton{*this, "QuitButton"};
 
     // Decoration.
-    forms::PictureBox Picture1{*this, "Picture1"};
+    forms::PictureBox browserDivider{*this, "Picture1"};
     forms::PictureBox TabPicture{*this, "TabPicture"};
     forms::PictureBox Blankbit{*this, "Blankbit"};
 
@@ -98,16 +98,16 @@ class Analysis : public forms::Window {
     void Allbutton_Click();
     void ListsButton_Click();
     void ListFiles_Click();
-    void Command1_Click();
+    void selectFace1_Click();
     void File1_DblClick();
-    void Command4_Click();
+    void selectFace2_Click();
     void File1_KeyDown(int keyCode);
     void FirstHotArea_Click();
     void SecondHotArea_Click();
     void ThirdHotArea_Click();
     void SwapButton_Click();
-    void Command5_Click();
-    void Command6_Click();
+    void face1NextView_Click();
+    void face2NextView_Click();
 
     // Comparison runs over the folder and over the selected list.
     void CompButton_Click();

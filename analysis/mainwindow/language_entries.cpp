@@ -46,7 +46,7 @@ class EntryTable {
                 break;
             case 4:
                 w_.ViewProfile = s;
-                p_.PrefsWindow.Label10.Caption = s;
+                p_.PrefsWindow.profileSliderLabel.Caption = s;
                 p_.PlotterWindow.ProfileButton.ToolTipText = s;
                 p_.ResultsWindow.Style6.Caption = s;
                 break;
@@ -63,7 +63,7 @@ class EntryTable {
                 w_.NoDataText = s;
                 break;
             case 9:
-                main.Label1.Caption = s;
+                main.browseHeading.Caption = s;
                 break;
             case 10:
                 main.CurrentProgress.Caption = s;
@@ -72,9 +72,9 @@ class EntryTable {
                 main.ProgressLabel.Caption = s;
                 break;
             case 12:
-                main.Command1.Caption = s + (block_ ? " 1" : "1");
-                main.Command4.Caption = s + (block_ ? " 2" : "2");
-                p_.PrefsLoaderWindow.Caption = block_ ? std::string("Quick Keys") : s;
+                main.selectFace1.Caption = s + (block_ ? " 1" : "1");
+                main.selectFace2.Caption = s + (block_ ? " 2" : "2");
+                p_.QuickKeyChooserWindow.Caption = block_ ? std::string("Quick Keys") : s;
                 break;
             case 13:
                 p_.PrefsWindow.Caption = s;
@@ -167,40 +167,40 @@ class EntryTable {
                 plotter.OKbutton.ToolTipText = s;
                 break;
             case 40:
-                plotter.Option1.Caption = s;
+                plotter.shadedBoxes.Caption = s;
                 break;
             case 41:
-                plotter.Option2.Caption = s;
+                plotter.unshadedBoxes.Caption = s;
                 break;
             case 42:
                 w_.FaceWord = s;
                 break;
             case 43:
                 w_.EyesWord = s;
-                viewButtonTip(plotter.Command1, s);
-                prefs.Label3.Caption = s;
+                viewButtonTip(plotter.eyesViewButton, s);
+                prefs.eyeSliderLabel.Caption = s;
                 break;
             case 44:
                 w_.NoseWord = s;
-                viewButtonTip(plotter.Command2, s);
-                prefs.Label4.Caption = s;
+                viewButtonTip(plotter.noseViewButton, s);
+                prefs.noseSliderLabel.Caption = s;
                 break;
             case 45:
                 w_.MouthWord = s;
-                viewButtonTip(plotter.Command3, s);
-                prefs.Label5.Caption = s;
+                viewButtonTip(plotter.mouthViewButton, s);
+                prefs.mouthSliderLabel.Caption = s;
                 break;
             case 46:
                 w_.LayoutWord = s;
-                viewButtonTip(plotter.Command4, s);
+                viewButtonTip(plotter.layoutViewButton, s);
                 break;
             case 47:
                 w_.JawlineWord = s;
-                prefs.Label7.Caption = s;
+                prefs.jawlineSliderLabel.Caption = s;
                 break;
             case 48:
                 w_.FaceShapeWord = s;
-                viewButtonTip(plotter.Command5, s);
+                viewButtonTip(plotter.faceShapeViewButton, s);
                 break;
             case 49:
                 w_.ShapeWord = s;
@@ -304,17 +304,17 @@ class EntryTable {
                 colours.BlueSlider.ToolTipText = s;
                 break;
             case 76:
-                prefs.Label6.Caption = s;
+                prefs.faceSliderLabel.Caption = s;
                 break;
             case 77:
-                prefs.Label9.Caption = s;
+                prefs.colourationSliderLabel.Caption = s;
                 results.Style5.Caption = s;
                 break;
             case 78:
-                prefs.Label2.Caption = s;
+                prefs.moreImportantLabel.Caption = s;
                 break;
             case 79:
-                prefs.Label1.Caption = s;
+                prefs.lessImportantLabel.Caption = s;
                 break;
             case 80:
                 prefs.PrefsFrame.Caption = s;
@@ -329,7 +329,7 @@ class EntryTable {
                 prefsHelpStart_ = s;
                 break;
             case 84:
-                prefs.Label8.Caption = prefsHelpStart_ + "\r\n\r\n" + s;
+                prefs.weightsExplanation.Caption = prefsHelpStart_ + "\r\n\r\n" + s;
                 break;
             case 85:
                 prefs.AutoTopTen.Caption = s;
@@ -341,14 +341,14 @@ class EntryTable {
                 results.Caption = block_ ? std::string("Results") : s;
                 break;
             case 89:
-                results.Label1.Caption = s;
+                results.htmlNote.Caption = s;
                 if (block_) {
-                    results.Frame1.Caption.clear();
+                    results.styleFrame.Caption.clear();
                 }
                 break;
             case 90:
                 if (!block_) {
-                    results.Frame1.Caption = s;
+                    results.styleFrame.Caption = s;
                 }
                 break;
             default:
@@ -372,7 +372,7 @@ class EntryTable {
                 results.ViewButton.Caption = s;
                 break;
             case 96:
-                results.Command1.Caption = s;
+                results.cancelButton.Caption = s;
                 break;
             case 97:
                 results.WebLinkCheck.Caption = s;
@@ -384,19 +384,19 @@ class EntryTable {
                 w_.SamplesWord = s;
                 break;
             case 105:
-                p_.NoMedianWindow.Command1.Caption = s;
+                p_.NoMedianWindow.quitButton.Caption = s;
                 break;
             case 106:
-                p_.NoMedianWindow.Label1.Caption = s;
+                p_.NoMedianWindow.missingFileMessage.Caption = s;
                 break;
             case 107:
                 p_.NoMedianWindow.Caption = s;
                 break;
             case 109:
-                p_.PrefsLoaderWindow.Label1.Caption = s + "F";
+                p_.QuickKeyChooserWindow.functionKeyLabel.Caption = s + "F";
                 break;
             case 110:
-                p_.PrefsLoaderWindow.Label2.Caption = s;
+                p_.QuickKeyChooserWindow.becomesLabel.Caption = s;
                 break;
             default:
                 break;
@@ -415,7 +415,7 @@ void applyAnalysisStrings(AnalysisProgram& program, const StringEntries& entries
     const bool block = entries.form() == StringFileForm::Block;
     EntryTable table(program, entries.form());
     if (block) {
-        program.ResultsWindow.Frame1.Caption.clear();
+        program.ResultsWindow.styleFrame.Caption.clear();
         program.Words.WordsInUtf8 = true;
     }
     const int last = block ? std::min(entries.count(), kLastBlockEntry) : entries.count();

@@ -35,16 +35,16 @@ ListForm::ListForm(AnalysisProgram& program)
     File2Copy.setPattern("*.lst");
     ListSaveButton.Caption = "Save this list";
     ListInPlay.MultiLine = true;
-    Command1.Caption = "<";
-    Command1.ToolTipText = "Add the selected face to the list";
+    addFaceButton.Caption = "<";
+    addFaceButton.ToolTipText = "Add the selected face to the list";
     Files2Choose.setPattern("*.txt");
     OKbutton.Caption = "OK";
     OKbutton.Cancel = true;
     layOut();
 
-    Command1.onClick = [this] { Command1_Click(); };
+    addFaceButton.onClick = [this] { addFaceButton_Click(); };
     // A double click on a face adds it, as the button does.
-    Files2Choose.onDblClick = [this] { Command1_Click(); };
+    Files2Choose.onDblClick = [this] { addFaceButton_Click(); };
     File2Copy.onClick = [this] { File2Copy_Click(); };
     ListSaveButton.onClick = [this] { ListSaveButton_Click(); };
     OKbutton.onClick = [this] { OKbutton_Click(); };
@@ -60,7 +60,7 @@ void ListForm::layOut() {
     place(ListSaveButton, 16, 346, 150, 30);
     place(ListInstructions, 182, 12, 462, 36);
     place(ListInPlay, 182, 52, 210, 324);
-    place(Command1, 404, 196, 36, 30);
+    place(addFaceButton, 404, 196, 36, 30);
     place(Files2Choose, 452, 52, 192, 324);
     place(OKbutton, 540, 382, 104, 30);
 }
@@ -70,7 +70,7 @@ void ListForm::Form_Load() {
 }
 
 // Without a chosen face there is no name to add, and no empty line is added either.
-void ListForm::Command1_Click() {
+void ListForm::addFaceButton_Click() {
     const std::string name = Files2Choose.FileName();
     if (name.empty()) {
         return;

@@ -23,7 +23,7 @@ class ListForm : public forms::Window {
     forms::TextBox ListInPlay{*this, "ListInPlay"};
 
     // The face files to add from.
-    forms::CommandButton Command1{*this, "Command1"};
+    forms::CommandButton addFaceButton{*this, "Command1"};
     forms::FileListBox Files2Choose{*this, "Files2Choose"};
 
     // The list files of the data folder, and the name to save under.
@@ -34,7 +34,7 @@ class ListForm : public forms::Window {
 
     forms::CommandButton OKbutton{*this, "OKbutton"};
 
-    void Command1_Click();
+    void addFaceButton_Click();
     void File2Copy_Click();
     void ListSaveButton_Click();
     void OKbutton_Click();

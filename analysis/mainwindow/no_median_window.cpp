@@ -10,16 +10,16 @@ NoMedian::NoMedian(forms::Application& app) : Window(app, "NoMedian") {
     Modal = true;
     Width = pixels(500);
     Height = pixels(280);
-    place(Label1, 16, 16, 468, 112);
-    Label1.FontSize = 10;
+    place(missingFileMessage, 16, 16, 468, 112);
+    missingFileMessage.FontSize = 10;
     place(Problem, 16, 136, 468, 72);
-    place(Command1, 16, 224, 468, 40);
-    Command1.Caption = "Quit";
-    Command1.onClick = [this] { Command1_Click(); };
+    place(quitButton, 16, 224, 468, 40);
+    quitButton.Caption = "Quit";
+    quitButton.onClick = [this] { quitButton_Click(); };
 }
 
 // Nothing is saved: the program cannot go on without its statistics.
-void NoMedian::Command1_Click() {
+void NoMedian::quitButton_Click() {
     app().End();
 }
 

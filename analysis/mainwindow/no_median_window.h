@@ -12,11 +12,11 @@ class NoMedian : public forms::Window {
   public:
     explicit NoMedian(forms::Application& app);
 
-    forms::Label Label1{*this, "Label1"};
+    forms::Label missingFileMessage{*this, "Label1"};
     forms::Label Problem{*this, "Problem"};
-    forms::CommandButton Command1{*this, "Command1"};
+    forms::CommandButton quitButton{*this, "Command1"};
 
-    void Command1_Click();
+    void quitButton_Click();
 
   protected:
     // Closing by the title bar ends the program like the button: without statistics every

@@ -26,16 +26,16 @@ PrefsForm::PrefsForm(AnalysisProgram& program)
 
 void PrefsForm::setDesign() {
     Caption = "Preferences";
-    Label1.Caption = "Less Important";
-    Label2.Caption = "More Important";
-    Label2.TextAlign = forms::Alignment::Right;
-    Label3.Caption = "Eyes";
-    Label4.Caption = "Nose";
-    Label5.Caption = "Mouth";
-    Label6.Caption = "Accuracy";
-    Label7.Caption = "Jawline";
-    Label9.Caption = "Colouration";
-    Label10.Caption = "Profile";
+    lessImportantLabel.Caption = "Less Important";
+    moreImportantLabel.Caption = "More Important";
+    moreImportantLabel.TextAlign = forms::Alignment::Right;
+    eyeSliderLabel.Caption = "Eyes";
+    noseSliderLabel.Caption = "Nose";
+    mouthSliderLabel.Caption = "Mouth";
+    faceSliderLabel.Caption = "Accuracy";
+    jawlineSliderLabel.Caption = "Jawline";
+    colourationSliderLabel.Caption = "Colouration";
+    profileSliderLabel.Caption = "Profile";
     for (forms::Slider* slider : {&EyeSlider, &NoseSlider, &MouthSlider, &JawlineSlider,
                                   &ProfileSlider, &ColourationSlider, &FaceSlider}) {
         slider->Min = 0;
@@ -63,8 +63,8 @@ void PrefsForm::setDesign() {
     F1Person(0).Visible = false;
     AutoTopTen.Caption = "Automatically use closest?";
 
-    Command1.Caption = "OK";
-    Command1.Cancel = true;
+    okButton.Caption = "OK";
+    okButton.Cancel = true;
 }
 
 void PrefsForm::layOut() {
@@ -72,12 +72,13 @@ void PrefsForm::layOut() {
     Height = pixels(520);
 
     // Weights on the left: the scale's two ends above a column of sliders, names beside them.
-    place(Label1, 120, 16, 104, 20);
-    place(Label2, 232, 16, 104, 20);
+    place(lessImportantLabel, 120, 16, 104, 20);
+    place(moreImportantLabel, 232, 16, 104, 20);
     const std::pair<forms::Label*, forms::Slider*> rows[] = {
-        {&Label3, &EyeSlider},     {&Label4, &NoseSlider},     {&Label5, &MouthSlider},
-        {&Label7, &JawlineSlider}, {&Label10, &ProfileSlider}, {&Label9, &ColourationSlider},
-        {&Label6, &FaceSlider},
+        {&eyeSliderLabel, &EyeSlider},         {&noseSliderLabel, &NoseSlider},
+        {&mouthSliderLabel, &MouthSlider},     {&jawlineSliderLabel, &JawlineSlider},
+        {&profileSliderLabel, &ProfileSlider}, {&colourationSliderLabel, &ColourationSlider},
+        {&faceSliderLabel, &FaceSlider},
     };
     int top = 40;
     for (const auto& [name, slider] : rows) {
@@ -85,7 +86,7 @@ void PrefsForm::layOut() {
         place(*slider, 120, top, 216, 32);
         top += 36;
     }
-    place(Label8, 16, 300, 320, 128);
+    place(weightsExplanation, 16, 300, 320, 128);
     place(PrefsFrame, 16, 440, 320, 64);
     UnitsImperial.Container = &PrefsFrame;
     UnitsMetric.Container = &PrefsFrame;
@@ -103,11 +104,11 @@ void PrefsForm::layOut() {
     }
     place(AutoTopTen, 352, 400, 272, 24);
 
-    place(Command1, 520, 472, 104, 32);
+    place(okButton, 520, 472, 104, 32);
 }
 
 void PrefsForm::wireHandlers() {
-    Command1.onClick = [this] { Command1_Click(); };
+    okButton.onClick = [this] { okButton_Click(); };
     UnitsImperial.onClick = [this] { UnitsImperial_Click(); };
     UnitsMetric.onClick = [this] { UnitsMetric_Click(); };
     for (int key = 0; key <= kQuickKeys; ++key) {
@@ -116,14 +117,14 @@ void PrefsForm::wireHandlers() {
 }
 
 void PrefsForm::captionAtStartUp(const UiWords& words) {
-    Label3.Caption = words.EyesWord;
-    Label4.Caption = words.NoseWord;
-    Label5.Caption = words.MouthWord;
-    Label6.Caption = "Accuracy";
-    Label7.Caption = words.JawlineWord;
-    Label1.Caption = "Less important";
-    Label2.Caption = "More important";
-    Label8.Caption =
+    eyeSliderLabel.Caption = words.EyesWord;
+    noseSliderLabel.Caption = words.NoseWord;
+    mouthSliderLabel.Caption = words.MouthWord;
+    faceSliderLabel.Caption = "Accuracy";
+    jawlineSliderLabel.Caption = words.JawlineWord;
+    lessImportantLabel.Caption = "Less important";
+    moreImportantLabel.Caption = "More important";
+    weightsExplanation.Caption =
         "These settings allow the user to adjust relative importance levels of facial features "
         "during comparison. \r\n\r\nSliders can be adjusted to counteract the effect of data "
         "transcribed from imperfect photos. eg where the subject smiles, mouth is open etc";
@@ -134,7 +135,7 @@ void PrefsForm::captionAtStartUp(const UiWords& words) {
 }
 
 // Nothing to apply: the comparison reads the sliders as they stand.
-void PrefsForm::Command1_Click() {
+void PrefsForm::okButton_Click() {
     Hide();
 }
 

@@ -17,27 +17,27 @@ class PrefsForm : public forms::Window {
     explicit PrefsForm(AnalysisProgram& program);
 
     // The two ends of the weight scale, above the sliders.
-    forms::Label Label1{*this, "Label1"};
-    forms::Label Label2{*this, "Label2"};
+    forms::Label lessImportantLabel{*this, "Label1"};
+    forms::Label moreImportantLabel{*this, "Label2"};
 
     // Weight names and their sliders, row by row.
-    forms::Label Label3{*this, "Label3"};
+    forms::Label eyeSliderLabel{*this, "Label3"};
     forms::Slider EyeSlider{*this, "EyeSlider"};
-    forms::Label Label4{*this, "Label4"};
+    forms::Label noseSliderLabel{*this, "Label4"};
     forms::Slider NoseSlider{*this, "NoseSlider"};
-    forms::Label Label5{*this, "Label5"};
+    forms::Label mouthSliderLabel{*this, "Label5"};
     forms::Slider MouthSlider{*this, "MouthSlider"};
-    forms::Label Label7{*this, "Label7"};
+    forms::Label jawlineSliderLabel{*this, "Label7"};
     forms::Slider JawlineSlider{*this, "JawlineSlider"};
-    forms::Label Label10{*this, "Label10"};
+    forms::Label profileSliderLabel{*this, "Label10"};
     forms::Slider ProfileSlider{*this, "ProfileSlider"};
-    forms::Label Label9{*this, "Label9"};
+    forms::Label colourationSliderLabel{*this, "Label9"};
     forms::Slider ColourationSlider{*this, "ColourationSlider"};
-    forms::Label Label6{*this, "Label6"};
+    forms::Label faceSliderLabel{*this, "Label6"};
     forms::Slider FaceSlider{*this, "FaceSlider"};
 
     // What the weights are for.
-    forms::Label Label8{*this, "Label8"};
+    forms::Label weightsExplanation{*this, "Label8"};
 
     forms::Frame PrefsFrame{*this, "PrefsFrame"};
     forms::OptionButton UnitsImperial{*this, "UnitsImperial"};
@@ -49,12 +49,12 @@ class PrefsForm : public forms::Window {
     forms::ControlArray<forms::Label> F1Person{*this, "F1Person", 0, 10};
     forms::CheckBox AutoTopTen{*this, "AutoTopTen"};
 
-    forms::CommandButton Command1{*this, "Command1"};
+    forms::CommandButton okButton{*this, "Command1"};
 
     // The captions of start-up, in English; a string file may replace them later.
     void captionAtStartUp(const UiWords& words);
 
-    void Command1_Click();
+    void okButton_Click();
     void UnitsImperial_Click();
     void UnitsMetric_Click();
     void FButton_Click(int index);

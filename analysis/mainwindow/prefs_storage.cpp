@@ -121,9 +121,9 @@ void SavePrefs(AnalysisProgram& program) {
 
 void AssignQuickKey(AnalysisProgram& program, int n) {
     program.QuickKeyIndex = n;
-    PrefsLoader& loader = program.PrefsLoaderWindow;
-    const std::string& caption = loader.Label1.Caption;
-    loader.Label1.Caption =
+    QuickKeyChooser& loader = program.QuickKeyChooserWindow;
+    const std::string& caption = loader.functionKeyLabel.Caption;
+    loader.functionKeyLabel.Caption =
         common::Left(caption, common::InStr(caption, ":")) + " F" + common::plain(n);
     loader.Show();
     loader.File2.setPath(program.MainWindow.Dir1.Path());

@@ -28,7 +28,7 @@ Colours::Colours(AnalysisProgram& program) : Window(program.app(), "Colours"), p
     ColourB.onClick = [this] { ColourB_Click(); };
     ColourC.onClick = [this] { ColourC_Click(); };
     bgButton1.onClick = [this] { bgButton1_Click(); };
-    Command1.onClick = [this] { Command1_Click(); };
+    okButton.onClick = [this] { okButton_Click(); };
 }
 
 // The swatch shows colour A as last applied; the sliders stay where they are until touched.
@@ -98,8 +98,8 @@ void Colours::setDesign() {
     ChosenColour.Kind = forms::ShapeKind::Rectangle;
     ChosenColour.FillStyle = forms::kFillSolid;
     ChosenColour.FillColor = common::RGB(0, 255, 255);
-    Command1.Caption = "OK";
-    Command1.Cancel = true;
+    okButton.Caption = "OK";
+    okButton.Cancel = true;
 }
 
 // A narrow column: the three sliders side by side with their buttons beneath, then the
@@ -118,10 +118,10 @@ void Colours::layOut() {
     }
     place(bgButton1, 16, 264, 188, 30);
     place(ChosenColour, 16, 306, 188, 54);
-    place(Command1, 16, 374, 188, 32);
+    place(okButton, 16, 374, 188, 32);
 }
 
-void Colours::Command1_Click() {
+void Colours::okButton_Click() {
     Hide();
 }
 

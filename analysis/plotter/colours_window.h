@@ -23,7 +23,7 @@ class Colours : public forms::Window {
     forms::CommandButton ColourC{*this, "ColourC"};
     forms::CommandButton bgButton1{*this, "bgButton1"};
     forms::Shape ChosenColour{*this, "ChosenColour"};
-    forms::CommandButton Command1{*this, "Command1"};
+    forms::CommandButton okButton{*this, "Command1"};
 
     // The swatch takes the slider mix.
     void UpdateChosenColour();
@@ -31,7 +31,7 @@ class Colours : public forms::Window {
     void ColourB_Click();
     void ColourC_Click();
     void bgButton1_Click();
-    void Command1_Click();
+    void okButton_Click();
 
   protected:
     void Form_Load() override;

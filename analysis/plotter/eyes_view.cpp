@@ -71,7 +71,7 @@ void drawEyes(const DrawnFace& face) {
 
 }  // namespace
 
-void PlotterForm::Command1_Click() {
+void PlotterForm::eyesViewButton_Click() {
     BlankPanel.Visible = false;
     program_.Plotter.ViewMode = kEyesView;
     SetPersonCaptions();

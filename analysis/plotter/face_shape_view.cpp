@@ -98,7 +98,7 @@ FaceShapeClass ClassifyFaceShape(int dFace, int dAverage) {
     return shape;
 }
 
-void PlotterForm::Command5_Click() {
+void PlotterForm::faceShapeViewButton_Click() {
     BlankPanel.Visible = false;
     program_.Plotter.ViewMode = kFaceShapeView;
     SetPersonCaptions();

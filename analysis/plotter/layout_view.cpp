@@ -41,7 +41,7 @@ void placeBoxes(const DrawnFace& face) {
 
 // Only the nose boxes follow the check boxes here; the eye and mouth boxes stay as the check boxes
 // last set them, and the lines keep their visibility at (0, 0).
-void PlotterForm::Command4_Click() {
+void PlotterForm::layoutViewButton_Click() {
     BlankPanel.Visible = false;
     ShowHeights();
     program_.Plotter.ViewMode = kLayoutView;

@@ -55,7 +55,7 @@ MouthSize mouthSize(const forms::ControlArray<forms::Line>& lines) {
 
 }  // namespace
 
-void PlotterForm::Command3_Click() {
+void PlotterForm::mouthViewButton_Click() {
     BlankPanel.Visible = false;
     program_.Plotter.ViewMode = kMouthView;
     SetPersonCaptions();

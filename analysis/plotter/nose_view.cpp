@@ -29,7 +29,7 @@ void drawNose(const DrawnFace& face) {
 }  // namespace
 
 // The lines are left shown or hidden as they were, only collapsed to (0, 0).
-void PlotterForm::Command2_Click() {
+void PlotterForm::noseViewButton_Click() {
     BlankPanel.Visible = false;
     program_.Plotter.ViewMode = kNoseView;
     SetPersonCaptions();

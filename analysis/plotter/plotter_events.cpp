@@ -28,7 +28,7 @@ void setFillStyle(const PlotFace& face, int style) {
 
 // Runs once, at start-up, before any face, word or preference exists.
 void PlotterForm::Form_Load() {
-    Option2_Click();
+    unshadedBoxes_Click();
     CheckBoxC_Click();
     HidePlotLines();
     HideLabelsAndPerimeters();
@@ -38,7 +38,7 @@ void PlotterForm::Form_Load() {
     ApplyColourC(program_);
     PaintPlotterBackground(program_);
     SetPersonCaptions();
-    Command5_Click();
+    faceShapeViewButton_Click();
 }
 
 void PlotterForm::Form_Activate() {
@@ -67,19 +67,19 @@ void PlotterForm::ShowHeights() {
 void PlotterForm::ReplotCurrentView() {
     const std::int16_t mode = program_.Plotter.ViewMode;
     if (mode == kEyesView) {
-        Command1_Click();
+        eyesViewButton_Click();
     }
     if (mode == kNoseView) {
-        Command2_Click();
+        noseViewButton_Click();
     }
     if (mode == kMouthView) {
-        Command3_Click();
+        mouthViewButton_Click();
     }
     if (mode == kLayoutView) {
-        Command4_Click();
+        layoutViewButton_Click();
     }
     if (mode == kFaceShapeView) {
-        Command5_Click();
+        faceShapeViewButton_Click();
     }
     if (mode == kProfileView) {
         ProfileButton_Click();
@@ -110,13 +110,13 @@ void PlotterForm::CheckBoxC_Click() {
 }
 
 // Shaded: A upward diagonals, B a diagonal cross, C downward diagonals.
-void PlotterForm::Option1_Click() {
+void PlotterForm::shadedBoxes_Click() {
     setFillStyle(faceA(), forms::kFillUpwardDiagonal);
     setFillStyle(faceC(), forms::kFillDownwardDiagonal);
     setFillStyle(faceB(), forms::kFillDiagonalCross);
 }
 
-void PlotterForm::Option2_Click() {
+void PlotterForm::unshadedBoxes_Click() {
     for (const PlotFace& face : {faceA(), faceB(), faceC()}) {
         setFillStyle(face, forms::kFillTransparent);
     }

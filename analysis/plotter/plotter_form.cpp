@@ -71,15 +71,15 @@ void PlotterForm::connectEvents() {
     CheckBoxA.onClick = [this] { CheckBoxA_Click(); };
     CheckBoxB.onClick = [this] { CheckBoxB_Click(); };
     CheckBoxC.onClick = [this] { CheckBoxC_Click(); };
-    Option1.onClick = [this] { Option1_Click(); };
-    Option2.onClick = [this] { Option2_Click(); };
+    shadedBoxes.onClick = [this] { shadedBoxes_Click(); };
+    unshadedBoxes.onClick = [this] { unshadedBoxes_Click(); };
     ColourButton.onClick = [this] { ColourButton_Click(); };
     OKbutton.onClick = [this] { OKbutton_Click(); };
-    Command1.onClick = [this] { Command1_Click(); };
-    Command2.onClick = [this] { Command2_Click(); };
-    Command3.onClick = [this] { Command3_Click(); };
-    Command4.onClick = [this] { Command4_Click(); };
-    Command5.onClick = [this] { Command5_Click(); };
+    eyesViewButton.onClick = [this] { eyesViewButton_Click(); };
+    noseViewButton.onClick = [this] { noseViewButton_Click(); };
+    mouthViewButton.onClick = [this] { mouthViewButton_Click(); };
+    layoutViewButton.onClick = [this] { layoutViewButton_Click(); };
+    faceShapeViewButton.onClick = [this] { faceShapeViewButton_Click(); };
     ProfileButton.onClick = [this] { ProfileButton_Click(); };
     RedLeftArrow.onClick = [this] { RedLeftArrow_Click(); };
     RedRightArrow.onClick = [this] { RedRightArrow_Click(); };
@@ -98,7 +98,7 @@ void PlotterForm::setDesign() {
     Icon = "design:plotter";
     BackColor = forms::kWhite;
 
-    for (forms::PictureBox* panel : {&Picture1, &ButtonPanel}) {
+    for (forms::PictureBox* panel : {&facesPanel, &ButtonPanel}) {
         panel->setDesignPicture("design:panel");
     }
     CheckBoxA.setValue(1);
@@ -120,20 +120,20 @@ void PlotterForm::setDesign() {
         arrow->ForeColor = colour;
     }
     makeButton(ColourButton, "Colours");
-    Option1.Caption = "Shaded Boxes";
-    Option2.Caption = "Unshaded Boxes";
-    Option2.setValue(true);
+    shadedBoxes.Caption = "Shaded Boxes";
+    unshadedBoxes.Caption = "Unshaded Boxes";
+    unshadedBoxes.setValue(true);
     BlankPanel.setDesignPicture("design:panel");
     BlankPanel.Visible = false;
 
     Statsbox.MultiLine = true;
     Statsbox.VerticalScrollBar = true;
     Statsbox.Locked = true;
-    makeButton(Command1, "Eyes");
-    makeButton(Command2, "Nose");
-    makeButton(Command3, "Mouth");
-    makeButton(Command4, "Layout");
-    makeButton(Command5, "Shape");
+    makeButton(eyesViewButton, "Eyes");
+    makeButton(noseViewButton, "Nose");
+    makeButton(mouthViewButton, "Mouth");
+    makeButton(layoutViewButton, "Layout");
+    makeButton(faceShapeViewButton, "Shape");
     makeButton(ProfileButton, "Profile");
     // The keys load the faces of the preferences' quick keys F1 to F10.
     for (int key = QuickKey.first(); key <= QuickKey.last(); ++key) {
@@ -182,7 +182,7 @@ void PlotterForm::layOut() {
     Width = pixels(kCanvasPixels + 2 * kPanelPixels);
     Height = pixels(367);
 
-    place(Picture1, kCanvasPixels, 0, kPanelPixels, 367);
+    place(facesPanel, kCanvasPixels, 0, kPanelPixels, 367);
     const std::pair<forms::CheckBox*, std::pair<forms::Image*, forms::Image*>> faces[] = {
         {&CheckBoxA, {&RedLeftArrow, &RedRightArrow}},
         {&CheckBoxB, {&BlueLeftArrow, &BlueRightArrow}},
@@ -193,26 +193,27 @@ void PlotterForm::layOut() {
         for (forms::Control* control :
              {static_cast<forms::Control*>(check), static_cast<forms::Control*>(arrows.first),
               static_cast<forms::Control*>(arrows.second)}) {
-            control->Container = &Picture1;
+            control->Container = &facesPanel;
         }
         place(*check, 12, top, 182, 26);
         place(*arrows.first, 200, top, 30, 26);
         place(*arrows.second, 236, top, 30, 26);
         top += 32;
     }
-    for (forms::Control* control :
-         std::initializer_list<forms::Control*>{&ColourButton, &Option1, &Option2, &BlankPanel}) {
-        control->Container = &Picture1;
+    for (forms::Control* control : std::initializer_list<forms::Control*>{
+             &ColourButton, &shadedBoxes, &unshadedBoxes, &BlankPanel}) {
+        control->Container = &facesPanel;
     }
     place(ColourButton, 12, 114, 254, 30);
-    place(Option1, 12, 156, 254, 24);
-    place(Option2, 12, 184, 254, 24);
+    place(shadedBoxes, 12, 156, 254, 24);
+    place(unshadedBoxes, 12, 184, 254, 24);
     place(BlankPanel, 8, 152, 262, 60);
 
     place(ButtonPanel, kCanvasPixels + kPanelPixels, 0, kPanelPixels, 367);
     Statsbox.Container = &ButtonPanel;
     place(Statsbox, 12, 12, 256, 160);
-    forms::Label* views[] = {&Command1, &Command2, &Command3, &Command4, &Command5, &ProfileButton};
+    forms::Label* views[] = {&eyesViewButton,   &noseViewButton,      &mouthViewButton,
+                             &layoutViewButton, &faceShapeViewButton, &ProfileButton};
     for (int i = 0; i < 6; ++i) {
         views[i]->Container = &ButtonPanel;
         place(*views[i], 12 + 87 * (i % 3), 182 + 34 * (i / 3), 82, 30);

@@ -29,7 +29,7 @@ class PlotterForm : public forms::Window {
     explicit PlotterForm(AnalysisProgram& program);
 
     // Face switches, profile arrows, colours and fill styles.
-    forms::PictureBox Picture1{*this, "Picture1"};
+    forms::PictureBox facesPanel{*this, "Picture1"};
     forms::CheckBox CheckBoxA{*this, "CheckBoxA"};
     forms::Image RedLeftArrow{*this, "RedLeftArrow"};
     forms::Image RedRightArrow{*this, "RedRightArrow"};
@@ -40,8 +40,8 @@ class PlotterForm : public forms::Window {
     forms::Image GreenLeftArrow{*this, "GreenLeftArrow"};
     forms::Image GreenRightArrow{*this, "GreenRightArrow"};
     forms::Label ColourButton{*this, "ColourButton"};
-    forms::OptionButton Option1{*this, "Option1"};
-    forms::OptionButton Option2{*this, "Option2"};
+    forms::OptionButton shadedBoxes{*this, "Option1"};
+    forms::OptionButton unshadedBoxes{*this, "Option2"};
     // Comes after the fill styles so that it covers them while the profile, which has no
     // shapes to fill, is shown.
     forms::Image BlankPanel{*this, "BlankPanel"};
@@ -49,11 +49,11 @@ class PlotterForm : public forms::Window {
     // Figures of the view, the six views, the quick keys and the way back.
     forms::PictureBox ButtonPanel{*this, "ButtonPanel"};
     forms::TextBox Statsbox{*this, "Statsbox"};
-    forms::Label Command1{*this, "Command1"};
-    forms::Label Command2{*this, "Command2"};
-    forms::Label Command3{*this, "Command3"};
-    forms::Label Command4{*this, "Command4"};
-    forms::Label Command5{*this, "Command5"};
+    forms::Label eyesViewButton{*this, "Command1"};
+    forms::Label noseViewButton{*this, "Command2"};
+    forms::Label mouthViewButton{*this, "Command3"};
+    forms::Label layoutViewButton{*this, "Command4"};
+    forms::Label faceShapeViewButton{*this, "Command5"};
     forms::Label ProfileButton{*this, "ProfileButton"};
     // Two rows of five: 0 to 4 above, 5 to 9 below.
     forms::ControlArray<forms::Label> QuickKey{*this, "QuickKey", 0, 9};
@@ -124,18 +124,18 @@ class PlotterForm : public forms::Window {
     void CheckBoxA_Click();
     void CheckBoxB_Click();
     void CheckBoxC_Click();
-    void Option1_Click();
-    void Option2_Click();
+    void shadedBoxes_Click();
+    void unshadedBoxes_Click();
     void QuickKey_Click(int index);
     void ColourButton_Click();
     void OKbutton_Click();
 
     // The views: eyes, nose, mouth, layout, face shape, profile.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
+    void eyesViewButton_Click();
+    void noseViewButton_Click();
+    void mouthViewButton_Click();
+    void layoutViewButton_Click();
+    void faceShapeViewButton_Click();
     void ProfileButton_Click();
     // Profile arrows: face A, B or C's profile 50 twips to the left or right.
     void RedLeftArrow_Click();

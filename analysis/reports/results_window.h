@@ -17,25 +17,25 @@ class Results : public forms::Window {
   public:
     explicit Results(AnalysisProgram& program);
 
-    forms::Frame Frame1{*this, "Frame1"};
+    forms::Frame styleFrame{*this, "Frame1"};
     forms::OptionButton Style1{*this, "Style1"};
     forms::OptionButton Style2{*this, "Style2"};
     forms::OptionButton Style3{*this, "Style3"};
     forms::OptionButton Style4{*this, "Style4"};
     forms::OptionButton Style5{*this, "Style5"};
     forms::OptionButton Style6{*this, "Style6"};
-    forms::Image Image1{*this, "Image1"};
-    forms::Image Image2{*this, "Image2"};
-    forms::Image Image3{*this, "Image3"};
-    forms::Image Image4{*this, "Image4"};
-    forms::Image Image5{*this, "Image5"};
-    forms::Image Image6{*this, "Image6"};
-    forms::Label Label1{*this, "Label1"};
+    forms::Image style1Preview{*this, "Image1"};
+    forms::Image style2Preview{*this, "Image2"};
+    forms::Image style3Preview{*this, "Image3"};
+    forms::Image style4Preview{*this, "Image4"};
+    forms::Image style5Preview{*this, "Image5"};
+    forms::Image style6Preview{*this, "Image6"};
+    forms::Label htmlNote{*this, "Label1"};
     forms::CheckBox WebLinkCheck{*this, "WebLinkCheck"};
     // Left to right, as Tab goes.
     forms::CommandButton ResPrefs{*this, "ResPrefs"};
     forms::CommandButton ViewButton{*this, "ViewButton"};
-    forms::CommandButton Command1{*this, "Command1"};
+    forms::CommandButton cancelButton{*this, "Command1"};
     // Scratch text of the result sorting; never shown.
     forms::TextBox HiddenResults{*this, "HiddenResults"};
 
@@ -47,7 +47,7 @@ class Results : public forms::Window {
     void Style5_Click();
     void Style6_Click();
     void ViewButton_Click();
-    void Command1_Click();
+    void cancelButton_Click();
 
     // The page of the chosen style; Results_1.htm when none is chosen.
     std::string chosenPage() const;

@@ -35,24 +35,24 @@ struct FaceBrowser : ProgramFixture {
 
 TEST_F(FaceBrowser, SelectingFaceOneLocksTheFolderAndEnablesItsButtons) {
     addFaces({"Ann", "Bob", "Cy", "Di"});
-    window.Command1_Click();
+    window.selectFace1_Click();
     EXPECT_TRUE(window.Dir1.Enabled) << "nothing selected: nothing happens";
     select("Bob.txt");
     window.File1_DblClick();
     EXPECT_FALSE(window.Dir1.Enabled);
     EXPECT_FALSE(window.Drive1.Enabled);
-    EXPECT_TRUE(window.Command5.Enabled);
+    EXPECT_TRUE(window.face1NextView.Enabled);
     EXPECT_TRUE(window.CompButton.Enabled);
     EXPECT_TRUE(window.PlotterButton.Enabled);
     EXPECT_EQ(window.View1.Caption, "Typical");
     EXPECT_EQ(window.Person1.Caption, "Bob");
-    EXPECT_EQ(window.Image1.Picture(), picture("Bob3.jpg"));
+    EXPECT_EQ(window.face1Photo.Picture(), picture("Bob3.jpg"));
 }
 
 TEST_F(FaceBrowser, FewerThanFourFacesOnlyExplainWhy) {
     addFaces({"Ann", "Bob", "Cy"});
     select("Ann.txt");
-    window.Command1_Click();
+    window.selectFace1_Click();
     EXPECT_FALSE(window.CompButton.Enabled);
     EXPECT_EQ(window.CompButton.ToolTipText, "You need at least 3 faces to make comparisons");
     program.PrefsWindow.F1Person(1).Caption = "Cy";
@@ -64,15 +64,15 @@ TEST_F(FaceBrowser, FewerThanFourFacesOnlyExplainWhy) {
 TEST_F(FaceBrowser, QuickKeys) {
     addFaces({"Ann", "Bob", "Cy", "Di"});
     select("Ann.txt");
-    window.Command1_Click();
+    window.selectFace1_Click();
     window.CompButton.Enabled = false;
     window.File1_KeyDown(114);
     EXPECT_EQ(window.Person2.Caption, "No data has been loaded.") << "F3 without a name";
     EXPECT_FALSE(window.CompButton.Enabled);
     program.PrefsWindow.F1Person(3).Caption = "Ghost";
-    window.Image2.LoadPicture(picture("Ann1.jpg"));
+    window.face2Photo.LoadPicture(picture("Ann1.jpg"));
     window.File1_KeyDown(114);
-    EXPECT_EQ(window.Image2.Picture(), picture("Missing.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), picture("Missing.jpg"));
     EXPECT_TRUE(window.CompButton.Enabled);
     program.PrefsWindow.F1Person(10).Caption = "Di";
     window.File1_KeyDown(121);
@@ -102,7 +102,7 @@ TEST_F(FaceBrowser, ComparisonsWaitForFaceOne) {
     folder.write("Cy.txt", "Cy\r\nCut short\r\n");
     window.File1.Refresh();
     select("Cy.txt");
-    window.Command1_Click();
+    window.selectFace1_Click();
     EXPECT_FALSE(window.CompButton.Enabled);
     EXPECT_FALSE(window.PlotterButton.Enabled);
     EXPECT_TRUE(window.Dir1.Enabled);
@@ -124,41 +124,41 @@ TEST_F(FaceBrowser, ReturnInTheFaceListSelectsFaceOne) {
 TEST_F(FaceBrowser, ViewRingStepsThroughTheFiveViews) {
     addFaces({"Ann", "Bob", "Cy", "Di"});
     select("Cy.txt");
-    window.Command1_Click();
+    window.selectFace1_Click();
     const char* expected[5][2] = {{"Alternative", "Cy4.jpg"},
                                   {"Full-length", "Cy0.jpg"},
                                   {"Portrait", "Cy1.jpg"},
                                   {"Profile", "Cy2.jpg"},
                                   {"Typical", "Cy3.jpg"}};
     for (const auto& [view, file] : expected) {
-        window.Command5_Click();
+        window.face1NextView_Click();
         EXPECT_EQ(window.View1.Caption, view);
-        EXPECT_EQ(window.Image1.Picture(), picture(file));
+        EXPECT_EQ(window.face1Photo.Picture(), picture(file));
     }
     folder.write("Cy4.jpg", "not a picture");
-    window.Command5_Click();
-    EXPECT_EQ(window.Image1.Picture(), picture("Missing.jpg"));
+    window.face1NextView_Click();
+    EXPECT_EQ(window.face1Photo.Picture(), picture("Missing.jpg"));
 }
 
 TEST_F(FaceBrowser, ViewRingWithEqualWordsOrAStrangeCaption) {
     addFaces({"Ann", "Bob", "Cy", "Di"});
     select("Cy.txt");
-    window.Command4_Click();
+    window.selectFace2_Click();
     program.Words.ViewProfile = program.Words.ViewPortrait;
     window.View2.Caption = "Full-length";
-    window.Command6_Click();
+    window.face2NextView_Click();
     EXPECT_EQ(window.View2.Caption, "Portrait");
-    EXPECT_EQ(window.Image2.Picture(), picture("Cy2.jpg")) << "the later equal word decides";
+    EXPECT_EQ(window.face2Photo.Picture(), picture("Cy2.jpg")) << "the later equal word decides";
     window.View2.Caption = "Something else";
-    window.Command6_Click();
+    window.face2NextView_Click();
     EXPECT_EQ(window.View2.Caption, "");
-    EXPECT_EQ(window.Image2.Picture(), picture("Missing.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), picture("Missing.jpg"));
 }
 
 TEST_F(FaceBrowser, HotAreaBeforeAnyRunTriesTheResetName) {
     addFaces({"Ann", "Bob", "Cy", "Di"});
     window.FirstHotArea_Click();
-    EXPECT_EQ(window.Image2.Picture(), picture("Missing.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), picture("Missing.jpg"));
     EXPECT_EQ(window.Person2.Caption, "No data has been loaded.");
     ASSERT_EQ(platform.errors.size(), 1u);
     EXPECT_NE(platform.errors[0].find(folder.file("A.txt")), std::string::npos);
@@ -166,34 +166,34 @@ TEST_F(FaceBrowser, HotAreaBeforeAnyRunTriesTheResetName) {
     window.SecondHotArea_Click();
     EXPECT_EQ(window.Person2.Caption, "Di");
     EXPECT_EQ(window.View2.Caption, "Portrait");
-    EXPECT_EQ(window.Image2.Picture(), picture("Di1.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), picture("Di1.jpg"));
 }
 
 TEST_F(FaceBrowser, SwapReloadsBothFacesByName) {
     addFaces({"Ann", "Bob", "Cy", "Di"});
     select("Ann.txt");
-    window.Command1_Click();
+    window.selectFace1_Click();
     select("Di.txt");
-    window.Command4_Click();
-    EXPECT_TRUE(window.Command6.Enabled);
+    window.selectFace2_Click();
+    EXPECT_TRUE(window.face2NextView.Enabled);
     window.SwapButton_Click();
     EXPECT_EQ(window.Person1.Caption, "Di");
     EXPECT_EQ(window.Person2.Caption, "Ann");
     EXPECT_EQ(program.Face1.FaceName, "Di");
     EXPECT_EQ(program.Face2.FaceName, "Ann");
-    EXPECT_EQ(window.Image1.Picture(), picture("Di3.jpg"));
-    EXPECT_EQ(window.Image2.Picture(), picture("Ann1.jpg"));
+    EXPECT_EQ(window.face1Photo.Picture(), picture("Di3.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), picture("Ann1.jpg"));
 }
 
 // Each view caption names the view its photo shows, and every name stays with its own face.
 TEST_F(FaceBrowser, SwapShowsEachLoadersViewAndKeepsNamesWithTheirFaces) {
     addFaces({"Ann", "Bob", "Cy", "Di"});
     select("Ann.txt");
-    window.Command1_Click();
+    window.selectFace1_Click();
     select("Di.txt");
-    window.Command4_Click();
-    window.Command5_Click();
-    window.Command6_Click();
+    window.selectFace2_Click();
+    window.face1NextView_Click();
+    window.face2NextView_Click();
     ASSERT_EQ(window.View1.Caption, "Alternative");
     ASSERT_EQ(window.View2.Caption, "Profile");
     window.SwapButton_Click();
@@ -217,15 +217,15 @@ TEST_F(FaceBrowser, FacesAreReloadedFromTheirFilesWhateverNameTheyHold) {
     folder.write("Cy.txt", sample::face("Cyril Smith", "Singer"));
     window.File1.Refresh();
     select("Cy.txt");
-    window.Command1_Click();
+    window.selectFace1_Click();
     select("Di.txt");
-    window.Command4_Click();
+    window.selectFace2_Click();
     window.SwapButton_Click();
     EXPECT_TRUE(platform.errors.empty());
     EXPECT_EQ(window.Person2.Caption, "Cyril Smith");
-    EXPECT_EQ(window.Image2.Picture(), picture("Cy1.jpg"));
-    window.Command6_Click();
-    EXPECT_EQ(window.Image2.Picture(), picture("Cy2.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), picture("Cy1.jpg"));
+    window.face2NextView_Click();
+    EXPECT_EQ(window.face2Photo.Picture(), picture("Cy2.jpg"));
 }
 
 TEST_F(FaceBrowser, ListModeAndFaceListModeSwitchTheComparisonButtons) {
@@ -241,7 +241,7 @@ TEST_F(FaceBrowser, ListModeAndFaceListModeSwitchTheComparisonButtons) {
     window.Allbutton_Click();
     EXPECT_FALSE(window.CompButton.Enabled);
     select("Ann.txt");
-    window.Command1_Click();
+    window.selectFace1_Click();
     window.ListsButton_Click();
     EXPECT_FALSE(window.CompButton.Enabled);
     window.ListFiles.setListIndex(-1);
@@ -259,7 +259,7 @@ TEST_F(FaceBrowser, ChoosingTheSameListAgainEnablesCompareWithListAgain) {
     folder.write("Some.lst", "Ann.txt\r\n99999\r\n");
     window.ListFiles.Refresh();
     select("Ann.txt");
-    window.Command1_Click();
+    window.selectFace1_Click();
     window.ListsButton_Click();
     window.ListFiles.clickEntry(0);
     ASSERT_TRUE(window.CompListButton.Enabled);
@@ -291,18 +291,18 @@ TEST_F(FaceBrowser, FacesOpenWhateverBytesTheirNamesHold) {
     EXPECT_EQ(window.File1.List(2), latin1 + ".txt");
     EXPECT_EQ(window.File1.List(3), polish + ".txt");
     select(polish + ".txt");
-    window.Command1_Click();
+    window.selectFace1_Click();
     select(latin1 + ".txt");
-    window.Command4_Click();
+    window.selectFace2_Click();
     EXPECT_TRUE(platform.errors.empty());
     EXPECT_EQ(program.FaceFile1, polish + ".txt");
     EXPECT_EQ(program.FaceFile2, latin1 + ".txt");
-    EXPECT_EQ(window.Image1.Picture(), picture(polish + "3.jpg"));
-    EXPECT_EQ(window.Image2.Picture(), picture(latin1 + "1.jpg"));
+    EXPECT_EQ(window.face1Photo.Picture(), picture(polish + "3.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), picture(latin1 + "1.jpg"));
     window.SwapButton_Click();
     EXPECT_TRUE(platform.errors.empty());
-    EXPECT_EQ(window.Image1.Picture(), picture(latin1 + "3.jpg"));
-    EXPECT_EQ(window.Image2.Picture(), picture(polish + "1.jpg"));
+    EXPECT_EQ(window.face1Photo.Picture(), picture(latin1 + "3.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), picture(polish + "1.jpg"));
 }
 
 // A run over the folder reads a face whose name on disk is Latin-1 like any other.
@@ -312,7 +312,7 @@ TEST_F(FaceBrowser, ARunComparesFacesWhateverBytesTheirNamesHold) {
         << sample::face("Jos\xE9", "Singer");
     window.File1.Refresh();
     select("Ann.txt");
-    window.Command1_Click();
+    window.selectFace1_Click();
     ASSERT_TRUE(window.CompButton.Enabled);
     window.CompButton_Click();
     EXPECT_TRUE(platform.errors.empty());

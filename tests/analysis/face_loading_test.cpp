@@ -61,8 +61,8 @@ TEST_F(FaceLoading, FirstFaceFillsSlotDisplayAndStatistics) {
     EXPECT_EQ(face.ColourLine, "~ 255~ 32768~ 8421504~");
 
     EXPECT_EQ(window.Person1.Caption, "Ann");
-    EXPECT_EQ(window.Image1.Picture(), folder.file("Ann3.jpg"));
-    EXPECT_EQ(window.Image1.ToolTipText, face.FaceInfo);
+    EXPECT_EQ(window.face1Photo.Picture(), folder.file("Ann3.jpg"));
+    EXPECT_EQ(window.face1Photo.ToolTipText, face.FaceInfo);
     EXPECT_TRUE(window.URL1.Visible);
     EXPECT_EQ(window.URL1.ToolTipText, "http://example.org/ann");
     EXPECT_EQ(window.Face1Colour1.FillStyle, forms::kFillSolid);
@@ -93,7 +93,7 @@ TEST_F(FaceLoading, SecondFaceShowsPortraitView) {
     EXPECT_EQ(program.Face2.FaceName, "Bob");
     EXPECT_EQ(window.Person2.Caption, "Bob");
     EXPECT_EQ(window.View2.Caption, "Portrait");
-    EXPECT_EQ(window.Image2.Picture(), folder.file("Bob1.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), folder.file("Bob1.jpg"));
     EXPECT_FALSE(window.URL2.Visible);
     EXPECT_EQ(window.Face2Colour3.FillColor, 3);
     EXPECT_EQ(window.FC3B.ToolTipText, "Skin = 3");
@@ -124,7 +124,7 @@ TEST_F(FaceLoading, LaterLoadReplacesTrailerValuesAndKeepsElementsBeyondTheFile)
 TEST_F(FaceLoading, FirstFaceWithoutPhotoStillLoads) {
     folder.write("Ann3.jpg", "not a picture");
     LoadFirstFace(program, "Ann.txt");
-    EXPECT_EQ(window.Image1.Picture(), folder.file("Missing.jpg"));
+    EXPECT_EQ(window.face1Photo.Picture(), folder.file("Missing.jpg"));
     EXPECT_EQ(program.Face1.FaceName, "Ann");
     EXPECT_EQ(window.Person1.Caption, "Ann");
 
@@ -132,7 +132,7 @@ TEST_F(FaceLoading, FirstFaceWithoutPhotoStillLoads) {
     std::filesystem::remove(folder.path() / "Missing.jpg");
     std::filesystem::remove(folder.path() / "Bob3.jpg");
     LoadFirstFace(program, "Bob.txt");
-    EXPECT_EQ(window.Image1.Picture(), folder.file("Missing.jpg"));
+    EXPECT_EQ(window.face1Photo.Picture(), folder.file("Missing.jpg"));
     EXPECT_EQ(program.Face1.FaceName, "Bob");
     EXPECT_TRUE(platform.errors.empty());
 }
@@ -151,8 +151,8 @@ TEST_F(FaceLoading, UnreadableFaceIsReportedAndKeepsTheEarlierFace) {
     for (const char* name : {"Dee.txt", "Nobody.txt", "Folder.txt"}) {
         SCOPED_TRACE(name);
         platform.errors.clear();
-        window.Image1.ClearPicture();
-        window.Image2.ClearPicture();
+        window.face1Photo.ClearPicture();
+        window.face2Photo.ClearPicture();
         EXPECT_FALSE(LoadFirstFace(program, name));
         EXPECT_FALSE(LoadSecondFace(program, name));
         ASSERT_EQ(platform.errors.size(), 2u) << "once for each load";
@@ -166,8 +166,8 @@ TEST_F(FaceLoading, UnreadableFaceIsReportedAndKeepsTheEarlierFace) {
             EXPECT_EQ(slot->FaceHeight, before->FaceHeight);
             EXPECT_EQ(slot->ColourLine, before->ColourLine);
         }
-        EXPECT_EQ(window.Image1.Picture(), folder.file("Missing.jpg"));
-        EXPECT_EQ(window.Image2.Picture(), folder.file("Missing.jpg"));
+        EXPECT_EQ(window.face1Photo.Picture(), folder.file("Missing.jpg"));
+        EXPECT_EQ(window.face2Photo.Picture(), folder.file("Missing.jpg"));
         EXPECT_EQ(window.Person1.Caption, "Ann");
         EXPECT_EQ(window.Person2.Caption, "Bob");
         EXPECT_EQ(window.Face1Colour1.FillStyle, forms::kFillSolid);
@@ -186,7 +186,7 @@ TEST_F(FaceLoading, SecondFaceWithoutItsPhotoStillLoads) {
     std::filesystem::remove(folder.path() / "Eve1.jpg");
     window.View2.Caption = "Typical";
     EXPECT_TRUE(LoadSecondFace(program, "Eve.txt"));
-    EXPECT_EQ(window.Image2.Picture(), folder.file("Missing.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), folder.file("Missing.jpg"));
     EXPECT_EQ(window.View2.Caption, "Portrait");
     EXPECT_EQ(program.Face2.FaceName, "Eve");
     EXPECT_EQ(window.Person2.Caption, "Eve");
@@ -197,13 +197,13 @@ TEST_F(FaceLoading, SecondFaceWithoutItsPhotoStillLoads) {
 // The caption of an empty slot with ".txt" names no face: only the first step is made.
 TEST_F(FaceLoading, TheEmptySlotsCaptionOnlyStartsTheSecondLoad) {
     LoadSecondFace(program, "Bob.txt");
-    window.Image2.ClearPicture();
+    window.face2Photo.ClearPicture();
     window.View2.Caption = "Typical";
     program.Face2.Loaded = false;
     EXPECT_FALSE(LoadSecondFace(program, "No data has been loaded..txt"));
     EXPECT_TRUE(program.Face2.Loaded);
     EXPECT_EQ(window.View2.Caption, "Portrait");
-    EXPECT_EQ(window.Image2.Picture(), folder.file("Missing.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), folder.file("Missing.jpg"));
     EXPECT_EQ(program.Face2.FaceName, "Bob");
     EXPECT_EQ(program.Face2.ColourLine, "");
     EXPECT_EQ(window.Person2.Caption, "Bob");
@@ -221,7 +221,7 @@ TEST_F(FaceLoading, EmptyNameOnlyStartsTheLoad) {
     EXPECT_EQ(program.Face2.ColourLine, "");
     expectTransparent({&window.Face1Colour1, &window.Face2Colour1});
     EXPECT_EQ(program.Face1.FaceName, "Ann");
-    EXPECT_EQ(window.Image2.Picture(), folder.file("Bob1.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), folder.file("Bob1.jpg"));
     EXPECT_FALSE(statisticsMissingShown());
 }
 

@@ -75,13 +75,13 @@ void expectSharedEntries(const analysis::AnalysisProgram& p, std::string (*word)
     EXPECT_EQ(w.ViewFullLength, word(2));
     EXPECT_EQ(w.ViewPortrait, word(3));
     EXPECT_EQ(w.ViewProfile, word(4));
-    EXPECT_EQ(p.PrefsWindow.Label10.Caption, word(4));
+    EXPECT_EQ(p.PrefsWindow.profileSliderLabel.Caption, word(4));
     EXPECT_EQ(p.PlotterWindow.ProfileButton.ToolTipText, word(4));
     EXPECT_EQ(p.ResultsWindow.Style6.Caption, word(4));
     EXPECT_EQ(w.ViewTypical, word(5));
     EXPECT_EQ(w.ViewAlternative, word(6));
     EXPECT_EQ(w.NoDataText, word(8));
-    EXPECT_EQ(main.Label1.Caption, word(9));
+    EXPECT_EQ(main.browseHeading.Caption, word(9));
     EXPECT_EQ(main.CurrentProgress.Caption, word(10));
     EXPECT_EQ(main.ProgressLabel.Caption, word(11));
     EXPECT_EQ(p.PrefsWindow.Caption, word(13));
@@ -109,18 +109,18 @@ void expectSharedEntries(const analysis::AnalysisProgram& p, std::string (*word)
     EXPECT_EQ(w.PercentOfAverageText, word(37));
     EXPECT_EQ(plotter.ColourButton.ToolTipText, word(38));
     EXPECT_EQ(plotter.OKbutton.ToolTipText, word(39));
-    EXPECT_EQ(plotter.Option1.Caption, word(40));
-    EXPECT_EQ(plotter.Option2.Caption, word(41));
+    EXPECT_EQ(plotter.shadedBoxes.Caption, word(40));
+    EXPECT_EQ(plotter.unshadedBoxes.Caption, word(41));
     EXPECT_EQ(w.FaceWord, word(42));
     EXPECT_EQ(w.EyesWord, word(43));
-    EXPECT_EQ(p.PrefsWindow.Label3.Caption, word(43));
+    EXPECT_EQ(p.PrefsWindow.eyeSliderLabel.Caption, word(43));
     EXPECT_EQ(w.NoseWord, word(44));
-    EXPECT_EQ(p.PrefsWindow.Label4.Caption, word(44));
+    EXPECT_EQ(p.PrefsWindow.noseSliderLabel.Caption, word(44));
     EXPECT_EQ(w.MouthWord, word(45));
-    EXPECT_EQ(p.PrefsWindow.Label5.Caption, word(45));
+    EXPECT_EQ(p.PrefsWindow.mouthSliderLabel.Caption, word(45));
     EXPECT_EQ(w.LayoutWord, word(46));
     EXPECT_EQ(w.JawlineWord, word(47));
-    EXPECT_EQ(p.PrefsWindow.Label7.Caption, word(47));
+    EXPECT_EQ(p.PrefsWindow.jawlineSliderLabel.Caption, word(47));
     EXPECT_EQ(w.FaceShapeWord, word(48));
     EXPECT_EQ(w.ShapeWord, word(49));
     EXPECT_EQ(w.SkinWord, word(50));
@@ -142,20 +142,20 @@ void expectSharedEntries(const analysis::AnalysisProgram& p, std::string (*word)
     EXPECT_EQ(w.UnavailableText, word(66));
     EXPECT_EQ(p.ColoursWindow.bgButton1.Caption, word(68));
     EXPECT_EQ(w.ColoursWord, word(69));
-    EXPECT_EQ(p.PrefsWindow.Label6.Caption, word(76));
-    EXPECT_EQ(p.PrefsWindow.Label9.Caption, word(77));
+    EXPECT_EQ(p.PrefsWindow.faceSliderLabel.Caption, word(76));
+    EXPECT_EQ(p.PrefsWindow.colourationSliderLabel.Caption, word(77));
     EXPECT_EQ(p.ResultsWindow.Style5.Caption, word(77));  // 77 comes after 69
-    EXPECT_EQ(p.PrefsWindow.Label2.Caption, word(78));
-    EXPECT_EQ(p.PrefsWindow.Label1.Caption, word(79));
-    EXPECT_EQ(p.PrefsWindow.Label8.Caption, word(83) + "\r\n\r\n" + word(84));
+    EXPECT_EQ(p.PrefsWindow.moreImportantLabel.Caption, word(78));
+    EXPECT_EQ(p.PrefsWindow.lessImportantLabel.Caption, word(79));
+    EXPECT_EQ(p.PrefsWindow.weightsExplanation.Caption, word(83) + "\r\n\r\n" + word(84));
     EXPECT_EQ(p.PrefsWindow.AutoTopTen.Caption, word(85));
     EXPECT_EQ(w.ResultsTitleText, word(87));
-    EXPECT_EQ(p.ResultsWindow.Label1.Caption, word(89));
+    EXPECT_EQ(p.ResultsWindow.htmlNote.Caption, word(89));
     EXPECT_EQ(p.ResultsWindow.Style3.Caption, word(91));
     EXPECT_EQ(p.ResultsWindow.Style1.Caption, word(92));
     EXPECT_EQ(p.ResultsWindow.Style2.Caption, word(93));
     EXPECT_EQ(p.ResultsWindow.ViewButton.Caption, word(95));
-    EXPECT_EQ(p.ResultsWindow.Command1.Caption, word(96));
+    EXPECT_EQ(p.ResultsWindow.cancelButton.Caption, word(96));
     EXPECT_EQ(p.ResultsWindow.WebLinkCheck.Caption, word(97));
     // The captions start-up sets after the language take the new words (the start folder holds
     // two .txt files: language.txt and the string file).
@@ -174,17 +174,17 @@ TEST_F(Languages, TextFormSetsEveryEntry) {
     expectSharedEntries(p, textWord);
     EXPECT_EQ(p.Words.FacesWord, textWord(7));
     EXPECT_EQ(p.MainWindow.File1.ToolTipText, " 2" + textWord(7));
-    EXPECT_EQ(p.MainWindow.Command1.Caption, textWord(12) + "1");
-    EXPECT_EQ(p.MainWindow.Command4.Caption, textWord(12) + "2");
-    EXPECT_EQ(p.PrefsLoaderWindow.Caption, textWord(12));
+    EXPECT_EQ(p.MainWindow.selectFace1.Caption, textWord(12) + "1");
+    EXPECT_EQ(p.MainWindow.selectFace2.Caption, textWord(12) + "2");
+    EXPECT_EQ(p.QuickKeyChooserWindow.Caption, textWord(12));
     EXPECT_EQ(p.PlotterWindow.Caption, textWord(15));
     EXPECT_EQ(p.ListWindow.Caption, textWord(30));
     const analysis::PlotterForm& plotter = p.PlotterWindow;
-    EXPECT_EQ(plotter.Command1.ToolTipText, textWord(43));
-    EXPECT_EQ(plotter.Command2.ToolTipText, textWord(44));
-    EXPECT_EQ(plotter.Command3.ToolTipText, textWord(45));
-    EXPECT_EQ(plotter.Command4.ToolTipText, textWord(46));
-    EXPECT_EQ(plotter.Command5.ToolTipText, textWord(48));
+    EXPECT_EQ(plotter.eyesViewButton.ToolTipText, textWord(43));
+    EXPECT_EQ(plotter.noseViewButton.ToolTipText, textWord(44));
+    EXPECT_EQ(plotter.mouthViewButton.ToolTipText, textWord(45));
+    EXPECT_EQ(plotter.layoutViewButton.ToolTipText, textWord(46));
+    EXPECT_EQ(plotter.faceShapeViewButton.ToolTipText, textWord(48));
     const analysis::Colours& colours = p.ColoursWindow;
     EXPECT_EQ(colours.Caption, textWord(70));
     EXPECT_EQ(colours.ColourA.ToolTipText, textWord(70) + " A");
@@ -198,14 +198,14 @@ TEST_F(Languages, TextFormSetsEveryEntry) {
     EXPECT_EQ(p.PrefsWindow.UnitsMetric.Caption, textWord(81) + " (cm)");
     EXPECT_EQ(p.PrefsWindow.UnitsImperial.Caption, textWord(82));
     EXPECT_EQ(p.ResultsWindow.Caption, textWord(88));
-    EXPECT_EQ(p.ResultsWindow.Frame1.Caption, textWord(90));
+    EXPECT_EQ(p.ResultsWindow.styleFrame.Caption, textWord(90));
     EXPECT_EQ(p.Words.FooterFaceWord, textWord(101));
     EXPECT_EQ(p.Words.SamplesWord, textWord(102));
-    EXPECT_EQ(p.NoMedianWindow.Command1.Caption, textWord(105));
-    EXPECT_EQ(p.NoMedianWindow.Label1.Caption, textWord(106));
+    EXPECT_EQ(p.NoMedianWindow.quitButton.Caption, textWord(105));
+    EXPECT_EQ(p.NoMedianWindow.missingFileMessage.Caption, textWord(106));
     EXPECT_EQ(p.NoMedianWindow.Caption, textWord(107));
-    EXPECT_EQ(p.PrefsLoaderWindow.Label1.Caption, textWord(109) + "F");
-    EXPECT_EQ(p.PrefsLoaderWindow.Label2.Caption, textWord(110));
+    EXPECT_EQ(p.QuickKeyChooserWindow.functionKeyLabel.Caption, textWord(109) + "F");
+    EXPECT_EQ(p.QuickKeyChooserWindow.becomesLabel.Caption, textWord(110));
     EXPECT_FALSE(p.Words.WordsInUtf8);
 }
 
@@ -215,19 +215,19 @@ TEST_F(Languages, BlockFormSetsItsEntriesAndKeepsItsExceptions) {
     EXPECT_TRUE(p.Words.WordsInUtf8);
     EXPECT_EQ(p.Words.FacesWord, " faces");
     EXPECT_EQ(p.MainWindow.File1.ToolTipText, " 2 faces");
-    EXPECT_EQ(p.MainWindow.Command1.Caption, blockWordUtf8(12) + " 1");
-    EXPECT_EQ(p.MainWindow.Command4.Caption, blockWordUtf8(12) + " 2");
-    EXPECT_EQ(p.PrefsLoaderWindow.Caption, "Quick Keys");
+    EXPECT_EQ(p.MainWindow.selectFace1.Caption, blockWordUtf8(12) + " 1");
+    EXPECT_EQ(p.MainWindow.selectFace2.Caption, blockWordUtf8(12) + " 2");
+    EXPECT_EQ(p.QuickKeyChooserWindow.Caption, "Quick Keys");
     EXPECT_EQ(p.PlotterWindow.Caption, "Plotter");
     EXPECT_EQ(p.ListWindow.Caption, "List Editor");
     EXPECT_EQ(p.ResultsWindow.Caption, "Results");
-    EXPECT_EQ(p.ResultsWindow.Frame1.Caption, "");
+    EXPECT_EQ(p.ResultsWindow.styleFrame.Caption, "");
     // The view buttons' tool tips keep their start-up texts.
-    EXPECT_EQ(p.PlotterWindow.Command1.ToolTipText, "Eyes");
-    EXPECT_EQ(p.PlotterWindow.Command2.ToolTipText, "Nose");
-    EXPECT_EQ(p.PlotterWindow.Command3.ToolTipText, "Mouth");
-    EXPECT_EQ(p.PlotterWindow.Command4.ToolTipText, "Layout");
-    EXPECT_EQ(p.PlotterWindow.Command5.ToolTipText, "Face Shape");
+    EXPECT_EQ(p.PlotterWindow.eyesViewButton.ToolTipText, "Eyes");
+    EXPECT_EQ(p.PlotterWindow.noseViewButton.ToolTipText, "Nose");
+    EXPECT_EQ(p.PlotterWindow.mouthViewButton.ToolTipText, "Mouth");
+    EXPECT_EQ(p.PlotterWindow.layoutViewButton.ToolTipText, "Layout");
+    EXPECT_EQ(p.PlotterWindow.faceShapeViewButton.ToolTipText, "Face Shape");
     // The colour chooser and the units frame keep their texts.
     EXPECT_EQ(p.ColoursWindow.Caption, "Colours");
     EXPECT_EQ(p.ColoursWindow.ColourA.ToolTipText, "Set colour A");
@@ -240,31 +240,33 @@ TEST_F(Languages, BlockFormSetsItsEntriesAndKeepsItsExceptions) {
     EXPECT_EQ(p.Words.SamplesWord, " samples. ");
     EXPECT_EQ(p.Words.FooterFaceWord, "");
     EXPECT_EQ(p.NoMedianWindow.Caption, "Error: A .vis file is missing!");
-    EXPECT_EQ(p.NoMedianWindow.Command1.Caption,
+    EXPECT_EQ(p.NoMedianWindow.quitButton.Caption,
               "Quit the Analysis Module and run the Vismaker Module");
-    EXPECT_TRUE(p.NoMedianWindow.Label1.Caption.starts_with("The Analysis module cannot"));
-    EXPECT_EQ(p.PrefsLoaderWindow.Label1.Caption, "Function Key :");
-    EXPECT_EQ(p.PrefsLoaderWindow.Label2.Caption, "becomes...");
+    EXPECT_TRUE(
+        p.NoMedianWindow.missingFileMessage.Caption.starts_with("The Analysis module cannot"));
+    EXPECT_EQ(p.QuickKeyChooserWindow.functionKeyLabel.Caption, "Function Key :");
+    EXPECT_EQ(p.QuickKeyChooserWindow.becomesLabel.Caption, "becomes...");
 }
 
 TEST_F(Languages, EveryBlockLanguageUsesTheBlockRules) {
     const analysis::AnalysisProgram& p = start("12\r\n", "AnalysisStrings_th.txt", blockFile(50));
     EXPECT_EQ(p.Words.EyesWord, blockWordUtf8(43));
-    EXPECT_EQ(p.PlotterWindow.Command1.ToolTipText, "Eyes");
-    EXPECT_EQ(p.PlotterWindow.Command5.ToolTipText, "Face Shape");
+    EXPECT_EQ(p.PlotterWindow.eyesViewButton.ToolTipText, "Eyes");
+    EXPECT_EQ(p.PlotterWindow.faceShapeViewButton.ToolTipText, "Face Shape");
     // Entries the block does not reach stay English; the results frame is emptied all the same.
     EXPECT_EQ(p.Words.HeightWord, "Height");
-    EXPECT_EQ(p.ResultsWindow.Label1.Caption.substr(0, 15), "Results are in ");
-    EXPECT_EQ(p.ResultsWindow.Frame1.Caption, "");
+    EXPECT_EQ(p.ResultsWindow.htmlNote.Caption.substr(0, 15), "Results are in ");
+    EXPECT_EQ(p.ResultsWindow.styleFrame.Caption, "");
 }
 
 TEST_F(Languages, ShortFilesChangeWhatTheyReach) {
     // A text form that ends after entry 83 leaves the preferences help English.
     const analysis::AnalysisProgram& p = start("1\r\n", "AnalysisStrings_fr.txt", textFile(83));
     EXPECT_EQ(p.PrefsWindow.PrefsFrame.Caption, textWord(80));
-    EXPECT_TRUE(p.PrefsWindow.Label8.Caption.starts_with("These settings allow the user"));
+    EXPECT_TRUE(
+        p.PrefsWindow.weightsExplanation.Caption.starts_with("These settings allow the user"));
     EXPECT_EQ(p.PrefsWindow.AutoTopTen.Caption, "Automatically use closest?");
-    EXPECT_EQ(p.ResultsWindow.Frame1.Caption, "Results style");
+    EXPECT_EQ(p.ResultsWindow.styleFrame.Caption, "Results style");
     EXPECT_EQ(p.Words.SamplesWord, " samples. ");
 }
 
@@ -272,7 +274,7 @@ TEST_F(Languages, ShortBlockChangesNothing) {
     const analysis::AnalysisProgram& p =
         start("13\r\n", "AnalysisStrings_cn.txt", blockFile(97, 5999));
     EXPECT_EQ(p.MainWindow.Caption, "Tovrel Suite - Analysis Module v4.05");
-    EXPECT_EQ(p.ResultsWindow.Frame1.Caption, "Results style");
+    EXPECT_EQ(p.ResultsWindow.styleFrame.Caption, "Results style");
     EXPECT_EQ(p.MainWindow.View1.Caption, "Typical");
     EXPECT_FALSE(p.Words.WordsInUtf8);
 }

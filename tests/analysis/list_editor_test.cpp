@@ -29,7 +29,7 @@ struct ListEditor : ProgramFixture {
 
     void add(const std::string& face) {
         choose(editor.Files2Choose, face);
-        editor.Command1.click();
+        editor.addFaceButton.click();
     }
 
     void saveAs(const std::string& name) {
@@ -260,7 +260,7 @@ TEST_F(ListEditor, NothingChosenAddsOrLoadsNothing) {
     open();
     editor.ListInPlay.setText("Ann.txt\r\n");
     editor.FileBeingEdited.setText("Kept.lst");
-    editor.Command1.click();
+    editor.addFaceButton.click();
     editor.File2Copy.click();
     EXPECT_EQ(editor.ListInPlay.Text(), "Ann.txt\r\n");
     EXPECT_EQ(editor.FileBeingEdited.Text(), "Kept.lst");

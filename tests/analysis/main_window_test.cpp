@@ -84,7 +84,7 @@ TEST_F(MainWindow, EveryControlByNameAndKind) {
         EXPECT_FALSE(button->ToolTipText.empty()) << name;
         EXPECT_FALSE(button->Caption.empty()) << name;
     }
-    EXPECT_EQ(window.Command5.Picture(), "design:next");
+    EXPECT_EQ(window.face1NextView.Picture(), "design:next");
     EXPECT_EQ(window.URL2.Picture(), "design:link");
     EXPECT_TRUE(window.SecretListBox.MultiLine);
     EXPECT_FALSE(window.SecretListBox.Visible);
@@ -94,11 +94,11 @@ TEST_F(MainWindow, DesignStateBeforeAnySelection) {
     EXPECT_EQ(window.File1.Pattern(), "*.txt");
     EXPECT_EQ(window.ListFiles.Pattern(), "*.lst");
     for (const forms::Control* waiting : std::initializer_list<const forms::Control*>{
-             &window.Command5, &window.Command6, &window.PlotterButton, &window.CompButton,
-             &window.CompListButton, &window.ListEditButton}) {
+             &window.face1NextView, &window.face2NextView, &window.PlotterButton,
+             &window.CompButton, &window.CompListButton, &window.ListEditButton}) {
         EXPECT_FALSE(waiting->Enabled) << waiting->name();
     }
-    EXPECT_TRUE(window.Command1.Enabled);
+    EXPECT_TRUE(window.selectFace1.Enabled);
     EXPECT_TRUE(window.File1.Visible);
     EXPECT_FALSE(window.ListFiles.Visible);
     EXPECT_FALSE(window.URL1.Visible);
@@ -114,9 +114,9 @@ TEST_F(MainWindow, StartUpWithoutSampleDataStaysInTheStartFolder) {
     EXPECT_EQ(window.File1.ToolTipText, " 0 faces");
     EXPECT_EQ(program.AppPath, folder.text());
 
-    EXPECT_EQ(window.Label1.Caption, "Browse for face .txt files :");
-    EXPECT_EQ(window.Command1.Caption, "Select face 1");
-    EXPECT_EQ(window.Command4.Caption, "Select face 2");
+    EXPECT_EQ(window.browseHeading.Caption, "Browse for face .txt files :");
+    EXPECT_EQ(window.selectFace1.Caption, "Select face 1");
+    EXPECT_EQ(window.selectFace2.Caption, "Select face 2");
     EXPECT_EQ(window.OutputButton.Caption, "Output Results");
     EXPECT_EQ(window.ProgressLabel.Caption, "Comparisons completed over whole database:");
     EXPECT_EQ(window.CurrentProgress.Caption, "Comparisons completed between current faces:");
@@ -137,8 +137,9 @@ TEST_F(MainWindow, StartUpWithoutSampleDataStaysInTheStartFolder) {
     const auto& noMedian = program.NoMedianWindow;
     EXPECT_FALSE(noMedian.Visible());
     EXPECT_EQ(noMedian.Caption, "Error: A .vis file is missing!");
-    EXPECT_EQ(noMedian.Command1.Caption, "Quit the Analysis Module and run the Vismaker Module");
-    EXPECT_TRUE(noMedian.Label1.Caption.starts_with("The Analysis module cannot continue"));
+    EXPECT_EQ(noMedian.quitButton.Caption, "Quit the Analysis Module and run the Vismaker Module");
+    EXPECT_TRUE(
+        noMedian.missingFileMessage.Caption.starts_with("The Analysis module cannot continue"));
 }
 
 TEST(MainWindowStart, OpensSampleDataBelowTheStartFolder) {

@@ -16,7 +16,7 @@ TEST_F(Navigation, OutputResultsAlwaysClosesTheFourLimitedStyles) {
     EXPECT_TRUE(results.Visible());
     EXPECT_EQ(app.activeWindow(), &results);
     // A comparison enables colours and profiles; the next opening closes them again.
-    results.Command1.click();
+    results.cancelButton.click();
     results.Style5.Enabled = true;
     results.Style6.Enabled = true;
     window.OutputButton.click();

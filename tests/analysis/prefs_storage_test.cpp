@@ -133,7 +133,7 @@ TEST(PrefsSaving, WithoutAFileTheDesignValuesAreUsedAndWritten) {
 TEST(PrefsSaving, TheMissingStatisticsButtonEndsWithoutSaving) {
     TempFolder folder;
     Session run(folder);
-    run.program.NoMedianWindow.Command1.click();
+    run.program.NoMedianWindow.quitButton.click();
     EXPECT_TRUE(run.app.ended());
     EXPECT_FALSE(common::fileExists(folder.file("Prefs.prf")));
 }

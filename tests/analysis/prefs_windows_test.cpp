@@ -14,7 +14,7 @@ namespace {
 
 struct PrefsWindows : ProgramFixture {
     analysis::PrefsForm& prefs = program.PrefsWindow;
-    analysis::PrefsLoader& loader = program.PrefsLoaderWindow;
+    analysis::QuickKeyChooser& loader = program.QuickKeyChooserWindow;
 };
 
 }  // namespace
@@ -75,20 +75,20 @@ TEST(PrefsDesign, BeforeStartUp) {
     EXPECT_FALSE(prefs.FButton(0).Visible);
     EXPECT_FALSE(prefs.F1Person(0).Visible);
 
-    const analysis::PrefsLoader& loader = program.PrefsLoaderWindow;
+    const analysis::QuickKeyChooser& loader = program.QuickKeyChooserWindow;
     EXPECT_EQ(loader.Caption, "Select face");
-    EXPECT_EQ(loader.Label1.Caption, "Function Key :");
+    EXPECT_EQ(loader.functionKeyLabel.Caption, "Function Key :");
     EXPECT_EQ(loader.File2.Pattern(), "*.txt");
     EXPECT_EQ(program.QuickKeyIndex, 1);
 }
 
 TEST_F(PrefsWindows, StartUpCaptionsInEnglishAndNothingShown) {
     EXPECT_EQ(prefs.Caption, "Preferences");
-    EXPECT_EQ(prefs.Label6.Caption, "Accuracy");
-    EXPECT_EQ(prefs.Label7.Caption, "Jawline");
-    EXPECT_EQ(prefs.Label1.Caption, "Less important");
-    EXPECT_EQ(prefs.Label2.Caption, "More important");
-    EXPECT_EQ(prefs.Label8.Caption,
+    EXPECT_EQ(prefs.faceSliderLabel.Caption, "Accuracy");
+    EXPECT_EQ(prefs.jawlineSliderLabel.Caption, "Jawline");
+    EXPECT_EQ(prefs.lessImportantLabel.Caption, "Less important");
+    EXPECT_EQ(prefs.moreImportantLabel.Caption, "More important");
+    EXPECT_EQ(prefs.weightsExplanation.Caption,
               "These settings allow the user to adjust relative importance levels of facial "
               "features during comparison. \r\n\r\nSliders can be adjusted to counteract the "
               "effect of data transcribed from imperfect photos. eg where the subject smiles, "
@@ -117,7 +117,7 @@ TEST_F(PrefsWindows, PreferencesButtonShowsTheWindowAndOkHidesIt) {
     EXPECT_TRUE(prefs.Visible());
     EXPECT_EQ(app.activeWindow(), &prefs);
     prefs.EyeSlider.setValue(12);
-    prefs.Command1.click();
+    prefs.okButton.click();
     EXPECT_FALSE(prefs.Visible());
     // Nothing to undo or apply: the slider keeps its value.
     EXPECT_EQ(prefs.EyeSlider.Value(), 12);
@@ -139,24 +139,24 @@ TEST_F(PrefsWindows, QuickKeyButtonOpensTheChooserOnTheDataFolder) {
     prefs.Show();
     prefs.FButton(3).click();
     EXPECT_EQ(program.QuickKeyIndex, 3);
-    EXPECT_EQ(loader.Label1.Caption, "Function Key : F3");
+    EXPECT_EQ(loader.functionKeyLabel.Caption, "Function Key : F3");
     EXPECT_TRUE(loader.Visible());
     EXPECT_EQ(loader.File2.Path(), other);
     ASSERT_EQ(loader.File2.ListCount(), 1);
     EXPECT_EQ(loader.File2.List(0), "Ann.txt");
     // The caption is cut at its colon every time, so keys do not pile up.
     prefs.FButton(10).click();
-    EXPECT_EQ(loader.Label1.Caption, "Function Key : F10");
+    EXPECT_EQ(loader.functionKeyLabel.Caption, "Function Key : F10");
     EXPECT_EQ(program.QuickKeyIndex, 10);
 }
 
 TEST_F(PrefsWindows, QuickKeyCaptionIsCutAtItsFirstColon) {
-    loader.Label1.Caption = "Choose a face";
+    loader.functionKeyLabel.Caption = "Choose a face";
     analysis::AssignQuickKey(program, 3);
-    EXPECT_EQ(loader.Label1.Caption, " F3");
-    loader.Label1.Caption = "Taste: F: ";
+    EXPECT_EQ(loader.functionKeyLabel.Caption, " F3");
+    loader.functionKeyLabel.Caption = "Taste: F: ";
     analysis::AssignQuickKey(program, 7);
-    EXPECT_EQ(loader.Label1.Caption, "Taste: F7");
+    EXPECT_EQ(loader.functionKeyLabel.Caption, "Taste: F7");
 }
 
 TEST_F(PrefsWindows, ChoosingAFileGivesTheQuickKeyItsFace) {

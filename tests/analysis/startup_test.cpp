@@ -12,11 +12,11 @@ using StartUp = ProgramFixture;
 
 TEST_F(StartUp, MainWindowInEnglish) {
     EXPECT_EQ(window.Caption, "Tovrel Suite - Analysis Module v4.05");
-    EXPECT_EQ(window.Label1.Caption, "Browse for face .txt files :");
+    EXPECT_EQ(window.browseHeading.Caption, "Browse for face .txt files :");
     EXPECT_EQ(window.CurrentProgress.Caption, "Comparisons completed between current faces:");
     EXPECT_EQ(window.ProgressLabel.Caption, "Comparisons completed over whole database:");
-    EXPECT_EQ(window.Command1.Caption, "Select face 1");
-    EXPECT_EQ(window.Command4.Caption, "Select face 2");
+    EXPECT_EQ(window.selectFace1.Caption, "Select face 1");
+    EXPECT_EQ(window.selectFace2.Caption, "Select face 2");
     EXPECT_EQ(window.PrefButton.Caption, "Preferences");
     EXPECT_EQ(window.PlotterButton.Caption, "Plotter");
     EXPECT_EQ(window.CompButton.Caption, "Run Comparisons");
@@ -50,17 +50,17 @@ TEST_F(StartUp, ColourChooserTexts) {
 TEST_F(StartUp, ResultsWindowTexts) {
     const analysis::Results& results = program.ResultsWindow;
     EXPECT_EQ(results.Caption, "Results");
-    EXPECT_EQ(results.Label1.Caption,
+    EXPECT_EQ(results.htmlNote.Caption,
               "Results are in HTML. View results in any web browser or from within this "
               "application by clicking the View button.");
-    EXPECT_EQ(results.Frame1.Caption, "Results style");
+    EXPECT_EQ(results.styleFrame.Caption, "Results style");
     EXPECT_EQ(results.Style1.Caption, "3 best matches in detail");
     EXPECT_EQ(results.Style2.Caption, "All matches, sorted by result");
     EXPECT_EQ(results.Style3.Caption, "Feature match only");
     EXPECT_EQ(results.Style4.Caption, "Height");
     EXPECT_EQ(results.ViewButton.Caption, "View");
     EXPECT_EQ(results.ResPrefs.Caption, "Preferences");
-    EXPECT_EQ(results.Command1.Caption, "Cancel");
+    EXPECT_EQ(results.cancelButton.Caption, "Cancel");
     EXPECT_EQ(results.WebLinkCheck.Caption, "With Web Links?");
     EXPECT_EQ(program.Words.SamplesWord, " samples. ");
     EXPECT_FALSE(results.Visible());
@@ -79,26 +79,26 @@ TEST_F(StartUp, PlotterLoadedButNotShown) {
     EXPECT_EQ(plotter.BottomLabel.Caption, "--- Bottom of chin");
     EXPECT_EQ(plotter.EyeLevelLabel.Caption, "Eye level");
     EXPECT_EQ(plotter.TopLabel.Caption, "--- Top of eyebrows");
-    EXPECT_EQ(plotter.Option1.Caption, "Shaded Boxes");
-    EXPECT_EQ(plotter.Option2.Caption, "Unshaded Boxes");
-    EXPECT_EQ(plotter.Command1.ToolTipText, "Eyes");
-    EXPECT_EQ(plotter.Command2.ToolTipText, "Nose");
-    EXPECT_EQ(plotter.Command3.ToolTipText, "Mouth");
-    EXPECT_EQ(plotter.Command4.ToolTipText, "Layout");
-    EXPECT_EQ(plotter.Command5.ToolTipText, "Face Shape");
+    EXPECT_EQ(plotter.shadedBoxes.Caption, "Shaded Boxes");
+    EXPECT_EQ(plotter.unshadedBoxes.Caption, "Unshaded Boxes");
+    EXPECT_EQ(plotter.eyesViewButton.ToolTipText, "Eyes");
+    EXPECT_EQ(plotter.noseViewButton.ToolTipText, "Nose");
+    EXPECT_EQ(plotter.mouthViewButton.ToolTipText, "Mouth");
+    EXPECT_EQ(plotter.layoutViewButton.ToolTipText, "Layout");
+    EXPECT_EQ(plotter.faceShapeViewButton.ToolTipText, "Face Shape");
 }
 
 TEST_F(StartUp, PreferencesAndMissingStatisticsTexts) {
     const analysis::PrefsForm& prefs = program.PrefsWindow;
     EXPECT_EQ(prefs.Caption, "Preferences");
-    EXPECT_EQ(prefs.Label3.Caption, "Eyes");
-    EXPECT_EQ(prefs.Label4.Caption, "Nose");
-    EXPECT_EQ(prefs.Label5.Caption, "Mouth");
-    EXPECT_EQ(prefs.Label6.Caption, "Accuracy");
-    EXPECT_EQ(prefs.Label7.Caption, "Jawline");
-    EXPECT_EQ(prefs.Label1.Caption, "Less important");
-    EXPECT_EQ(prefs.Label2.Caption, "More important");
-    EXPECT_TRUE(prefs.Label8.Caption.starts_with("These settings allow the user"));
+    EXPECT_EQ(prefs.eyeSliderLabel.Caption, "Eyes");
+    EXPECT_EQ(prefs.noseSliderLabel.Caption, "Nose");
+    EXPECT_EQ(prefs.mouthSliderLabel.Caption, "Mouth");
+    EXPECT_EQ(prefs.faceSliderLabel.Caption, "Accuracy");
+    EXPECT_EQ(prefs.jawlineSliderLabel.Caption, "Jawline");
+    EXPECT_EQ(prefs.lessImportantLabel.Caption, "Less important");
+    EXPECT_EQ(prefs.moreImportantLabel.Caption, "More important");
+    EXPECT_TRUE(prefs.weightsExplanation.Caption.starts_with("These settings allow the user"));
     EXPECT_EQ(prefs.UnitsMetric.Caption, "Metric (cm)");
     EXPECT_EQ(prefs.UnitsImperial.Caption, "Imperial");
     EXPECT_EQ(prefs.PrefsFrame.Caption, "Unit of Measurement");
@@ -106,8 +106,8 @@ TEST_F(StartUp, PreferencesAndMissingStatisticsTexts) {
 
     const analysis::NoMedian& noMedian = program.NoMedianWindow;
     EXPECT_EQ(noMedian.Caption, "Error: A .vis file is missing!");
-    EXPECT_EQ(noMedian.Command1.Caption, "Quit the Analysis Module and run the Vismaker Module");
-    EXPECT_EQ(noMedian.Label1.Caption,
+    EXPECT_EQ(noMedian.quitButton.Caption, "Quit the Analysis Module and run the Vismaker Module");
+    EXPECT_EQ(noMedian.missingFileMessage.Caption,
               "The Analysis module cannot continue without one of the .vis files. The missing "
               "file needs to be created by the Vismaker module before running this program. "
               "Consult the online help for further information.");
@@ -121,7 +121,7 @@ TEST_F(StartUp, OnlyTheMainWindowShowsAndTheEditorsWaitForUse) {
         }
     }
     EXPECT_FALSE(program.ListWindow.Loaded());
-    EXPECT_FALSE(program.PrefsLoaderWindow.Loaded());
+    EXPECT_FALSE(program.QuickKeyChooserWindow.Loaded());
     EXPECT_TRUE(platform.errors.empty());
 }
 

@@ -153,7 +153,7 @@ TEST_F(LoadVisFiles, MissingFileShowsTheMissingStatisticsWindow) {
     EXPECT_FALSE(app.ended());
     EXPECT_TRUE(platform.errors.empty());
 
-    program.NoMedianWindow.Command1.click();
+    program.NoMedianWindow.quitButton.click();
     EXPECT_TRUE(app.ended());
     EXPECT_TRUE(platform.ended);
 }

@@ -76,8 +76,8 @@ TEST_F(SecondaryWindows, PlotterDesign) {
     EXPECT_EQ(plotter.CheckBoxA.Value(), 1);
     EXPECT_EQ(plotter.CheckBoxB.Value(), 1);
     EXPECT_EQ(plotter.CheckBoxC.Value(), 0);
-    EXPECT_FALSE(plotter.Option1.Value());
-    EXPECT_TRUE(plotter.Option2.Value());
+    EXPECT_FALSE(plotter.shadedBoxes.Value());
+    EXPECT_TRUE(plotter.unshadedBoxes.Value());
     EXPECT_EQ(plotter.RedLeftArrow.Picture(), "design:left");
     EXPECT_EQ(plotter.GreenRightArrow.Picture(), "design:right");
     EXPECT_TRUE(plotter.Statsbox.MultiLine);
@@ -98,19 +98,19 @@ TEST_F(SecondaryWindows, PlotterLayout) {
     testsupport::expectTidyLayout(
         plotter, {.meantToOverlap = {{"BlankPanel", "Option1"}, {"BlankPanel", "Option2"}}});
     // The blank panel covers the fill styles, which the profile has no use for.
-    for (const forms::OptionButton* option : {&plotter.Option1, &plotter.Option2}) {
+    for (const forms::OptionButton* option : {&plotter.shadedBoxes, &plotter.unshadedBoxes}) {
         EXPECT_TRUE(testsupport::overlap(plotter.BlankPanel, *option));
     }
     // The panels stand side by side right of the canvas the views draw on (9,200 by 5,500
     // twips), which is as tall as the window.
-    EXPECT_GE(plotter.Picture1.Left, 9200);
+    EXPECT_GE(plotter.facesPanel.Left, 9200);
     EXPECT_GE(plotter.Height, 5500);
-    EXPECT_EQ(plotter.Picture1.Left + plotter.Picture1.Width, plotter.ButtonPanel.Left);
+    EXPECT_EQ(plotter.facesPanel.Left + plotter.facesPanel.Width, plotter.ButtonPanel.Left);
     EXPECT_EQ(plotter.ButtonPanel.Left + plotter.ButtonPanel.Width, plotter.Width);
     EXPECT_EQ(plotter.ButtonPanel.Top + plotter.ButtonPanel.Height, plotter.Height);
     for (const char* inPicture : {"CheckBoxA", "CheckBoxC", "RedLeftArrow", "GreenRightArrow",
                                   "BlankPanel", "ColourButton", "Option1", "Option2"}) {
-        EXPECT_EQ(plotter.find(inPicture)->Container, &plotter.Picture1) << inPicture;
+        EXPECT_EQ(plotter.find(inPicture)->Container, &plotter.facesPanel) << inPicture;
     }
     for (const char* inPanel :
          {"Statsbox", "Command1", "Command5", "ProfileButton", "QuickKey(4)", "OKbutton"}) {
@@ -130,7 +130,7 @@ TEST_F(SecondaryWindows, PlotterLayout) {
     for (const forms::Label* label :
          {&plotter.TopLabel, &plotter.BottomLabel, &plotter.EyeLevelLabel, &plotter.NoseLabel}) {
         EXPECT_EQ(label->Container, nullptr);
-        EXPECT_LE(label->Left + label->Width, plotter.Picture1.Left) << label->key();
+        EXPECT_LE(label->Left + label->Width, plotter.facesPanel.Left) << label->key();
     }
 }
 
@@ -163,7 +163,7 @@ TEST_F(SecondaryWindows, ColoursControlsAndDesign) {
     EXPECT_EQ(colours.ColourA.Caption, "A");
     EXPECT_EQ(colours.ColourB.Caption, "B");
     EXPECT_EQ(colours.ColourC.Caption, "C");
-    EXPECT_EQ(colours.Command1.Caption, "OK");
+    EXPECT_EQ(colours.okButton.Caption, "OK");
     EXPECT_EQ(colours.ChosenColour.FillStyle, forms::kFillSolid);
     // The design swatch is cyan, but the chooser loads at start-up and takes colour A as the
     // plotter then holds it: 0, as no preference is read yet.
@@ -188,10 +188,10 @@ TEST_F(SecondaryWindows, ColoursLayoutAndOk) {
     }
     EXPECT_GT(colours.bgButton1.Top, colours.ColourA.Top);
     EXPECT_GT(colours.ChosenColour.Top, colours.bgButton1.Top);
-    EXPECT_GT(colours.Command1.Top, colours.ChosenColour.Top);
+    EXPECT_GT(colours.okButton.Top, colours.ChosenColour.Top);
 
     colours.Show();
-    colours.Command1.click();
+    colours.okButton.click();
     EXPECT_FALSE(colours.Visible());
 }
 
@@ -208,7 +208,7 @@ TEST_F(SecondaryWindows, ListEditorControlsAndLayout) {
     EXPECT_EQ(editor.Caption, "List Editor");
     EXPECT_EQ(editor.Files2Choose.Pattern(), "*.txt");
     EXPECT_EQ(editor.File2Copy.Pattern(), "*.lst");
-    EXPECT_EQ(editor.Command1.Caption, "<");
+    EXPECT_EQ(editor.addFaceButton.Caption, "<");
     EXPECT_TRUE(editor.ListInPlay.MultiLine);
     EXPECT_FALSE(editor.FileBeingEdited.MultiLine);
     EXPECT_EQ(editor.ChooseListLabel.Caption, "Lists:");

@@ -42,7 +42,7 @@ TEST_F(ComparisonFixture, EightBitNamesJoinUtf8WordsAsUtf8) {
     EXPECT_EQ(shown, 1);
 
     analysis::LoadFirstFace(program, "Bj\xF6rn.txt");
-    EXPECT_EQ(window.Image1.ToolTipText,
+    EXPECT_EQ(window.face1Photo.ToolTipText,
               "Mod\xC3\xA8le (" + std::string(kRussianPortraitOnly) + ")");
     EXPECT_EQ(window.Person1.Caption, "Bj\xF6rn");
 
@@ -50,5 +50,5 @@ TEST_F(ComparisonFixture, EightBitNamesJoinUtf8WordsAsUtf8) {
     program.Words.WordsInUtf8 = false;
     program.Words.PortraitOnlyText = "Portrait only";
     analysis::LoadFirstFace(program, "Bj\xF6rn.txt");
-    EXPECT_EQ(window.Image1.ToolTipText, "Mod\xE8le (Portrait only)");
+    EXPECT_EQ(window.face1Photo.ToolTipText, "Mod\xE8le (Portrait only)");
 }

@@ -48,7 +48,7 @@ TEST(PlotterWidgets, OpenedFromTheMainWindowAfterARun) {
     analysis::Analysis& main = program.MainWindow;
     app.dispatch([&main] {
         main.File1.setListIndex(3);
-        main.Command1_Click();
+        main.selectFace1_Click();
         main.CompButton_Click();
     });
     binding.sync();
@@ -75,7 +75,7 @@ TEST(PlotterWidgets, OpenedFromTheMainWindowAfterARun) {
 
     // The canvas left of the panels: both outlines in their colours over the background.
     const QImage image = window->grab().toImage();
-    const int panels = binding.twipsToPixels(plotter.Picture1.Left);
+    const int panels = binding.twipsToPixels(plotter.facesPanel.Left);
     const QRect canvas(0, 0, panels, image.height());
     EXPECT_GT(countColour(image, canvas, colourOf(program.PlotColourA)), 100);
     EXPECT_GT(countColour(image, canvas, colourOf(program.PlotColourB)), 100);

@@ -55,7 +55,7 @@ TEST_F(OnSampleDatabase, ComparisonRunFindsTheBestMatches) {
     EXPECT_EQ(window.Person2.Caption, top.TopNames[1]);
     EXPECT_EQ(program.Face2.FaceName, top.TopNames[1]);
     EXPECT_EQ(window.View2.Caption, "Portrait");
-    EXPECT_EQ(window.Image2.Picture(),
+    EXPECT_EQ(window.face2Photo.Picture(),
               common::joinPath(window.Dir1.Path(), top.TopNames[1] + "1.jpg"));
     EXPECT_EQ(window.View1.Caption, "Portrait");
     EXPECT_EQ(program.PrefsWindow.F1Person(2).Caption, top.TopNames[1]);

@@ -31,7 +31,7 @@ TEST(VismakerWidgets, SelectAllShowsTheLogAndSaveEndsTheProgram) {
     writeHandWorkedFolder(data);
     QuietPlatform platform;
     forms::Application app(platform, start.text());
-    vismaker::Form1 window(app);
+    vismaker::StatisticsWindow window(app);
     qtui::QtBinding binding(app, platform);
     app.dispatch([&window] { window.Show(); });
     app.dispatch([&window, &data] { window.Dir1.setPath(data.text()); });
@@ -97,7 +97,7 @@ TEST(VismakerWidgets, TranslatedLogHeaderIsSavedAsRead) {
                 common::readWholeFile(kVismakerData + "/strings/VismakerStrings_ru.txt"));
     QuietPlatform platform;
     forms::Application app(platform, start.text());
-    vismaker::Form1 window(app);
+    vismaker::StatisticsWindow window(app);
     qtui::QtBinding binding(app, platform);
     app.dispatch([&window] { window.Show(); });
     app.dispatch([&window, &data] { window.Dir1.setPath(data.text()); });

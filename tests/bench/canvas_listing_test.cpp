@@ -48,7 +48,7 @@ TEST(CanvasListing, EveryItemOnceInTheAgreedForm) {
     analysis::PlotterForm& plotter = session.program.PlotterWindow;
     session.app.dispatch([&] {
         session.program.MainWindow.PlotterButton.click();
-        plotter.Command5.click();
+        plotter.faceShapeViewButton.click();
     });
     ASSERT_FALSE(session.failed()) << session.platform.errors.front();
 

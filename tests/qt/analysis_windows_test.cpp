@@ -22,7 +22,7 @@ TEST(AnalysisWindows, EscapeLeavesEverySecondaryWindowThroughItsButton) {
     QWidget* main = binding.widgetFor(program.MainWindow);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
 
-    forms::Window* secondary[] = {&program.PrefsWindow,   &program.PrefsLoaderWindow,
+    forms::Window* secondary[] = {&program.PrefsWindow,   &program.QuickKeyChooserWindow,
                                   &program.ListWindow,    &program.ResultsWindow,
                                   &program.PlotterWindow, &program.ColoursWindow};
     for (forms::Window* window : secondary) {
@@ -60,7 +60,7 @@ TEST(AnalysisWindows, EscapeInTheQuickKeyChooserKeepsTheKey) {
         prefs.FButton(2).click();
     });
     binding.sync();
-    analysis::PrefsLoader& chooser = program.PrefsLoaderWindow;
+    analysis::QuickKeyChooser& chooser = program.QuickKeyChooserWindow;
     QWidget* list = binding.widgetFor(chooser.File2);
     ASSERT_TRUE(chooser.Visible());
     ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
@@ -103,7 +103,7 @@ TEST(AnalysisWindows, TheMissingStatisticsWindowIsModal) {
     EXPECT_EQ(QApplication::activeModalWidget(), noMedian);
     // The event loop is the program's own: showing the window did not wait for it to close.
     EXPECT_FALSE(app.ended());
-    app.dispatch([&program] { program.NoMedianWindow.Command1.click(); });
+    app.dispatch([&program] { program.NoMedianWindow.quitButton.click(); });
     binding.sync();
     EXPECT_TRUE(app.ended());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
@@ -118,9 +118,9 @@ TEST(AnalysisWindows, ToolTipsShowDescriptionsAsText) {
     qtui::QtBinding binding(app, platform);
     app.dispatch([&program] { program.start(); });
     const std::string description = "<h1><font color=red>Dancer</font></h1>";
-    program.MainWindow.Image1.ToolTipText = description;
+    program.MainWindow.face1Photo.ToolTipText = description;
     binding.sync();
-    const QString tip = binding.widgetFor(program.MainWindow.Image1)->toolTip();
+    const QString tip = binding.widgetFor(program.MainWindow.face1Photo)->toolTip();
     EXPECT_EQ(tip.indexOf("<h1>"), -1) << tip.toStdString();
     QTextDocument shown;
     shown.setHtml(tip);
@@ -142,7 +142,7 @@ TEST(AnalysisWindows, TabGoesAlongTheResultsButtonsLeftToRight) {
     std::vector<QWidget*> row;
     for (const forms::Control* button :
          {&program.ResultsWindow.ResPrefs, &program.ResultsWindow.ViewButton,
-          &program.ResultsWindow.Command1}) {
+          &program.ResultsWindow.cancelButton}) {
         row.push_back(binding.widgetFor(*button));
     }
     ASSERT_LT(row[0]->x(), row[1]->x());
@@ -169,8 +169,9 @@ TEST(AnalysisWindows, EveryReportStyleShowsItsOwnPreview) {
         {&results.Style1, QColor(255, 204, 0)},   {&results.Style2, QColor(236, 241, 250)},
         {&results.Style3, QColor(255, 153, 255)}, {&results.Style4, QColor(51, 204, 255)},
         {&results.Style5, QColor(0, 0, 153)},     {&results.Style6, QColor(153, 0, 153)}};
-    const forms::Image* previews[6] = {&results.Image1, &results.Image2, &results.Image3,
-                                       &results.Image4, &results.Image5, &results.Image6};
+    const forms::Image* previews[6] = {&results.style1Preview, &results.style2Preview,
+                                       &results.style3Preview, &results.style4Preview,
+                                       &results.style5Preview, &results.style6Preview};
     for (std::size_t k = 0; k < 6; ++k) {
         app.dispatch([option = styles[k].first] { option->setValue(true); });
         binding.sync();

@@ -123,7 +123,7 @@ TEST_F(NonRegularData, FaceOneThatIsAPipeIsNotLoaded) {
     pipe("Zed.txt");
     finishesPromptly(folder.path(), [this] { analysis::LoadFirstFace(program, "Zed.txt"); });
     EXPECT_EQ(window.Person1.Caption, "Anna");
-    EXPECT_EQ(window.Image1.Picture(), folder.file("Missing.jpg"));
+    EXPECT_EQ(window.face1Photo.Picture(), folder.file("Missing.jpg"));
 }
 
 TEST_F(NonRegularData, PhotoThatIsAPipeShowsTheMissingPhoto) {
@@ -131,9 +131,9 @@ TEST_F(NonRegularData, PhotoThatIsAPipeShowsTheMissingPhoto) {
     pipe("Bea1.jpg");
     finishesPromptly(folder.path(), [this] { startAndSelect("Anna.txt"); });
     EXPECT_EQ(program.Face1.FaceName, "Anna");
-    EXPECT_EQ(window.Image1.Picture(), folder.file("Missing.jpg"));
+    EXPECT_EQ(window.face1Photo.Picture(), folder.file("Missing.jpg"));
     finishesPromptly(folder.path(), [this] { analysis::LoadSecondFace(program, "Bea.txt"); });
-    EXPECT_EQ(window.Image2.Picture(), folder.file("Missing.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), folder.file("Missing.jpg"));
     // A folder run shows every candidate's photo on its way.
     finishesPromptly(folder.path(), [this] { window.CompButton_Click(); });
     EXPECT_NE(read("Results.tmp").find("Bea -"), std::string::npos);

@@ -422,7 +422,7 @@ TEST(ProgramSaves, VismakerOnAFullDiskNamesTheFileAndWhy) {
             FreshVismaker program(start.text());
             program.open(data.text());
             program.press();
-            return program.window.Label2.Caption;
+            return program.window.statusMessage.Caption;
         },
         10);
     EXPECT_EQ(run.report, "ERROR! The statistics files could not be written: " +

@@ -12,7 +12,7 @@ std::string refusalOf(const std::string& name, const std::string& height = "0") 
     Wizard wizard;
     wizard.type(wizard.initial.NameBox, name);
     wizard.type(wizard.initial.HeightBox, height);
-    wizard.click(wizard.initial.ContinueBox);
+    wizard.click(wizard.initial.photoshopButton);
     if (wizard.platform.errors.empty()) {
         EXPECT_TRUE(wizard.colours.Visible()) << name;
         return {};
@@ -61,8 +61,8 @@ TEST(FirstWindowNames, TheRulesAreTheSameForEveryModeButton) {
     Wizard wizard;
     wizard.type(wizard.initial.NameBox, ".x");
     for (forms::CommandButton* mode :
-         {&wizard.initial.ContinueBox, &wizard.initial.FireworksButton, &wizard.initial.PSPButton,
-          &wizard.initial.IllustratorButton}) {
+         {&wizard.initial.photoshopButton, &wizard.initial.FireworksButton,
+          &wizard.initial.PSPButton, &wizard.initial.IllustratorButton}) {
         wizard.click(*mode);
         EXPECT_FALSE(wizard.colours.Visible()) << mode->key();
     }
@@ -84,7 +84,7 @@ TEST(FirstWindowHeight, ValuesTheAnalysisCannotReadAreRefusedAtGoingOn) {
 
 TEST(ColourWindowHash, AColourWrittenWithItsHashIsReadWhole) {
     Wizard wizard;
-    wizard.click(wizard.initial.ContinueBox);
+    wizard.click(wizard.initial.photoshopButton);
     wizard.type(wizard.colours.HairInputBox, "#3B6EA5");
     EXPECT_EQ(wizard.colours.HairColourBox.FillColor, 0x3B + 256 * 0x6E + 65536 * 0xA5);
 

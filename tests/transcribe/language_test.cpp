@@ -44,8 +44,8 @@ TEST(WizardLanguage, EightIsRussianHereAndEveryEntryFindsItsPlace) {
     EXPECT_EQ(wizard.steps.Caption, "L13 1");
     EXPECT_EQ(wizard.steps.Description.Caption, "L28");
     // The buttons keep their captions.
-    EXPECT_EQ(wizard.initial.ContinueBox.Caption, "Photoshop, ImageReady >>");
-    wizard.toSteps(wizard.initial.ContinueBox);
+    EXPECT_EQ(wizard.initial.photoshopButton.Caption, "Photoshop, ImageReady >>");
+    wizard.toSteps(wizard.initial.photoshopButton);
     for (int step = 1; step < 30; ++step) {
         wizard.forward();
     }
@@ -147,11 +147,11 @@ TEST(WizardLanguageCodePages, ANameLineWithoutAWindows1252FormIsRefusedUntilRety
     Wizard& wizard = russian.wizard;
     // Shown as the Cyrillic it is.
     EXPECT_EQ(wizard.initial.NameBox.Text(), "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD");
-    wizard.click(wizard.initial.ContinueBox);
+    wizard.click(wizard.initial.photoshopButton);
     EXPECT_FALSE(wizard.colours.Visible());
     ASSERT_EQ(wizard.platform.errors.size(), 1u);
     EXPECT_NE(wizard.platform.errors[0].find("Windows-1252"), std::string::npos);
     wizard.type(wizard.initial.NameBox, "Ivan");
-    wizard.click(wizard.initial.ContinueBox);
+    wizard.click(wizard.initial.photoshopButton);
     EXPECT_TRUE(wizard.colours.Visible());
 }

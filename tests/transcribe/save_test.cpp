@@ -17,7 +17,7 @@ void typeFaceUpToSave(Wizard& wizard, const std::string& name, const std::string
                       const std::string& hair = "") {
     wizard.type(wizard.initial.NameBox, name);
     wizard.type(wizard.initial.JobBox, "Singer");
-    wizard.click(wizard.initial.ContinueBox);
+    wizard.click(wizard.initial.photoshopButton);
     wizard.type(wizard.colours.HairInputBox, hair);
     wizard.click(wizard.colours.ForwardButton);
     for (const auto& [x, y] : kHandPoints) {
@@ -62,7 +62,7 @@ TEST(Save, TrailerLinesOnlyWithTheirValues) {
         // writes no height line and raises no error.
         Wizard wizard;
         wizard.type(wizard.initial.HeightBox, "tall");
-        wizard.click(wizard.initial.ContinueBox);
+        wizard.click(wizard.initial.photoshopButton);
         wizard.type(wizard.colours.EyeInputBox, "336699");
         wizard.click(wizard.colours.ForwardButton);
         for (const auto& [x, y] : kHandPoints) {
@@ -82,7 +82,7 @@ TEST(Save, TrailerLinesOnlyWithTheirValues) {
         wizard.type(wizard.initial.HeightBox, "172");
         wizard.type(wizard.initial.URLbox, "www.example.com/jane");
         const std::string data = wizard.folder.subfolder("Sample data");
-        wizard.click(wizard.initial.ContinueBox);
+        wizard.click(wizard.initial.photoshopButton);
         wizard.type(wizard.colours.HairInputBox, "zz");
         wizard.click(wizard.colours.ForwardButton);
         EXPECT_EQ(wizard.steps.Dir1.Path(), data);
@@ -104,7 +104,7 @@ TEST(Save, TrailerLinesOnlyWithTheirValues) {
 TEST(Save, ChinLevelWithTheEyeWritesNothingAndTheRetryScalesOnce) {
     Wizard wizard;
     const std::string out = wizard.folder.subfolder("out");
-    wizard.click(wizard.initial.ContinueBox);
+    wizard.click(wizard.initial.photoshopButton);
     wizard.click(wizard.colours.ForwardButton);
     wizard.point("100", "400");  // the chin typed level with the eye edge
     for (std::size_t i = 1; i < kHandPoints.size(); ++i) {
@@ -142,7 +142,7 @@ TEST(Save, ChinLevelWithTheEyeWritesNothingAndTheRetryScalesOnce) {
 TEST(Save, APointBeyondTheFileFieldsIsNamedAndNothingIsWritten) {
     Wizard wizard;
     const std::string out = wizard.folder.subfolder("out");
-    wizard.click(wizard.initial.ContinueBox);
+    wizard.click(wizard.initial.photoshopButton);
     wizard.click(wizard.colours.ForwardButton);
     wizard.point("100", "600");
     wizard.point("60", "599");  // D = 1: every point is scaled by 1000

@@ -20,7 +20,7 @@ TEST(KeptValueWords, SayWhyAndNameTheValueKept) {
 
 TEST(StepEntry, ARefusedTextIsNamedBesideItsBoxUntilTheNextAcceptedChange) {
     Wizard wizard;
-    wizard.toSteps(wizard.initial.ContinueBox);
+    wizard.toSteps(wizard.initial.photoshopButton);
     wizard.type(wizard.steps.Xpos, "120");
     wizard.type(wizard.steps.Ypos, "9999");
     wizard.type(wizard.steps.Ypos, "99999");
@@ -76,7 +76,7 @@ TEST(StepEntry, RefusedAnglesNameTheAngleKept) {
 
 TEST(StepEntry, EachStepOpensWithItsFirstBoxSelectedForTyping) {
     Wizard wizard;
-    wizard.toSteps(wizard.initial.ContinueBox);
+    wizard.toSteps(wizard.initial.photoshopButton);
     EXPECT_TRUE(wizard.steps.Xpos.selectAllPending());
     EXPECT_EQ(wizard.steps.Xpos.Text(), "0");
     wizard.steps.Xpos.takeSelectAllRequest();
@@ -107,7 +107,7 @@ TEST(StepEntry, EachStepOpensWithItsFirstBoxSelectedForTyping) {
 
 TEST(StepEntry, ReturnGoesFromXToYAndFromTheLastBoxOn) {
     Wizard wizard;
-    wizard.toSteps(wizard.initial.ContinueBox);
+    wizard.toSteps(wizard.initial.photoshopButton);
     wizard.type(wizard.steps.Xpos, "120");
     wizard.app.dispatch([&wizard] { wizard.steps.Xpos.onReturn(); });
     EXPECT_EQ(wizard.steps.step(), 1);

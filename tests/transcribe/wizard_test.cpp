@@ -44,7 +44,7 @@ TEST(FirstWindow, GoesOnOnlyWithANameThatCanNameTheFile) {
     for (const char* name : {"", "   ", "a/b", "a\\b", "../x"}) {
         Wizard wizard;
         wizard.type(wizard.initial.NameBox, name);
-        wizard.click(wizard.initial.ContinueBox);
+        wizard.click(wizard.initial.photoshopButton);
         EXPECT_TRUE(wizard.initial.Visible()) << name;
         EXPECT_FALSE(wizard.colours.Visible()) << name;
         EXPECT_FALSE(wizard.program.PhotoshopMode);
@@ -74,7 +74,7 @@ TEST(FirstWindow, EachModeButtonSetsItsModeAndOnlyPaintLimitsTheColourBoxes) {
 
 TEST(ColourWindow, SwatchesFollowEveryKeystroke) {
     Wizard wizard;
-    wizard.click(wizard.initial.ContinueBox);
+    wizard.click(wizard.initial.photoshopButton);
     EXPECT_EQ(wizard.colours.HairColourBox.FillColor, 0);
     wizard.type(wizard.colours.HairInputBox, "F");
     EXPECT_EQ(wizard.colours.HairColourBox.FillColor, 240);
@@ -91,17 +91,17 @@ TEST(ColourWindow, SwatchesFollowEveryKeystroke) {
 
 TEST(Steps, CaptionsPicturesAndBoxesOfEachStep) {
     Wizard wizard;
-    wizard.toSteps(wizard.initial.ContinueBox);
+    wizard.toSteps(wizard.initial.photoshopButton);
     EXPECT_EQ(wizard.steps.pos.Text(), "1");
-    EXPECT_TRUE(wizard.steps.Picture1(0).Visible);
-    EXPECT_EQ(wizard.steps.Picture1(0).Picture(), "design:guide-1");
+    EXPECT_TRUE(wizard.steps.guidePicture(0).Visible);
+    EXPECT_EQ(wizard.steps.guidePicture(0).Picture(), "design:guide-1");
     for (int step = 1; step < 7; ++step) {
         wizard.point("10", "20");
     }
     EXPECT_EQ(wizard.steps.Caption, "Point 7");
     EXPECT_EQ(wizard.steps.Description.Caption, "Eye - innermost edge");
-    EXPECT_TRUE(wizard.steps.Picture1(6).Visible);
-    EXPECT_FALSE(wizard.steps.Picture1(5).Visible);
+    EXPECT_TRUE(wizard.steps.guidePicture(6).Visible);
+    EXPECT_FALSE(wizard.steps.guidePicture(5).Visible);
     EXPECT_TRUE(wizard.steps.Xpos.Enabled);
     EXPECT_FALSE(wizard.steps.Anglebox.Enabled);
     for (int step = 7; step <= 20; ++step) {
@@ -120,7 +120,7 @@ TEST(Steps, CaptionsPicturesAndBoxesOfEachStep) {
         wizard.forward();
     }
     EXPECT_EQ(wizard.steps.GoForward.Caption, "Done");
-    EXPECT_TRUE(wizard.steps.Picture1(29).Visible);
+    EXPECT_TRUE(wizard.steps.guidePicture(29).Visible);
     EXPECT_FALSE(wizard.steps.Dir1.Visible);
     wizard.forward();
     EXPECT_EQ(wizard.steps.GoForward.Caption, "Save");
@@ -132,7 +132,7 @@ TEST(Steps, CaptionsPicturesAndBoxesOfEachStep) {
               "Choose the folder to save this data alongside your other Tovrel sample data.");
     EXPECT_FALSE(wizard.steps.GoBack.Visible);
     EXPECT_FALSE(wizard.steps.QuitButton.Visible);
-    EXPECT_FALSE(wizard.steps.Picture1(29).Visible);
+    EXPECT_FALSE(wizard.steps.guidePicture(29).Visible);
     EXPECT_FALSE(wizard.steps.Xpos.Visible);
     EXPECT_FALSE(wizard.steps.Anglebox.Visible);
     EXPECT_EQ(wizard.steps.File1.Pattern(), "*.txt");
@@ -140,7 +140,7 @@ TEST(Steps, CaptionsPicturesAndBoxesOfEachStep) {
 
 TEST(Steps, EntryRulesStoreMagnitudesAndBeepAtWhatTheyRefuse) {
     Wizard wizard;
-    wizard.toSteps(wizard.initial.ContinueBox);
+    wizard.toSteps(wizard.initial.photoshopButton);
     wizard.type(wizard.steps.Xpos, "-25");
     wizard.type(wizard.steps.Ypos, "12.5");
     EXPECT_EQ(wizard.x(1), 25);
@@ -165,7 +165,7 @@ TEST(Steps, EntryRulesStoreMagnitudesAndBeepAtWhatTheyRefuse) {
 
 TEST(Steps, EyebrowTopAndNoseTipPrefillTheirFollowersUntilTheseAreTyped) {
     Wizard wizard;
-    wizard.toSteps(wizard.initial.ContinueBox);
+    wizard.toSteps(wizard.initial.photoshopButton);
     wizard.point("10", "600");
     wizard.point("20", "400");
     wizard.point("70", "350");   // step 3: point 12 follows
@@ -218,7 +218,7 @@ TEST(Steps, GoingBackAndForthLeavesEveryValueAsTyped) {
 
 TEST(Steps, BackFromTheFirstStepReturnsToTheColours) {
     Wizard wizard;
-    wizard.toSteps(wizard.initial.ContinueBox);
+    wizard.toSteps(wizard.initial.photoshopButton);
     wizard.point("10", "20");
     wizard.back();
     wizard.back();

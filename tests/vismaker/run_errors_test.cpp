@@ -18,10 +18,10 @@ void expectNothingWritten(const TempFolder& data) {
 
 // The run stopped: the folder boxes and the button stay for another try, the message is red.
 void expectStopped(const FreshVismaker& program, const std::string& caption) {
-    const vismaker::Form1& w = program.window;
-    EXPECT_EQ(w.Label2.Caption, caption);
-    EXPECT_EQ(w.Label2.ForeColor, 80);
-    EXPECT_TRUE(w.Command1.Visible);
+    const vismaker::StatisticsWindow& w = program.window;
+    EXPECT_EQ(w.statusMessage.Caption, caption);
+    EXPECT_EQ(w.statusMessage.ForeColor, 80);
+    EXPECT_TRUE(w.selectAllButton.Visible);
     EXPECT_TRUE(w.File1.Visible);
     EXPECT_TRUE(w.Dir1.Visible);
     EXPECT_FALSE(w.SaveLog.Visible);
@@ -49,7 +49,7 @@ TEST(VismakerErrors, MissingPortraitOrTypicalViewStopsTheRunUntilItIsThere) {
 
         data.write(missing, "\xFF\xD8\xFF\xD9");
         program.press();
-        EXPECT_TRUE(program.finished()) << program.window.Label2.Caption;
+        EXPECT_TRUE(program.finished()) << program.window.statusMessage.Caption;
         EXPECT_TRUE(exists(data, "Median.vis"));
     }
 }
@@ -88,8 +88,9 @@ TEST(VismakerErrors, EmptyFolderWritesNothing) {
     FreshVismaker program(start.text());
     program.open(data.text());
     program.press();
-    EXPECT_EQ(program.window.Label2.Caption, "No files to prepare. Select different directory.");
-    EXPECT_TRUE(program.window.Command1.Visible);
+    EXPECT_EQ(program.window.statusMessage.Caption,
+              "No files to prepare. Select different directory.");
+    EXPECT_TRUE(program.window.selectAllButton.Visible);
     expectNothingWritten(data);
 }
 
@@ -110,7 +111,7 @@ TEST(VismakerErrors, UnreadableOrDamagedFaceIsNamedWithItsFault) {
     ben.replace(ben.find("Angles1"), 7, "Angles-");
     data.write("Ben.txt", ben);
     program.press();
-    const std::string& caption = program.window.Label2.Caption;
+    const std::string& caption = program.window.statusMessage.Caption;
     EXPECT_TRUE(caption.starts_with("ERROR! Ben.txt is damaged: ")) << caption;
     EXPECT_NE(caption.find("Angles1"), std::string::npos) << caption;
     expectNothingWritten(data);

@@ -22,7 +22,7 @@ void runAndSave(const TempFolder& start, const TempFolder& data) {
     FreshVismaker program(start.text());
     program.open(data.text());
     program.press();
-    ASSERT_TRUE(program.finished()) << program.window.Label2.Caption;
+    ASSERT_TRUE(program.finished()) << program.window.statusMessage.Caption;
     EXPECT_EQ(program.platform.beeps, 1);
     program.save();
     EXPECT_TRUE(program.app.ended());
@@ -114,17 +114,17 @@ TEST(VismakerRun, EndStateShowsMessageLogAndSaveButton) {
     FreshVismaker program(start.text());
     program.open(data.text());
     program.press();
-    vismaker::Form1& w = program.window;
-    EXPECT_EQ(w.Label2.Caption, "Vis files updated.\rClose window to exit.");
-    EXPECT_EQ(w.Label2.Width, 2775);
-    EXPECT_EQ(w.Label3.Caption, " 3 files. Checking...Cleo");
+    vismaker::StatisticsWindow& w = program.window;
+    EXPECT_EQ(w.statusMessage.Caption, "Vis files updated.\rClose window to exit.");
+    EXPECT_EQ(w.statusMessage.Width, 2775);
+    EXPECT_EQ(w.progressLabel.Caption, " 3 files. Checking...Cleo");
     for (const forms::Control* shown :
-         std::initializer_list<const forms::Control*>{&w.Label2, &w.LogBox, &w.SaveLog}) {
+         std::initializer_list<const forms::Control*>{&w.statusMessage, &w.LogBox, &w.SaveLog}) {
         EXPECT_TRUE(shown->Visible) << shown->name();
     }
     for (const forms::Control* hidden : std::initializer_list<const forms::Control*>{
-             &w.ShowPicsTick, &w.PicField, &w.File1, &w.Dir1, &w.Label1, &w.Label3, &w.Drive1,
-             &w.Command1}) {
+             &w.ShowPicsTick, &w.PicField, &w.File1, &w.Dir1, &w.browseHeading, &w.progressLabel,
+             &w.Drive1, &w.selectAllButton}) {
         EXPECT_FALSE(hidden->Visible) << hidden->name();
     }
     EXPECT_EQ(w.LogBox.Text(), expected(kExpected + "PictureLog.log"));

@@ -25,7 +25,7 @@ TEST(VismakerState, SecondPressAfterAnErrorGoesOnFromTheLimits) {
     data.write("Anna.txt", common::readWholeFile(kVismakerData + "/faces/Ben.txt"));
     data.write("Ben1.jpg", kPicture);
     program.press();
-    ASSERT_TRUE(program.finished()) << program.window.Label2.Caption;
+    ASSERT_TRUE(program.finished()) << program.window.statusMessage.Caption;
     EXPECT_EQ(data.read("Upper.vis"), common::readWholeFile(kStatistics + "Upper.vis"));
     EXPECT_EQ(data.read("Lower.vis"), common::readWholeFile(kStatistics + "Lower.vis"));
 }
@@ -83,7 +83,7 @@ TEST(VismakerState, PortraitThatCannotBeShownNeverStopsTheRun) {
     program.open(data.text());
     program.app.dispatch([&program] { program.window.ShowPicsTick.userClick(); });
     program.press();
-    EXPECT_TRUE(program.finished()) << program.window.Label2.Caption;
+    EXPECT_TRUE(program.finished()) << program.window.statusMessage.Caption;
     EXPECT_EQ(program.window.PicField.Picture(), "");
 }
 
@@ -101,7 +101,7 @@ TEST(VismakerState, NamesWithOddBytesAreReadWithTheirPictures) {
     FreshVismaker program(start.text());
     program.open(data.text());
     program.press();
-    ASSERT_TRUE(program.finished()) << program.window.Label2.Caption;
+    ASSERT_TRUE(program.finished()) << program.window.statusMessage.Caption;
     const std::string& log = program.window.LogBox.Text();
     EXPECT_NE(log.find("-1-3-         Ren\xE9\r\n"), std::string::npos) << log;
     EXPECT_NE(log.find("-1-3-         Zo\xEB\r\n"), std::string::npos) << log;

@@ -46,9 +46,9 @@ TEST(VismakerTexts, TextsTheFileDoesNotReachStayEnglish) {
     EXPECT_EQ(all.ErrorPrefix, "7");
     EXPECT_EQ(all.MissingText, "8");
     EXPECT_EQ(all.CalculatingText, "9");
-    EXPECT_EQ(all.Command1Caption, "10");
+    EXPECT_EQ(all.SelectAllCaption, "10");
     EXPECT_EQ(all.SaveLogCaption, "11");
-    EXPECT_EQ(all.Label1Caption, "12");
+    EXPECT_EQ(all.BrowseHeadingCaption, "12");
     EXPECT_EQ(all.ShowPicsCaption, "13");
 }
 
@@ -58,11 +58,11 @@ TEST(VismakerTexts, LanguageNumberPicksTheFile) {
     start.write("VismakerStrings_pt.txt",
                 "title\r\nh1\r\nh2\r\ne1\r\ne2\r\n5\r\n6\r\n7\r\n8\r\n9\r\nTudo\r\n");
     start.write("language.txt", "7\r\n");
-    EXPECT_EQ(vismaker::loadTexts(start.text()).Command1Caption, "Tudo");
+    EXPECT_EQ(vismaker::loadTexts(start.text()).SelectAllCaption, "Tudo");
     EXPECT_EQ(vismaker::loadTexts(start.text()).SaveLogCaption, "Save 'Picturelog.log'");
     for (const char* number : {"65543", "14", "0"}) {
         start.write("language.txt", number);
-        EXPECT_EQ(vismaker::loadTexts(start.text()).Command1Caption, "Select all") << number;
+        EXPECT_EQ(vismaker::loadTexts(start.text()).SelectAllCaption, "Select all") << number;
     }
 }
 
@@ -75,13 +75,13 @@ TEST(VismakerTexts, WindowShowsTheChosenLanguage) {
                 common::readWholeFile(kVismakerData + "/strings/VismakerStrings_ru.txt"));
     FreshVismaker program(start.text());
     EXPECT_EQ(
-        program.window.Command1.Caption,
+        program.window.selectAllButton.Caption,
         "\xD0\x92\xD1\x8B\xD0\xB1\xD1\x80\xD0\xB0\xD1\x82\xD1\x8C \xD0\xB2\xD1\x81\xD0\xB5\r");
     EXPECT_TRUE(program.window.Texts.ErrorPrefix.ends_with("! \r"));
     TempFolder data;
     program.open(data.text());
     program.press();
-    EXPECT_TRUE(program.window.Label2.Caption.ends_with(".\r"));
+    EXPECT_TRUE(program.window.statusMessage.Caption.ends_with(".\r"));
 }
 
 // Beside UTF-8 words a face's name is shown in UTF-8 too, so the caption and the log read whole.
@@ -99,16 +99,16 @@ TEST(VismakerTexts, NamesBesideUtf8WordsAreShownInUtf8) {
     FreshVismaker program(start.text());
     program.open(data.text());
     program.press();
-    EXPECT_NE(program.window.Label2.Caption.find("Zo\xC3\xAB"
-                                                 "3.jpg"),
+    EXPECT_NE(program.window.statusMessage.Caption.find("Zo\xC3\xAB"
+                                                        "3.jpg"),
               std::string::npos)
-        << program.window.Label2.Caption;
+        << program.window.statusMessage.Caption;
     data.write(
         "Zo\xEB"
         "3.jpg",
         "");
     program.press();
     ASSERT_TRUE(program.finished());
-    EXPECT_TRUE(program.window.Label3.Caption.ends_with("Zo\xC3\xAB"));
+    EXPECT_TRUE(program.window.progressLabel.Caption.ends_with("Zo\xC3\xAB"));
     EXPECT_NE(program.window.LogBox.Text().find("Zo\xC3\xAB\r\n"), std::string::npos);
 }

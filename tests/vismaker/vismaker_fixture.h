@@ -8,7 +8,7 @@
 #include "common/headless/recording_platform.h"
 #include "common/text/cp1252.h"
 #include "tests/common/temp_folder.h"
-#include "vismaker/window/form1.h"
+#include "vismaker/window/statistics_window.h"
 
 inline const std::string kVismakerData = TEST_DATA_DIR "/vismaker";
 
@@ -22,7 +22,7 @@ class FreshVismaker {
         app.dispatch([this, &folder] { window.Dir1.setPath(folder); });
     }
     void press() {
-        app.dispatch([this] { window.Command1.click(); });
+        app.dispatch([this] { window.selectAllButton.click(); });
     }
     void save() {
         app.dispatch([this] { window.SaveLog.click(); });
@@ -31,7 +31,7 @@ class FreshVismaker {
 
     common::RecordingPlatform platform;
     forms::Application app;
-    vismaker::Form1 window{app};
+    vismaker::StatisticsWindow window{app};
 };
 
 // The hand-worked folder: Anna with all five views, Ben with views 1 and 3, Cleo with 0, 1 and 3.

@@ -79,7 +79,7 @@ class Replay {
             throw BadInput{"mode: one of photoshop, mspaint, paintshoppro, illustrator"};
         }
         const std::string modeName = mode->get<std::string>();
-        forms::CommandButton* button = modeName == "photoshop"      ? &initial.ContinueBox
+        forms::CommandButton* button = modeName == "photoshop"      ? &initial.photoshopButton
                                        : modeName == "mspaint"      ? &initial.FireworksButton
                                        : modeName == "paintshoppro" ? &initial.PSPButton
                                        : modeName == "illustrator"  ? &initial.IllustratorButton

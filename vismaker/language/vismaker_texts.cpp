@@ -22,9 +22,9 @@ VismakerTexts englishTexts() {
     texts.CalculatingText = "Calculating .vis files. Please wait.";
     texts.MissingText = ".jpg is missing! Vis files not created. Insert correct file and retry.";
     texts.NoFilesText = "No files to prepare. Select different directory.";
-    texts.Command1Caption = "Select all";
+    texts.SelectAllCaption = "Select all";
     texts.SaveLogCaption = "Save 'Picturelog.log'";
-    texts.Label1Caption = "Browse for .txt files:";
+    texts.BrowseHeadingCaption = "Browse for .txt files:";
     texts.ShowPicsCaption = "Show pictures?";
     return texts;
 }
@@ -41,9 +41,11 @@ void applyStringEntries(const StringEntries& entries, VismakerTexts& texts) {
         texts.EndMessage = std::string(*word(3)) + (textForm ? crLf : "") + std::string(*word(4));
     }
     const std::pair<int, std::string*> singles[] = {
-        {5, &texts.CheckingText},    {6, &texts.NoFilesText},     {7, &texts.ErrorPrefix},
-        {8, &texts.MissingText},     {9, &texts.CalculatingText}, {10, &texts.Command1Caption},
-        {11, &texts.SaveLogCaption}, {12, &texts.Label1Caption},  {13, &texts.ShowPicsCaption},
+        {5, &texts.CheckingText},     {6, &texts.NoFilesText},
+        {7, &texts.ErrorPrefix},      {8, &texts.MissingText},
+        {9, &texts.CalculatingText},  {10, &texts.SelectAllCaption},
+        {11, &texts.SaveLogCaption},  {12, &texts.BrowseHeadingCaption},
+        {13, &texts.ShowPicsCaption},
     };
     for (const auto& [number, text] : singles) {
         if (const std::optional<std::string_view> entry = word(number)) {

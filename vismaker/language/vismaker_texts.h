@@ -16,9 +16,9 @@ struct VismakerTexts {
     std::string CalculatingText;
     std::string MissingText;
     std::string NoFilesText;
-    std::string Command1Caption;
+    std::string SelectAllCaption;
     std::string SaveLogCaption;
-    std::string Label1Caption;
+    std::string BrowseHeadingCaption;
     std::string ShowPicsCaption;
     // The words came from a block-form file and are UTF-8: names (Windows-1252) beside them, in
     // captions and in the picture log, are UTF-8 too. The category lists keep the names' 8 bits.

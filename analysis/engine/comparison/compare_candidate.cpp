@@ -45,7 +45,7 @@ std::optional<ResultRecord> CompareCandidate(AnalysisProgram& program, ResultFil
     const std::string stem =
         fileName.size() < 4 ? std::string() : common::Left(fileName, fileName.size() - 4);
     // A candidate without its portrait is still compared.
-    showPhoto(w.Image2, w.Dir1.Path(), stem + "1.jpg");
+    showPhoto(w.face2Photo, w.Dir1.Path(), stem + "1.jpg");
 
     CandidateFile candidate;
     try {

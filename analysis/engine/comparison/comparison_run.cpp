@@ -148,7 +148,7 @@ void Analysis::runComparison(const std::vector<std::string>& candidates,
     program_.ProfilesSorted = false;
     program_.ResultsWindow.Style5.Enabled = withColours;
     OutputButton.Enabled = true;
-    Command6.Enabled = true;
+    face2NextView.Enabled = true;
 
     RankTopNine(program_, compared);
     FillQuickKeys(program_);
@@ -171,8 +171,8 @@ void Analysis::runComparison(const std::vector<std::string>& candidates,
     CurrentSubtotal.Caption = "100%";
     View1.Caption = words.ViewFullLength;
     View2.Caption = words.ViewFullLength;
-    Command5_Click();
-    Command6_Click();
+    face1NextView_Click();
+    face2NextView_Click();
     if (leftOut.count() > 0) {
         // The completed run shows behind the notice.
         Refresh();

@@ -122,7 +122,7 @@ struct ComparisonFixture : ::testing::Test {
                 window.File1.setListIndex(i);
             }
         }
-        window.Command1_Click();
+        window.selectFace1_Click();
     }
 
     std::string read(const std::string& name) const { return folder.read(name); }

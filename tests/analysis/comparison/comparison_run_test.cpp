@@ -69,7 +69,7 @@ TEST_F(ComparisonFixture, FolderRunWritesTheResultListsAndRanks) {
     EXPECT_EQ(window.Person2.Caption, top.TopNames[1]);
     EXPECT_EQ(window.View2.Caption, "Portrait");
     EXPECT_EQ(window.View1.Caption, "Portrait");
-    EXPECT_EQ(window.Image2.Picture(), folder.file(top.TopNames[1] + "1.jpg"));
+    EXPECT_EQ(window.face2Photo.Picture(), folder.file(top.TopNames[1] + "1.jpg"));
     EXPECT_TRUE(window.OutputButton.Enabled);
     EXPECT_EQ(program.PagesBuilt, 0);
     EXPECT_EQ(read("Results_4.htm"), "");
@@ -265,7 +265,7 @@ TEST_F(ComparisonFixture, MarksInNamesAndDescriptionsChangeNoPlace) {
                     window.File1.setListIndex(i);
                 }
             }
-            window.Command1_Click();
+            window.selectFace1_Click();
         }
         ASSERT_EQ(window.Person1.Caption, names[0].first);
         window.CompButton_Click();

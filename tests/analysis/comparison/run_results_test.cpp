@@ -48,7 +48,7 @@ struct RunResults : ComparisonFixture {
                 window.File1.setListIndex(i);
             }
         }
-        app.dispatch([this] { window.Command1_Click(); });
+        app.dispatch([this] { window.selectFace1_Click(); });
     }
     void runList(const std::string& lines) {
         folder.write("Chosen.lst", lines);
@@ -281,7 +281,7 @@ TEST_F(RunResults, AViewRefusesListsAnotherProgramsRunReplaced) {
             other.MainWindow.File1.setListIndex(i);
         }
     }
-    other.MainWindow.Command1_Click();
+    other.MainWindow.selectFace1_Click();
     otherApp.dispatch([&other] { other.MainWindow.CompButton_Click(); });
     ASSERT_TRUE(otherPlatform.errors.empty()) << otherPlatform.errors.front();
     const std::string theirs = read("Results2.tmp");
@@ -366,7 +366,7 @@ TEST(RunResultsLock, TheFolderIsLetGoBeforeAnyMessageOpens) {
             window.File1.setListIndex(i);
         }
     }
-    window.Command1_Click();
+    window.selectFace1_Click();
     app.dispatch([&window] { window.CompButton_Click(); });
     ASSERT_EQ(platform.notices.size(), 1u);
     // A page in the way of the View, then lists another program replaced.

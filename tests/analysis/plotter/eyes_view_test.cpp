@@ -9,7 +9,7 @@ using EyesView = ViewFixture;
 TEST_F(EyesView, ATrioWorkedByHand) {
     loadTrio();
     plotter.BlankPanel.Visible = true;
-    plotter.Command1.click();
+    plotter.eyesViewButton.click();
 
     EXPECT_EQ(state.ViewMode, 1);
     EXPECT_FALSE(plotter.BlankPanel.Visible);
@@ -92,7 +92,7 @@ TEST_F(EyesView, ATrioWorkedByHand) {
 TEST_F(EyesView, EmptySlotTwoCollapsesAtTheBrowTopOnTheCentreLine) {
     loadTrio();
     emptySlotTwo();
-    plotter.Command1_Click();
+    plotter.eyesViewButton_Click();
     EXPECT_EQ(boundsOf(plotter.EyeArea1b), (Bounds{4600, 1000, 0, 0}));
     EXPECT_EQ(boundsOf(plotter.EyeArea2b), (Bounds{4600, 1000, 0, 0}));
     for (int i = 0; i < 8; ++i) {
@@ -105,7 +105,7 @@ TEST_F(EyesView, EmptySlotTwoCollapsesAtTheBrowTopOnTheCentreLine) {
 TEST_F(EyesView, UntickedFaceKeepsItsStrokesHiddenAndItsBoxesAsTheCheckBoxSetThem) {
     loadTrio();
     plotter.CheckBoxB.userClick();
-    plotter.Command1_Click();
+    plotter.eyesViewButton_Click();
     for (int i = 0; i <= 10; ++i) {
         EXPECT_FALSE(plotter.BlueLine(i).Visible) << i;
     }
@@ -128,7 +128,7 @@ TEST_F(EyesView, FiguresInSinglePrecisionAndUnusualSizes) {
     // keeps its computed left and top and takes the magnitudes; the right box copies them.
     setPoint(program.Face2, 7, 420, 990);
     setPoint(program.Face2, 9, 500, 1050);
-    plotter.Command1_Click();
+    plotter.eyesViewButton_Click();
     EXPECT_EQ(boundsOf(plotter.EyeArea1b), (Bounds{3580, 2030, 120, 120}));
     EXPECT_EQ(boundsOf(plotter.EyeArea2b), (Bounds{5740, 2030, 120, 120}));
     EXPECT_EQ(plotter.Statsbox.Text(),
@@ -138,7 +138,7 @@ TEST_F(EyesView, FiguresInSinglePrecisionAndUnusualSizes) {
 
     // No statistics: the average eye has no size and every figure is 0.
     program.Statistics = analysis::FaceStatistics{};
-    plotter.Command1_Click();
+    plotter.eyesViewButton_Click();
     EXPECT_EQ(boundsOf(plotter.EyeArea1g), (Bounds{4600, 1000, 0, 0}));
     EXPECT_EQ(plotter.Statsbox.Text(),
               "% of average\r\n\r\n"

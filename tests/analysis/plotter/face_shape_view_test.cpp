@@ -69,7 +69,7 @@ TEST_F(FaceShapeView, ATrioWorkedByHand) {
         plotter.BlueLine(i).X2 = 77;
     }
     state.ViewMode = 6;
-    plotter.Command5.click();
+    plotter.faceShapeViewButton.click();
 
     EXPECT_EQ(state.ViewMode, 5);
     EXPECT_FALSE(plotter.BlankPanel.Visible);
@@ -116,7 +116,7 @@ TEST_F(FaceShapeView, ATrioWorkedByHand) {
 TEST_F(FaceShapeView, OutlineVisibilityBelongsToTheCheckBoxes) {
     loadTrio();
     plotter.CheckBoxB.userClick();
-    plotter.Command5.click();
+    plotter.faceShapeViewButton.click();
     EXPECT_TRUE(plotter.Perimeter1.Visible);
     EXPECT_FALSE(plotter.Perimeter2.Visible);
     EXPECT_FALSE(plotter.Perimeter3.Visible);
@@ -129,28 +129,28 @@ TEST_F(FaceShapeView, OutlineVisibilityBelongsToTheCheckBoxes) {
 TEST_F(FaceShapeView, OnlyLoadedFacesGetABlock) {
     loadTrio();
     program.Face1.Loaded = false;
-    plotter.Command5_Click();
+    plotter.faceShapeViewButton_Click();
     EXPECT_EQ(plotter.Statsbox.Text(),
               "% of average\r\n\r\n"
               "FACE B : \r\nSquare Long\r\nWidth =  93.02%\r\nHeight =  104.35%\r\n\r\n");
     // The outline of an unloaded face is still drawn from what the slot holds.
     EXPECT_EQ(boundsOf(plotter.Perimeter1), (Bounds{2380, 1040, 3240, 3960}));
     program.Face2.Loaded = false;
-    plotter.Command5_Click();
+    plotter.faceShapeViewButton_Click();
     EXPECT_EQ(plotter.Statsbox.Text(), "% of average\r\n\r\n");
 }
 
 TEST_F(FaceShapeView, FaceAWithoutJawlineLeavesBothRound) {
     loadTrio();
     setJawline(program.Face1.Angles, 0, -50);
-    plotter.Command5_Click();
+    plotter.faceShapeViewButton_Click();
     // A is wider than long and stays round; B, longer than wide, becomes oval.
     EXPECT_EQ(state.FaceShapeA, "Round");
     EXPECT_EQ(state.FaceShapeB, "Oval");
     // Face B without a jawline: A is classified, B stays round.
     setJawline(program.Face1.Angles, -40, -50);
     setJawline(program.Face2.Angles, 0, -50);
-    plotter.Command5_Click();
+    plotter.faceShapeViewButton_Click();
     EXPECT_EQ(state.FaceShapeA, "Heart");
     EXPECT_EQ(state.FaceShapeB, "Oval");
 }
@@ -160,26 +160,26 @@ TEST_F(FaceShapeView, LengthTestNeedsStrictlyLonger) {
     // Same width and length as the average face: 100% each, no change of word.
     setOutline(program.Face1, 590, 160, 1150);
     setJawline(program.Face1.Angles, -10, -50);  // 40: square
-    plotter.Command5_Click();
+    plotter.faceShapeViewButton_Click();
     EXPECT_EQ(state.FaceShapeA, "Square");
     EXPECT_NE(plotter.Statsbox.Text().find("Width =  100%\r\nHeight =  100%\r\n"),
               std::string::npos);
     // Longer than wide: square long; a heart or round becomes oval, never square long twice.
     setOutline(program.Face1, 590, 160, 1200);
-    plotter.Command5_Click();
+    plotter.faceShapeViewButton_Click();
     EXPECT_EQ(state.FaceShapeA, "Square Long");
     setJawline(program.Face1.Angles, -45, -50);  // 5 <= 15: heart
-    plotter.Command5_Click();
+    plotter.faceShapeViewButton_Click();
     EXPECT_EQ(state.FaceShapeA, "Oval");
     setJawline(program.Face1.Angles, -38, -50);  // 12: round
-    plotter.Command5_Click();
+    plotter.faceShapeViewButton_Click();
     EXPECT_EQ(state.FaceShapeA, "Oval");
 }
 
 TEST_F(FaceShapeView, TallBrowsStartHighAndEveryOutlineHangsFromTheEyeLine) {
     loadTrio();
     setOutline(program.Face1, 600, 150, 1200);
-    plotter.Command5_Click();
+    plotter.faceShapeViewButton_Click();
     EXPECT_EQ(plotter.Perimeter1.Top, 680);
     EXPECT_EQ(plotter.Perimeter1.Top + plotter.Perimeter1.Height, 5000);
 }
@@ -188,7 +188,7 @@ TEST_F(FaceShapeView, TallBrowsStartHighAndEveryOutlineHangsFromTheEyeLine) {
 TEST_F(FaceShapeView, ZeroAverageGivesZeroPercent) {
     setOutline(program.Face1, 600, 150, 1100);
     program.Face1.Loaded = true;
-    plotter.Command5_Click();
+    plotter.faceShapeViewButton_Click();
     EXPECT_EQ(plotter.Statsbox.Text(),
               "% of average\r\n\r\nFACE A : \r\nRound\r\nWidth =  0%\r\nHeight =  0%\r\n\r\n");
     EXPECT_EQ(boundsOf(plotter.Perimeter3), (Bounds{4000, 5000, 0, 0}));
@@ -203,7 +203,7 @@ TEST_F(FaceShapeView, OddLandmarksDrawWithoutError) {
     setOutline(program.Face1, 100, 300, 1100);
     // Eyebrows below the chin: a negative length stored as its magnitude.
     setOutline(program.Face2, 580, 180, -500);
-    plotter.Command5_Click();
+    plotter.faceShapeViewButton_Click();
     EXPECT_EQ(boundsOf(plotter.Perimeter1), (Bounds{4720, 1040, 1440, 3960}));
     EXPECT_EQ(boundsOf(plotter.Perimeter2), (Bounds{2560, 6800, 2880, 1800}));
     EXPECT_NE(plotter.Statsbox.Text().find("Width =  46.51%"), std::string::npos);
@@ -211,7 +211,7 @@ TEST_F(FaceShapeView, OddLandmarksDrawWithoutError) {
     setOutline(program.Face1, 32767, -32768, 32767);
     setOutline(program.Face2, -32768, 32767, -32768);
     setAverageOutline(-32768, 32767, -32768);
-    plotter.Command5_Click();
+    plotter.faceShapeViewButton_Click();
     EXPECT_EQ(boundsOf(plotter.Perimeter1), (Bounds{4000 - 235926, 1400 - 114361, 471852, 117961}));
     EXPECT_EQ(plotter.Perimeter3.Width, 471852);
     EXPECT_EQ(plotter.Perimeter3.Height, 117965);

@@ -11,7 +11,7 @@ TEST_F(LayoutView, ATrioWorkedByHand) {
     program.Face1.FaceHeight = 170;
     plotter.CheckBoxC.userClick();
     plotter.BlankPanel.Visible = true;
-    plotter.Command4.click();
+    plotter.layoutViewButton.click();
 
     EXPECT_EQ(state.ViewMode, 4);
     EXPECT_FALSE(plotter.BlankPanel.Visible);
@@ -52,7 +52,7 @@ TEST_F(LayoutView, EmptySlotTwoAndItsNoseBox) {
     loadTrio();
     emptySlotTwo();
     plotter.CheckBoxB.userClick();
-    plotter.Command4_Click();
+    plotter.layoutViewButton_Click();
     for (forms::Shape* shape : faceShapes(plotter.faceB())) {
         if (shape != &plotter.Perimeter2) {
             EXPECT_EQ(boundsOf(*shape), (Bounds{4600, 5000, 0, 0})) << shape->key();
@@ -60,19 +60,19 @@ TEST_F(LayoutView, EmptySlotTwoAndItsNoseBox) {
     }
     EXPECT_FALSE(plotter.NoseArea1b.Visible);
     plotter.CheckBoxB.userClick();
-    plotter.Command4_Click();
+    plotter.layoutViewButton_Click();
     EXPECT_TRUE(plotter.NoseArea1b.Visible);
 }
 
 TEST_F(LayoutView, AfterTheEyesViewAndWithUnusualBoxes) {
     loadTrio();
-    plotter.Command1_Click();
+    plotter.eyesViewButton_Click();
     // A's upper lid above the eye edge puts its eye boxes above y 1000; its eye inner edge left
     // of the outer one and its mouth bottom above its peak give magnitudes at computed places.
     setPoint(program.Face1, 10, 470, 1100);
     setPoint(program.Face1, 7, 400, 1000);
     setPoint(program.Face1, 16, 590, 500);
-    plotter.Command4_Click();
+    plotter.layoutViewButton_Click();
     EXPECT_EQ(boundsOf(plotter.EyeArea1), (Bounds{3880, 600, 80, 560}));
     EXPECT_EQ(boundsOf(plotter.EyeArea2), (Bounds{5400, 600, 80, 560}));
     EXPECT_EQ(boundsOf(plotter.MouthArea1), (Bounds{4120, 3320, 960, 320}));

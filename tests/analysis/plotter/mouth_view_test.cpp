@@ -8,7 +8,7 @@ using MouthView = ViewFixture;
 
 TEST_F(MouthView, ATrioWorkedByHand) {
     loadTrio();
-    plotter.Command3.click();
+    plotter.mouthViewButton.click();
 
     EXPECT_EQ(state.ViewMode, 3);
     EXPECT_FALSE(plotter.BlankPanel.Visible);
@@ -64,7 +64,7 @@ TEST_F(MouthView, EmptySlotTwoCollapsesAboveTheCanvas) {
     loadTrio();
     emptySlotTwo();
     program.Face1.FaceHeight = 170;
-    plotter.Command3_Click();
+    plotter.mouthViewButton_Click();
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(endsOf(plotter.BlueLine(i)), (Ends{4600, -2000, 4600, -2000})) << i;
     }
@@ -79,7 +79,7 @@ TEST_F(MouthView, AfterTheProfileView) {
     setProfilePoint(program.Face1.Coords, 5, 10, 1100);
     plotter.CheckBoxB.userClick();
     plotter.ProfileButton_Click();
-    plotter.Command3_Click();
+    plotter.mouthViewButton_Click();
     EXPECT_FALSE(plotter.BlankPanel.Visible);
     EXPECT_TRUE(plotter.EyeLevel.Visible);
     EXPECT_EQ(endsOf(plotter.EyeLevel), (Ends{4600, 500, 4600, 4500}));
@@ -97,7 +97,7 @@ TEST_F(MouthView, ZeroAndInvertedMouths) {
     // figures, never an error.
     setPoint(program.Face2, 15, 610, 395);
     setPoint(program.Face2, 16, 620, 450);
-    plotter.Command3_Click();
+    plotter.mouthViewButton_Click();
     EXPECT_EQ(endsOf(plotter.BlueLine(1)), (Ends{4600, 3425, 4600, 3040}));
     EXPECT_EQ(plotter.Statsbox.Text(),
               "% of average\r\n\r\n"
@@ -106,7 +106,7 @@ TEST_F(MouthView, ZeroAndInvertedMouths) {
 
     // No statistics: the average mouth has no size, and every figure is 0.
     program.Statistics = analysis::FaceStatistics{};
-    plotter.Command3_Click();
+    plotter.mouthViewButton_Click();
     for (int i = 0; i < 5; ++i) {
         EXPECT_EQ(endsOf(plotter.GreenLine(i)), (Ends{4600, -2000, 4600, -2000})) << i;
     }

@@ -9,7 +9,7 @@ using NoseView = ViewFixture;
 TEST_F(NoseView, ATrioWorkedByHand) {
     loadTrio();
     plotter.CheckBoxC.userClick();
-    plotter.Command2.click();
+    plotter.noseViewButton.click();
 
     EXPECT_EQ(state.ViewMode, 2);
     EXPECT_FALSE(plotter.BlankPanel.Visible);
@@ -44,7 +44,7 @@ TEST_F(NoseView, EmptySlotTwoAndUntickedFaces) {
     loadTrio();
     emptySlotTwo();
     plotter.CheckBoxA.userClick();
-    plotter.Command2_Click();
+    plotter.noseViewButton_Click();
     EXPECT_EQ(boundsOf(plotter.NoseArea1b), (Bounds{4600, 600, 0, 0}));
     // The nose boxes follow their check boxes: A unticked, C not ticked at first.
     EXPECT_FALSE(plotter.NoseArea1.Visible);
@@ -56,8 +56,8 @@ TEST_F(NoseView, EmptySlotTwoAndUntickedFaces) {
 
 TEST_F(NoseView, AfterTheEyesViewItsLinesStayShownButCollapsed) {
     loadTrio();
-    plotter.Command1_Click();
-    plotter.Command2_Click();
+    plotter.eyesViewButton_Click();
+    plotter.noseViewButton_Click();
     for (int i = 0; i <= 10; ++i) {
         EXPECT_EQ(endsOf(plotter.RedLine(i)), (Ends{0, 0, 0, 0})) << i;
         EXPECT_EQ(plotter.RedLine(i).Visible, i < 8) << i;
@@ -78,7 +78,7 @@ TEST_F(NoseView, ZeroAndNegativeNostrilWidths) {
     // B's nose equal to the average face's in height.
     setPoint(program.Face2, 6, 480, 995);
     setPoint(program.Face2, 4, 610, 710);
-    plotter.Command2_Click();
+    plotter.noseViewButton_Click();
     EXPECT_EQ(boundsOf(plotter.NoseArea1), (Bounds{4600, 1600, 0, 2100}));
     EXPECT_EQ(boundsOf(plotter.NoseArea1b), (Bounds{4880, 1595, 560, 1995}));
     EXPECT_EQ(plotter.Statsbox.Text(),
@@ -89,7 +89,7 @@ TEST_F(NoseView, ZeroAndNegativeNostrilWidths) {
     // An average nose of no size: every figure is 0.
     setAveragePoint(19, 605, 705);
     setAveragePoint(6, 475, 710);
-    plotter.Command2_Click();
+    plotter.noseViewButton_Click();
     EXPECT_EQ(boundsOf(plotter.NoseArea1g), (Bounds{4600, 1310, 0, 0}));
     EXPECT_EQ(plotter.Statsbox.Text(),
               "% of average\r\n\r\n"

@@ -105,7 +105,7 @@ TEST_F(PlotColours, SwatchStartsBlackAndTheButtonsAssignIt) {
     EXPECT_EQ(plotter.RedLine(0).BorderColor, 255);
     EXPECT_EQ(plotter.CheckBoxB.ForeColor, 0);
 
-    colours.Command1.click();
+    colours.okButton.click();
     EXPECT_FALSE(colours.Visible());
     plotter.ColourButton.click();
     EXPECT_EQ(colours.ChosenColour.FillColor, 255);

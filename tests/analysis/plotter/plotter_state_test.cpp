@@ -29,8 +29,8 @@ TEST_F(Plotter, LoadLeavesFaceShapeViewUnshadedWithFaceCHidden) {
         EXPECT_FALSE(other->Visible()) << other->name();
     }
     EXPECT_EQ(state.ViewMode, 5);
-    EXPECT_TRUE(plotter.Option2.Value());
-    EXPECT_FALSE(plotter.Option1.Value());
+    EXPECT_TRUE(plotter.unshadedBoxes.Value());
+    EXPECT_FALSE(plotter.shadedBoxes.Value());
     for (const auto& face : {plotter.faceA(), plotter.faceB(), plotter.faceC()}) {
         for (forms::Shape* shape : faceShapes(face)) {
             EXPECT_EQ(shape->FillStyle, forms::kFillTransparent) << shape->key();
@@ -162,8 +162,8 @@ TEST_F(Plotter, CheckBoxesShowAndHideTheirFaceWhereItWas) {
 }
 
 TEST_F(Plotter, ShadedBoxesHatchEachFaceItsOwnWay) {
-    plotter.Option1.setValue(true);
-    EXPECT_FALSE(plotter.Option2.Value());
+    plotter.shadedBoxes.setValue(true);
+    EXPECT_FALSE(plotter.unshadedBoxes.Value());
     const std::pair<analysis::PlotFace, int> expected[] = {
         {plotter.faceA(), forms::kFillUpwardDiagonal},
         {plotter.faceB(), forms::kFillDiagonalCross},
@@ -175,7 +175,7 @@ TEST_F(Plotter, ShadedBoxesHatchEachFaceItsOwnWay) {
             EXPECT_EQ(shape->FillColor, face.check.ForeColor) << shape->key();
         }
     }
-    plotter.Option2.setValue(true);
+    plotter.unshadedBoxes.setValue(true);
     for (const auto& face : {plotter.faceA(), plotter.faceB(), plotter.faceC()}) {
         for (forms::Shape* shape : faceShapes(face)) {
             EXPECT_EQ(shape->FillStyle, forms::kFillTransparent);

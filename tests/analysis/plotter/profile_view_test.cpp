@@ -47,7 +47,7 @@ struct ProfileView : ViewFixture {
 
 TEST_F(ProfileView, ATrioWorkedByHand) {
     loadProfiles();
-    plotter.Command4_Click();
+    plotter.layoutViewButton_Click();
     plotter.ProfileButton.click();
 
     EXPECT_EQ(state.ViewMode, 6);
@@ -154,7 +154,7 @@ TEST_F(ProfileView, ArrowsShiftAndRedrawOneChain) {
 
 TEST_F(ProfileView, AnArrowInAnotherViewDrawsOverIt) {
     loadProfiles();
-    plotter.Command5_Click();
+    plotter.faceShapeViewButton_Click();
     const std::string figures = plotter.Statsbox.Text();
     const Bounds outline = boundsOf(plotter.Perimeter1);
     plotter.BlueLeftArrow.click();

@@ -20,10 +20,10 @@ TEST_F(Views, AQuickKeyRedrawsEveryViewWithTheNewFaceB) {
         forms::Label& button;
         std::int16_t mode;
     };
-    const Case cases[] = {{plotter.Command1, 1},
-                          {plotter.Command2, 2},
-                          {plotter.Command3, 3},
-                          {plotter.Command4, 4},
+    const Case cases[] = {{plotter.eyesViewButton, 1},
+                          {plotter.noseViewButton, 2},
+                          {plotter.mouthViewButton, 3},
+                          {plotter.layoutViewButton, 4},
                           {plotter.ProfileButton, 6}};
     for (const Case& c : cases) {
         loadTrio();
@@ -34,16 +34,16 @@ TEST_F(Views, AQuickKeyRedrawsEveryViewWithTheNewFaceB) {
         EXPECT_EQ(plotter.CheckBoxB.Caption, "Bob");
     }
     // Each view as Bob's points place it.
-    plotter.Command1_Click();
+    plotter.eyesViewButton_Click();
     plotter.QuickKey(2).click();
     EXPECT_EQ(boundsOf(plotter.EyeArea1b), (Bounds{4624, 1210, 6, 6}));
-    plotter.Command2_Click();
+    plotter.noseViewButton_Click();
     plotter.QuickKey(2).click();
     EXPECT_EQ(boundsOf(plotter.NoseArea1b), (Bounds{4705, 806, 210, 14}));
-    plotter.Command3_Click();
+    plotter.mouthViewButton_Click();
     plotter.QuickKey(2).click();
     EXPECT_EQ(endsOf(plotter.BlueLine(2)), (Ends{4670, -2077, 4530, -2077}));
-    plotter.Command4_Click();
+    plotter.layoutViewButton_Click();
     plotter.QuickKey(2).click();
     EXPECT_EQ(boundsOf(plotter.MouthArea1b), (Bounds{4644, 4144, 88, 8}));
     EXPECT_EQ(plotter.Statsbox.Text(), "Height = unknown\r\nHeight =  183cm\r\n");
@@ -68,7 +68,7 @@ TEST_F(Views, FarOffLandmarksDrawWhatTheyCan) {
     setPoint(program.Face1, 15, -32768, -32768);
     setPoint(program.Face1, 14, 32767, 32767);
 
-    plotter.Command1_Click();
+    plotter.eyesViewButton_Click();
     EXPECT_EQ(boundsOf(plotter.EyeArea1),
               (Bounds{4600 - 6 * 65535, 1000 + 32767, 6 * 65535, 6 * 65535}));
     EXPECT_EQ(plotter.EyeArea2.Left, 4600 + 6 * 0);
@@ -76,16 +76,16 @@ TEST_F(Views, FarOffLandmarksDrawWhatTheyCan) {
         "% of average\r\n\r\nFACE A : Eyes\r\nWidth =  50411.54%\r\nHeight =  72816.66%\r\n"))
         << plotter.Statsbox.Text();
 
-    plotter.Command2_Click();
+    plotter.noseViewButton_Click();
     EXPECT_EQ(boundsOf(plotter.NoseArea1),
               (Bounds{4600 - 7 * 65535, 600 + 32767, 14 * 65535, 7 * 65535}));
 
-    plotter.Command3_Click();
+    plotter.mouthViewButton_Click();
     EXPECT_EQ(endsOf(plotter.RedLine(0)), (Ends{4600 - 7 * 65535, -2000 + 7 * (1150 + 32768), 4600,
                                                 -2000 + 7 * (1150 - 32767)}));
     EXPECT_EQ(plotter.RedLine(1).Y2, -2000 + 7 * (1150 - 300));
 
-    plotter.Command4_Click();
+    plotter.layoutViewButton_Click();
     EXPECT_EQ(boundsOf(plotter.MouthArea1),
               (Bounds{4600 - 4 * 65535, 1000 + 4 * (1000 - 32767), 8 * 65535, 4 * (32767 - 300)}));
     EXPECT_TRUE(platform.errors.empty());

@@ -90,8 +90,8 @@ TEST_F(ResultsWindowTest, TheChosenStyleOpensItsPage) {
         view();
         EXPECT_EQ(platform.openedDocuments.back(), folder.file(name));
     }
-    EXPECT_TRUE(results.Image1.Visible);
-    EXPECT_FALSE(results.Image4.Visible);
+    EXPECT_TRUE(results.style1Preview.Visible);
+    EXPECT_FALSE(results.style4Preview.Visible);
 }
 
 // The heights page is written only when its style is the chosen one at the first View.
@@ -103,7 +103,7 @@ TEST_F(ResultsWindowTest, HeightsAreSortedOnceAndTheirPageWrittenWhenChosen) {
     window.CompButton_Click();
     EXPECT_FALSE(program.HeightsSorted);
     choose(results.Style4);
-    EXPECT_TRUE(results.Image4.Visible);
+    EXPECT_TRUE(results.style4Preview.Visible);
     EXPECT_TRUE(program.HeightsSorted);
     const std::string sorted = read("HeightResults.tmp");
     EXPECT_TRUE(sorted.starts_with("     \r\n 160# Dora [")) << sorted;

@@ -17,19 +17,19 @@ namespace vismaker {
 // The statistics builder's one window: the user picks a folder of face data files and presses
 // "Select all"; every face is checked and read, the statistics files are written, and the window
 // then offers the picture log and the category lists for saving, which ends the program.
-class Form1 : public forms::Window {
+class StatisticsWindow : public forms::Window {
   public:
-    explicit Form1(forms::Application& app);
+    explicit StatisticsWindow(forms::Application& app);
 
-    forms::Label Label1{*this, "Label1"};
+    forms::Label browseHeading{*this, "Label1"};
     forms::DriveListBox Drive1{*this, "Drive1"};
     forms::DirListBox Dir1{*this, "Dir1"};
     forms::FileListBox File1{*this, "File1"};
-    forms::CommandButton Command1{*this, "Command1"};
+    forms::CommandButton selectAllButton{*this, "Command1"};
     forms::CheckBox ShowPicsTick{*this, "ShowPicsTick"};
     forms::PictureBox PicField{*this, "PicField"};
-    forms::Label Label2{*this, "Label2"};
-    forms::Label Label3{*this, "Label3"};
+    forms::Label statusMessage{*this, "Label2"};
+    forms::Label progressLabel{*this, "Label3"};
     forms::TextBox LogBox{*this, "LogBox"};
     forms::CommandButton SaveLog{*this, "SaveLog"};
     // Hidden scratch boxes: the category lists, the current face's text, the text of Median.vis.
@@ -53,7 +53,7 @@ class Form1 : public forms::Window {
 
     void Drive1_Change();
     void Dir1_Change();
-    void Command1_Click();
+    void selectAllButton_Click();
     void SaveLog_Click();
 
   protected:

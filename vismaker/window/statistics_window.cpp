@@ -1,4 +1,4 @@
-#include "vismaker/window/form1.h"
+#include "vismaker/window/statistics_window.h"
 
 #include "common/forms/application.h"
 #include "common/text/cp1252.h"
@@ -6,7 +6,7 @@
 
 namespace vismaker {
 
-Form1::Form1(forms::Application& app) : Window(app, "Form1") {
+StatisticsWindow::StatisticsWindow(forms::Application& app) : Window(app, "Form1") {
     File1.setPattern("*.txt");
     LogBox.MultiLine = true;
     LogBox.FixedPitch = true;
@@ -22,13 +22,13 @@ Form1::Form1(forms::Application& app) : Window(app, "Form1") {
     layOut();
     Drive1.onChange = [this] { Drive1_Change(); };
     Dir1.onChange = [this] { Dir1_Change(); };
-    Command1.onClick = [this] { Command1_Click(); };
+    selectAllButton.onClick = [this] { selectAllButton_Click(); };
     SaveLog.onClick = [this] { SaveLog_Click(); };
 }
 
 // The words are read before anything shows; the folder boxes open on the sample data below the
 // start folder, or stay in the start folder without it.
-void Form1::Form_Load() {
+void StatisticsWindow::Form_Load() {
     Caption = "Tovrel - Vismaker Module v1.85";
     Texts = loadTexts(app().startFolder());
     caption();
@@ -40,26 +40,26 @@ void Form1::Form_Load() {
     Dir1_Change();
 }
 
-void Form1::caption() {
-    Label1.Caption = Texts.Label1Caption;
-    Command1.Caption = Texts.Command1Caption;
+void StatisticsWindow::caption() {
+    browseHeading.Caption = Texts.BrowseHeadingCaption;
+    selectAllButton.Caption = Texts.SelectAllCaption;
     SaveLog.Caption = Texts.SaveLogCaption;
     ShowPicsTick.Caption = Texts.ShowPicsCaption;
 }
 
-void Form1::Form_Unload() {
+void StatisticsWindow::Form_Unload() {
     app().End();
 }
 
 // A drive that cannot be read leaves the folder where it was.
-void Form1::Drive1_Change() {
+void StatisticsWindow::Drive1_Change() {
     try {
         Dir1.setPath(Drive1.Drive());
     } catch (const common::Error&) {
     }
 }
 
-void Form1::Dir1_Change() {
+void StatisticsWindow::Dir1_Change() {
     File1.setPath(Dir1.Path());
 }
 

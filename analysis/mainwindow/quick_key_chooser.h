@@ -10,12 +10,12 @@ class AnalysisProgram;
 
 // The quick-key chooser: picks the face data file whose face a quick key of the preferences
 // window loads. AssignQuickKey says which key and opens it on the data folder.
-class PrefsLoader : public forms::Window {
+class QuickKeyChooser : public forms::Window {
   public:
-    explicit PrefsLoader(AnalysisProgram& program);
+    explicit QuickKeyChooser(AnalysisProgram& program);
 
-    forms::Label Label1{*this, "Label1"};
-    forms::Label Label2{*this, "Label2"};
+    forms::Label functionKeyLabel{*this, "Label1"};
+    forms::Label becomesLabel{*this, "Label2"};
     forms::FileListBox File2{*this, "File2"};
     forms::CommandButton OKbutton{*this, "OKbutton"};
 

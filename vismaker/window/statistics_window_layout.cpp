@@ -1,4 +1,4 @@
-#include "vismaker/window/form1.h"
+#include "vismaker/window/statistics_window.h"
 
 namespace vismaker {
 
@@ -22,14 +22,14 @@ void place(forms::Control& control, int left, int top, int width, int height) {
 
 // Three columns: the button, the tick and the messages; the folder boxes; the portrait. At the
 // end only the message, the log and the save button are left, the log over the folder boxes.
-void Form1::layOut() {
+void StatisticsWindow::layOut() {
     Width = pixels(720);
     Height = pixels(470);
-    place(Command1, 16, 16, 160, 32);
+    place(selectAllButton, 16, 16, 160, 32);
     place(ShowPicsTick, 16, 60, 160, 24);
-    place(Label2, 16, 96, 160, 120);
-    place(Label3, 16, 228, 160, 96);
-    place(Label1, 192, 16, 260, 20);
+    place(statusMessage, 16, 96, 160, 120);
+    place(progressLabel, 16, 228, 160, 96);
+    place(browseHeading, 192, 16, 260, 20);
     place(Drive1, 192, 40, 260, 24);
     place(Dir1, 192, 72, 260, 160);
     place(File1, 192, 240, 260, 214);

@@ -1,4 +1,4 @@
-#include "analysis/mainwindow/prefs_loader.h"
+#include "analysis/mainwindow/quick_key_chooser.h"
 
 #include <string>
 
@@ -13,12 +13,12 @@ constexpr std::size_t kExtensionLength = 4;  // ".txt"
 
 }  // namespace
 
-PrefsLoader::PrefsLoader(AnalysisProgram& program)
+QuickKeyChooser::QuickKeyChooser(AnalysisProgram& program)
     : Window(program.app(), "PrefsLoader"), program_(program) {
     Caption = "Select face";
-    Label1.Caption = "Function Key :";
-    Label1.FontBold = true;
-    Label2.Caption = "becomes...";
+    functionKeyLabel.Caption = "Function Key :";
+    functionKeyLabel.FontBold = true;
+    becomesLabel.Caption = "becomes...";
     File2.setPattern("*.txt");
     OKbutton.Caption = "OK";
     // Escape leaves the key as it was; only OK or a double click assigns the highlighted face.
@@ -26,8 +26,8 @@ PrefsLoader::PrefsLoader(AnalysisProgram& program)
 
     Width = pixels(320);
     Height = pixels(360);
-    place(Label1, 16, 16, 288, 20);
-    place(Label2, 16, 40, 288, 20);
+    place(functionKeyLabel, 16, 16, 288, 20);
+    place(becomesLabel, 16, 40, 288, 20);
     place(File2, 16, 68, 288, 228);
     place(OKbutton, 200, 312, 104, 32);
 
@@ -37,7 +37,7 @@ PrefsLoader::PrefsLoader(AnalysisProgram& program)
 }
 
 // Without a chosen file there is no name to cut the ".txt" from: the quick key keeps its face.
-void PrefsLoader::OKbutton_Click() {
+void QuickKeyChooser::OKbutton_Click() {
     const std::string file = File2.FileName();
     if (file.size() >= kExtensionLength) {
         program_.PrefsWindow.F1Person(program_.QuickKeyIndex).Caption =

@@ -6,7 +6,7 @@
 #include "vismaker/run/face_marks.h"
 #include "vismaker/stats/read_face_values.h"
 #include "vismaker/stats/vis_files.h"
-#include "vismaker/window/form1.h"
+#include "vismaker/window/statistics_window.h"
 
 namespace vismaker {
 
@@ -14,7 +14,7 @@ namespace {
 
 // The dark red of an error message.
 constexpr std::int32_t kErrorColour = 80;
-// Label2 at the end of a run, wide enough for the end message.
+// statusMessage at the end of a run, wide enough for the end message.
 constexpr int kEndMessageWidth = 2775;
 
 std::string withoutExtension(std::string_view entry) {
@@ -36,7 +36,7 @@ void append(std::string& list, std::string_view entry) {
 // The run: every face of the folder list, in its order, then the statistics files. Any fault
 // stops it with a message, and nothing is written; the limits keep what the faces read so far
 // brought, so pressing again after mending the folder goes on from them.
-void Form1::Command1_Click() {
+void StatisticsWindow::selectAllButton_Click() {
     ModelBox.setText("");
     ActressesBox.setText("");
     SingersBox.setText("");
@@ -47,14 +47,14 @@ void Form1::Command1_Click() {
     UrlFlag = false;
     ColourFlag = false;
     HeightFlag = false;
-    Label2.Caption = Texts.CalculatingText;
-    Label2.Visible = true;
-    Label2.Refresh();
+    statusMessage.Caption = Texts.CalculatingText;
+    statusMessage.Visible = true;
+    statusMessage.Refresh();
     log_ = pictureLogHead(Texts.LogHeader);
     LogBox.setText(log_);
     const int count = File1.ListCount();
     if (count == 0) {
-        Label2.Caption = Texts.NoFilesText;
+        statusMessage.Caption = Texts.NoFilesText;
         return;
     }
     try {
@@ -67,7 +67,7 @@ void Form1::Command1_Click() {
     showEndState();
 }
 
-void Form1::readFaces(int count) {
+void StatisticsWindow::readFaces(int count) {
     const PictureFolder pictures(Dir1.Path(), static_cast<std::size_t>(count));
     const std::string progress = common::Str(count) + Texts.CheckingText;
     for (int i = 0; i < count; ++i) {
@@ -75,8 +75,8 @@ void Form1::readFaces(int count) {
     }
 }
 
-void Form1::readFace(const PictureFolder& pictures, const std::string& entry,
-                     const std::string& progress) {
+void StatisticsWindow::readFace(const PictureFolder& pictures, const std::string& entry,
+                                const std::string& progress) {
     FileLoadsHere.setText("");
     const std::string name = withoutExtension(entry);
     ViewsPresent views{};
@@ -91,9 +91,9 @@ void Form1::readFace(const PictureFolder& pictures, const std::string& entry,
     if (ShowPicsTick.Value() == 1) {
         showPortrait(name);
     }
-    Label3.Caption = progress + shown(Texts, name);
-    Label3.Visible = true;
-    Label3.Refresh();
+    progressLabel.Caption = progress + shown(Texts, name);
+    progressLabel.Visible = true;
+    progressLabel.Refresh();
     if (ShowPicsTick.Value() == 1) {
         PicField.Refresh();
     }
@@ -133,7 +133,8 @@ void Form1::readFace(const PictureFolder& pictures, const std::string& entry,
 }
 
 // Views 1 and 3 were found just before; the other three are looked for now.
-void Form1::logFaceViews(const PictureFolder& pictures, std::string_view name, ViewsPresent views) {
+void StatisticsWindow::logFaceViews(const PictureFolder& pictures, std::string_view name,
+                                    ViewsPresent views) {
     for (const int view : {0, 2, 4}) {
         views[static_cast<std::size_t>(view)] =
             pictures.exists(std::string(name) + static_cast<char>('0' + view) + ".jpg");
@@ -151,7 +152,7 @@ void Form1::logFaceViews(const PictureFolder& pictures, std::string_view name, V
 
 // The midpoints take the place of the last face's values before the files are saved, so a run
 // started again after a failed save goes on from them.
-void Form1::writeStatistics(int count) {
+void StatisticsWindow::writeStatistics(int count) {
     const VisFiles files = BuildVisFiles(FaceLimits, count);
     Values = files.midValues;
     // The text of Median.vis without the quotes that make it one item.
@@ -164,11 +165,11 @@ void Form1::writeStatistics(int count) {
     }
 }
 
-void Form1::showEndState() {
+void StatisticsWindow::showEndState() {
     ShowPicsTick.Visible = false;
     app().platform().beep();
-    Label2.Caption = Texts.EndMessage;
-    Label2.Width = kEndMessageWidth;
+    statusMessage.Caption = Texts.EndMessage;
+    statusMessage.Width = kEndMessageWidth;
     ModelBox.setText(std::move(models_));
     ActressesBox.setText(std::move(actresses_));
     SingersBox.setText(std::move(singers_));
@@ -176,13 +177,13 @@ void Form1::showEndState() {
     LogBox.Visible = true;
     SaveLog.Visible = true;
     for (forms::Control* control : std::initializer_list<forms::Control*>{
-             &PicField, &File1, &Dir1, &Label1, &Label3, &Drive1, &Command1}) {
+             &PicField, &File1, &Dir1, &browseHeading, &progressLabel, &Drive1, &selectAllButton}) {
         control->Visible = false;
     }
 }
 
 // A portrait that cannot be shown leaves the picture box empty; the run goes on.
-void Form1::showPortrait(std::string_view name) {
+void StatisticsWindow::showPortrait(std::string_view name) {
     try {
         PicField.LoadPicture(common::joinPath(Dir1.Path(), std::string(name) + "1.jpg"));
     } catch (const common::Error&) {
@@ -191,14 +192,14 @@ void Form1::showPortrait(std::string_view name) {
 }
 
 // The folder boxes and the button stay, so the user can mend the folder and press again.
-void Form1::stop(const RunStopped& stopped) {
+void StatisticsWindow::stop(const RunStopped& stopped) {
     try {
         PicField.LoadPicture(common::joinPath(Dir1.Path(), "Missing.jpg"));
     } catch (const common::Error&) {
         PicField.ClearPicture();
     }
-    Label2.ForeColor = kErrorColour;
-    Label2.Caption = stopped.caption;
+    statusMessage.ForeColor = kErrorColour;
+    statusMessage.Caption = stopped.caption;
 }
 
 }  // namespace vismaker

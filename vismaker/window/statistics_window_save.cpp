@@ -3,14 +3,14 @@
 #include "common/forms/application.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
-#include "vismaker/window/form1.h"
+#include "vismaker/window/statistics_window.h"
 
 namespace vismaker {
 
 // The picture log and the three category lists, saved as one unit; then the program ends. A save
 // that fails is reported, nothing of it is left half-written, and the window stays, so the log
 // is not lost.
-void Form1::SaveLog_Click() {
+void StatisticsWindow::SaveLog_Click() {
     const std::string folder = Dir1.Path();
     const std::string singers = common::listFileText(SingersBox.Text());
     const std::string actresses = common::listFileText(ActressesBox.Text());
