@@ -87,6 +87,13 @@ int run(const std::filesystem::path& folderPath, const std::string& face, const 
     if (session.failed()) {
         return reportErrors(session);
     }
+    // Each file may read on its own and the set still be refused as one (files of two statistics
+    // runs): loading face 1 then shows the missing-statistics window, which says why.
+    if (const auto& refused = session.program.NoMedianWindow; refused.Visible()) {
+        std::fprintf(stderr, "compare_folder: %s\n",
+                     common::cp1252ToUtf8(refused.Problem.Caption).c_str());
+        return 4;
+    }
 
     if (options.webLinks) {
         session.setWebLinks(true);

@@ -160,3 +160,21 @@ TEST_F(CompareFolder, AFolderInUseEndsWithCodeFive) {
     EXPECT_NE(done.err.find("is in use by another comparison"), std::string::npos) << done.err;
     EXPECT_FALSE(common::fileExists(data.file("Results.tmp")));
 }
+
+// Statistics files that each read but come from two statistics runs are refused as a set, as the
+// program's missing-statistics window refuses them: nothing is compared.
+TEST_F(CompareFolder, StatisticsOfTwoRunsEndWithCodeFour) {
+    std::string median = data.read("Median.vis");
+    const std::size_t count = median.find("from 8 faces");
+    ASSERT_NE(count, std::string::npos);
+    median.replace(count, 12, "from 9 faces");
+    data.write("Median.vis", median);
+    const DriverRun done = run({});
+    EXPECT_EQ(done.code, 4);
+    EXPECT_EQ(done.out, "");
+    EXPECT_NE(done.err.find("come from different runs (Upper.vis: 8 faces, Lower.vis: 8 faces, "
+                            "Median.vis: 9 faces)"),
+              std::string::npos)
+        << done.err;
+    EXPECT_FALSE(common::fileExists(data.file("Results.tmp")));
+}
