@@ -63,6 +63,9 @@ std::optional<ResultRecord> CompareCandidate(AnalysisProgram& program, ResultFil
     face2.Angles = candidate.face.angles;
     face2.ColourLine = candidate.colourLine;
     w.Person2.Caption = face2.FaceName;
+    // The globe goes with the face shown: a run that ends here leaves no other face's address.
+    w.URL2.Visible = !candidate.urlLine.empty();
+    w.URL2.ToolTipText = linkOf(candidate.urlLine);
     // Slot 2 now holds this file's face: a swap reloads it from here.
     program.FaceFile2 = std::string(fileName);
 

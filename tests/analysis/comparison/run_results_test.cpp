@@ -140,6 +140,31 @@ TEST_F(RunResults, AFailedRunLeavesTheLastCompletedRunAsItWas) {
     EXPECT_EQ(platform.openedDocuments.back(), folder.file("Results_1.htm"));
 }
 
+// A run shows each candidate it reads as face 2; one that fails leaves the last candidate there,
+// its globe with it, never the globe of the face 2 shown before the run.
+TEST_F(RunResults, AFailedRunLeavesFaceTwoWithItsOwnWebAddress) {
+    std::vector<Face> faces = fiveFaces();
+    faces[1].wizard.webAddress = "www.example.org/bea";
+    writeFaces(faces);
+    startAndSelect("Anna.txt");
+    for (int i = 0; i < window.File1.ListCount(); ++i) {
+        if (window.File1.List(i) == "Bea.txt") {
+            window.File1.setListIndex(i);
+        }
+    }
+    app.dispatch([this] { window.selectFace2_Click(); });
+    ASSERT_EQ(window.Person2.Caption, "Bea");
+    ASSERT_TRUE(window.URL2.Visible);
+
+    std::filesystem::create_directory(folder.path() / "Results_4.htm");
+    run();
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_EQ(window.Person2.Caption, "Eve");
+    EXPECT_FALSE(window.URL2.Visible);
+    window.URL2.click();
+    EXPECT_TRUE(platform.openedAddresses.empty()) << platform.openedAddresses.front();
+}
+
 // A View that fails part-way leaves the next View to write every page, and the lists, exactly as
 // one untroubled View after the run would.
 TEST_F(RunResults, AViewAfterAFailedViewWritesWhatAnUntroubledViewWrites) {
