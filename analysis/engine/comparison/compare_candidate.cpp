@@ -63,7 +63,9 @@ std::optional<ResultRecord> CompareCandidate(AnalysisProgram& program, ResultFil
     face2.Angles = candidate.face.angles;
     face2.ColourLine = candidate.colourLine;
     w.Person2.Caption = face2.FaceName;
-    // The globe goes with the face shown: a run that ends here leaves no other face's address.
+    // The photo's description and the globe go with the face shown: a run that ends here
+    // leaves no other face's description or address under this name.
+    w.face2Photo.ToolTipText = PhotoToolTip(program, face2.FaceInfo);
     w.URL2.Visible = !candidate.urlLine.empty();
     w.URL2.ToolTipText = linkOf(candidate.urlLine);
     // Slot 2 now holds this file's face: a swap reloads it from here.

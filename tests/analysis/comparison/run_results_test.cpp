@@ -141,10 +141,11 @@ TEST_F(RunResults, AFailedRunLeavesTheLastCompletedRunAsItWas) {
 }
 
 // A run shows each candidate it reads as face 2; one that fails leaves the last candidate there,
-// its globe with it, never the globe of the face 2 shown before the run.
-TEST_F(RunResults, AFailedRunLeavesFaceTwoWithItsOwnWebAddress) {
+// its globe and its photo's description with it, never those of the face 2 shown before the run.
+TEST_F(RunResults, AFailedRunLeavesFaceTwoWithItsOwnAddressAndDescription) {
     std::vector<Face> faces = fiveFaces();
     faces[1].wizard.webAddress = "www.example.org/bea";
+    faces[1].wizard.description = "Singer, Welsh";
     writeFaces(faces);
     startAndSelect("Anna.txt");
     for (int i = 0; i < window.File1.ListCount(); ++i) {
@@ -155,11 +156,14 @@ TEST_F(RunResults, AFailedRunLeavesFaceTwoWithItsOwnWebAddress) {
     app.dispatch([this] { window.selectFace2_Click(); });
     ASSERT_EQ(window.Person2.Caption, "Bea");
     ASSERT_TRUE(window.URL2.Visible);
+    ASSERT_NE(window.face2Photo.ToolTipText.find("Singer, Welsh"), std::string::npos);
 
     std::filesystem::create_directory(folder.path() / "Results_4.htm");
     run();
     ASSERT_EQ(platform.errors.size(), 1u);
     EXPECT_EQ(window.Person2.Caption, "Eve");
+    EXPECT_TRUE(window.face2Photo.ToolTipText.starts_with("Model, British"))
+        << window.face2Photo.ToolTipText;
     EXPECT_FALSE(window.URL2.Visible);
     window.URL2.click();
     EXPECT_TRUE(platform.openedAddresses.empty()) << platform.openedAddresses.front();
