@@ -105,10 +105,8 @@ void showWebAddress(FaceDisplay& face, const FaceFileContents& contents) {
 }
 
 void showNameAndInfo(const AnalysisProgram& program, FaceDisplay& face) {
-    const std::string& tag = program.Words.PortraitOnlyText;
-    face.photo.ToolTipText =
-        withPortraitOnlyTag(besideWords(program.Words, face.slot.FaceInfo), tag);
-    face.slot.FaceInfo = withPortraitOnlyTag(face.slot.FaceInfo, tag);
+    face.photo.ToolTipText = PhotoToolTip(program, face.slot.FaceInfo);
+    face.slot.FaceInfo = withPortraitOnlyTag(face.slot.FaceInfo, program.Words.PortraitOnlyText);
     face.person.Caption = face.slot.FaceName;
 }
 
@@ -189,6 +187,10 @@ bool LoadSecondFace(AnalysisProgram& program, std::string_view fileName) {
     program.FaceFile2 = std::string(fileName);
     LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis");
     return true;
+}
+
+std::string PhotoToolTip(const AnalysisProgram& program, std::string_view info) {
+    return withPortraitOnlyTag(besideWords(program.Words, info), program.Words.PortraitOnlyText);
 }
 
 void ShowFirstFaceColours(AnalysisProgram& program) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace analysis {
@@ -20,5 +21,9 @@ bool LoadSecondFace(AnalysisProgram& program, std::string_view fileName);
 // cannot be read leaves the swatches transparent and their tool tips as they were.
 void ShowFirstFaceColours(AnalysisProgram& program);
 void ShowSecondFaceColours(AnalysisProgram& program);
+
+// The tool tip of a face's photo: the description from its face file, in the words of the
+// language in use.
+std::string PhotoToolTip(const AnalysisProgram& program, std::string_view info);
 
 }  // namespace analysis

@@ -14,10 +14,11 @@ namespace analysis {
 namespace {
 
 // The face loaders keep a face's web address in its link's tool tip, empty when it has none.
-// The pages' rule decides, applied to the address with its blanks trimmed.
+// The pages' rule decides, applied to the same text as on the pages: a blank in front names
+// another scheme (" http:"), so only the blanks after the address are dropped.
 void openWebLink(common::Platform& platform, const forms::Image& link) {
-    const std::string address = common::Trim(link.ToolTipText);
-    if (address.empty()) {
+    const std::string address = common::RTrim(link.ToolTipText);
+    if (common::Trim(address).empty()) {
         return;
     }
     if (const std::optional<std::string> target = webAddress(address)) {

@@ -107,8 +107,8 @@ TEST_F(Navigation, WebLinksOpenOnlyAnAddress) {
     window.URL1.click();
     window.URL2.ToolTipText = "www.example.org/bob";
     window.URL2.click();
-    // The globe trims the blanks around an address before it is judged.
-    window.URL2.ToolTipText = " ftp://files.example.org ";
+    // Blanks after an address are dropped; it is judged as the pages judge it.
+    window.URL2.ToolTipText = "ftp://files.example.org  ";
     window.URL2.click();
     // Addresses with a scheme of their own stand as they are.
     window.URL2.ToolTipText = "MailTo:ann@example.org";
@@ -129,12 +129,13 @@ TEST_F(Navigation, WebLinksOpenOnlyAnAddress) {
     EXPECT_TRUE(platform.errors.empty());
 }
 
-// Only web and mail addresses are opened; any other the globe names and refuses.
+// Only web and mail addresses are opened; any other the globe names and refuses. A blank in
+// front names another scheme: the report pages write no link for it, and the globe opens nothing.
 TEST_F(Navigation, TheGlobeOpensNothingButWebAndMailAddresses) {
     window.URL1.Visible = true;
     for (const std::string address :
          {"file:///etc/passwd", "javascript:alert(1)//http://x", "smb://server/share", "apt://sl",
-          "FILE://localhost/etc/passwd"}) {
+          "FILE://localhost/etc/passwd", " http://x"}) {
         platform.errors.clear();
         window.URL1.ToolTipText = address;
         window.URL1.click();

@@ -36,17 +36,8 @@ std::optional<ResultRecord> CompareCandidate(AnalysisProgram& program, ResultFil
         return std::nullopt;
     }
     Analysis& w = program.MainWindow;
-    FaceSlot& face2 = program.Face2;
-    face2.Loaded = true;
-    face2.ColourLine.clear();
-    for (forms::Shape* swatch : {&w.Face2Colour1, &w.Face2Colour2, &w.Face2Colour3}) {
-        swatch->FillStyle = forms::kFillTransparent;
-    }
     const std::string stem =
         fileName.size() < 4 ? std::string() : common::Left(fileName, fileName.size() - 4);
-    // A candidate without its portrait is still compared.
-    showPhoto(w.face2Photo, w.Dir1.Path(), stem + "1.jpg");
-
     CandidateFile candidate;
     try {
         candidate = parseCandidateFile(
@@ -55,6 +46,18 @@ std::optional<ResultRecord> CompareCandidate(AnalysisProgram& program, ResultFil
         leftOut.add(std::string(fileName), error.reason());
         return std::nullopt;
     }
+
+    // Only a candidate read whole is shown as face 2, by its portrait, so a run that ends on a
+    // face it could not read leaves the last one read with its own photo.
+    FaceSlot& face2 = program.Face2;
+    face2.Loaded = true;
+    face2.ColourLine.clear();
+    for (forms::Shape* swatch : {&w.Face2Colour1, &w.Face2Colour2, &w.Face2Colour3}) {
+        swatch->FillStyle = forms::kFillTransparent;
+    }
+    // A candidate without its portrait is still compared.
+    showPhoto(w.face2Photo, w.Dir1.Path(), stem + "1.jpg");
+    w.View2.Caption = program.Words.ViewPortrait;
     face2.FaceName = candidate.face.name;
     face2.FaceInfo = candidate.face.info;
     for (int i = 1; i <= kFileCoordCount; ++i) {
@@ -63,6 +66,11 @@ std::optional<ResultRecord> CompareCandidate(AnalysisProgram& program, ResultFil
     face2.Angles = candidate.face.angles;
     face2.ColourLine = candidate.colourLine;
     w.Person2.Caption = face2.FaceName;
+    // The photo's description and the globe go with the face shown: a run that ends here
+    // leaves no other face's description or address under this name.
+    w.face2Photo.ToolTipText = PhotoToolTip(program, face2.FaceInfo);
+    w.URL2.Visible = !candidate.urlLine.empty();
+    w.URL2.ToolTipText = linkOf(candidate.urlLine);
     // Slot 2 now holds this file's face: a swap reloads it from here.
     program.FaceFile2 = std::string(fileName);
 

@@ -140,6 +140,43 @@ TEST_F(RunResults, AFailedRunLeavesTheLastCompletedRunAsItWas) {
     EXPECT_EQ(platform.openedDocuments.back(), folder.file("Results_1.htm"));
 }
 
+// A run shows each candidate it reads as face 2, by its portrait; one that fails leaves the last
+// candidate there, its view caption, globe and photo's description with it, never those of the
+// face 2 shown before the run.
+TEST_F(RunResults, AFailedRunLeavesFaceTwoWithItsOwnAddressAndDescription) {
+    std::vector<Face> faces = fiveFaces();
+    faces[1].wizard.webAddress = "www.example.org/bea";
+    faces[1].wizard.description = "Singer, Welsh";
+    writeFaces(faces);
+    // The last face of the folder cannot be read: Eve is the last candidate shown.
+    folder.write("Zoe.txt", "Zoe\r\n");
+    folder.write("Zoe1.jpg", "\xFF\xD8\xFF");
+    startAndSelect("Anna.txt");
+    for (int i = 0; i < window.File1.ListCount(); ++i) {
+        if (window.File1.List(i) == "Bea.txt") {
+            window.File1.setListIndex(i);
+        }
+    }
+    app.dispatch([this] { window.selectFace2_Click(); });
+    ASSERT_EQ(window.Person2.Caption, "Bea");
+    ASSERT_TRUE(window.URL2.Visible);
+    ASSERT_NE(window.face2Photo.ToolTipText.find("Singer, Welsh"), std::string::npos);
+    app.dispatch([this] { window.face2NextView_Click(); });
+    ASSERT_EQ(window.View2.Caption, program.Words.ViewProfile);
+
+    std::filesystem::create_directory(folder.path() / "Results_4.htm");
+    run();
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_EQ(window.Person2.Caption, "Eve");
+    EXPECT_TRUE(window.face2Photo.Picture().ends_with("Eve1.jpg")) << window.face2Photo.Picture();
+    EXPECT_EQ(window.View2.Caption, program.Words.ViewPortrait) << "a run shows the portraits";
+    EXPECT_TRUE(window.face2Photo.ToolTipText.starts_with("Model, British"))
+        << window.face2Photo.ToolTipText;
+    EXPECT_FALSE(window.URL2.Visible);
+    window.URL2.click();
+    EXPECT_TRUE(platform.openedAddresses.empty()) << platform.openedAddresses.front();
+}
+
 // A View that fails part-way leaves the next View to write every page, and the lists, exactly as
 // one untroubled View after the run would.
 TEST_F(RunResults, AViewAfterAFailedViewWritesWhatAnUntroubledViewWrites) {
