@@ -1,11 +1,8 @@
-#include <algorithm>
-
 #include "common/files/text_file.h"
 #include "common/forms/application.h"
 #include "common/text/convert.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
-#include "common/text/utf8.h"
 #include "vismaker/run/face_marks.h"
 #include "vismaker/stats/read_face_values.h"
 #include "vismaker/stats/vis_files.h"
@@ -24,24 +21,9 @@ std::string withoutExtension(std::string_view entry) {
     return std::string(entry.substr(0, entry.size() >= 4 ? entry.size() - 4 : 0));
 }
 
-// A name or path for a caption or the log, in the encoding of the words around it. Beside UTF-8
-// words each part of it held in Windows-1252 is converted; a name on disk that Windows-1252
-// cannot hold is held as its UTF-8 bytes already and stays as it is.
+// A name or path for a caption or the log, in the encoding of the words around it.
 std::string shown(const VismakerTexts& texts, std::string_view name) {
-    if (!texts.Utf8) {
-        return std::string(name);
-    }
-    std::string text;
-    for (std::size_t start = 0;;) {
-        const std::size_t end = std::min(name.find('/', start), name.size());
-        const std::string_view part = name.substr(start, end - start);
-        text += common::isUtf8(part) ? std::string(part) : common::cp1252ToUtf8(part);
-        if (end == name.size()) {
-            return text;
-        }
-        text += '/';
-        start = end + 1;
-    }
+    return texts.Utf8 ? common::heldToUtf8(name) : std::string(name);
 }
 
 void append(std::string& list, std::string_view entry) {
