@@ -441,7 +441,7 @@ Inputwindow::SaveOutcome Inputwindow::SaveFaceFile() {
         path = common::joinPath(Dir1.Path(), common::faceFileName(face.name));
         common::writeFaceFile(Dir1.Path(), face);
     } catch (const common::Error& error) {
-        app().platform().reportError("The face data file " + path +
+        app().platform().reportError("The face data file " + common::heldToUtf8(path) +
                                      " could not be saved: " + error.reason() +
                                      ". Every value is kept: choose another folder.");
         File1.Refresh();

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <system_error>
 
+#include "common/text/utf8.h"
+
 namespace common {
 
 namespace {
@@ -215,6 +217,21 @@ std::string fromPath(const std::filesystem::path& path) {
         start = end + 1;
     }
     return held;
+}
+
+std::string heldToUtf8(std::string_view held) {
+    std::string text;
+    for (std::size_t start = 0;;) {
+        const std::size_t end = std::min(held.find('/', start), held.size());
+        const std::string_view part = held.substr(start, end - start);
+        // A part of Windows-1252 characters in UTF-8 would have been held as those characters.
+        text += isUtf8(part) && !utf8AsCp1252(part) ? std::string(part) : cp1252ToUtf8(part);
+        if (end == held.size()) {
+            return text;
+        }
+        text += '/';
+        start = end + 1;
+    }
 }
 
 std::string joinPath(std::string_view folder, std::string_view name) {

@@ -28,6 +28,11 @@ std::optional<std::string> utf8AsCp1252(std::string_view text);
 std::filesystem::path toPath(std::string_view text);
 std::string fromPath(const std::filesystem::path& path);
 
+// The UTF-8 form of a held name or path, for words shown in UTF-8, part by part: a part held
+// byte for byte because it is the UTF-8 of characters Windows-1252 lacks stays as it is; every
+// other part is Windows-1252 text and is converted.
+std::string heldToUtf8(std::string_view held);
+
 // A file of a folder: folder and name joined with one separator.
 std::string joinPath(std::string_view folder, std::string_view name);
 

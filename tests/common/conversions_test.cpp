@@ -192,3 +192,17 @@ TEST(Cp1252, RoundTripsEveryByte) {
     EXPECT_EQ(joinPath("/data", "Anna.txt"), "/data/Anna.txt");
     EXPECT_EQ(joinPath("/", "Anna.txt"), "/Anna.txt");
 }
+
+// A held name is Windows-1252 text, or the UTF-8 bytes of a name on disk that Windows-1252 cannot
+// hold: in UTF-8 the first is converted and the second stays, part by part of a path.
+TEST(Cp1252, HeldNamesAndPathsInUtf8) {
+    const std::string ivan = "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD";
+    EXPECT_EQ(heldToUtf8("Zo\xEB"), "Zo\xC3\xAB");
+    EXPECT_EQ(heldToUtf8(ivan), ivan);
+    // "\xC3\xA9" made of Windows-1252 characters would have been held as "\xE9": it is "\xC3\xA9"
+    // in Windows-1252.
+    EXPECT_EQ(heldToUtf8("\xC3\xA9"), "\xC3\x83\xC2\xA9");
+    EXPECT_EQ(heldToUtf8("/data/" + ivan + "/Zo\xEB.txt"), "/data/" + ivan + "/Zo\xC3\xAB.txt");
+    EXPECT_EQ(heldToUtf8(""), "");
+    EXPECT_EQ(heldToUtf8("/"), "/");
+}

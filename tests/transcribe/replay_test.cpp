@@ -204,6 +204,23 @@ TEST(ReplayOverAFace, TheAnswersAreCheckedAndUnusedForANewFace) {
     EXPECT_EQ(fresh.outcome.exitCode, 0) << fresh.outcome.message;
 }
 
+// A save that fails names the file in UTF-8 part by part: a folder name Windows-1252 cannot hold
+// as it stands, the face's name converted.
+TEST(ReplayOverAFace, AFailedSaveNamesItsFileReadably) {
+    TempFolder folder;
+    const std::string faces = "\xD0\x9B\xD0\xB8\xD1\x86\xD0\xB0";
+    std::filesystem::create_directories(folder.path() / faces / "Zo\xC3\xAB.txt");
+    const tools::ReplayOutcome outcome = tools::replayWizard(
+        R"({"mode": "photoshop", "name": "Zo\u00eb", "replace": true, "points": )" +
+            handPointsJson() + "}",
+        folder.text() + "/" + faces, folder.text());
+    EXPECT_EQ(outcome.exitCode, 1);
+    EXPECT_EQ(outcome.message, "The face data file " + common::cp1252ToUtf8(folder.text()) + "/" +
+                                   faces +
+                                   "/Zo\xC3\xAB.txt could not be saved: Is a directory. Every "
+                                   "value is kept: choose another folder.");
+}
+
 TEST(ReplayColours, AHexColourWithItsHashIsStoredWhole) {
     const Replayed hashed = replay(R"({"mode": "photoshop", "colours": {"hair": "#3B6EA5"},
                                        "points": )" +

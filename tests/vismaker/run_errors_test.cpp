@@ -136,6 +136,51 @@ TEST(VismakerErrors, StatisticsFileThatCannotBeWrittenIsNamedAndTheOlderFilesSta
     }
 }
 
+// Beside UTF-8 words the file is named in UTF-8 part by part: a folder name Windows-1252 cannot
+// hold stays as it is, one held in Windows-1252 is converted.
+TEST(VismakerErrors, StatisticsFileIsNamedInUtf8BesideUtf8Words) {
+    TempFolder start;
+    start.write("language.txt", "9\r\n");
+    start.write("VismakerStrings_ru.txt",
+                common::readWholeFile(kVismakerData + "/strings/VismakerStrings_ru.txt"));
+    TempFolder top;
+    const std::string faces = "\xD0\x9B\xD0\xB8\xD1\x86\xD0\xB0";
+    std::filesystem::create_directories(top.path() / faces / "Zo\xC3\xAB" / "Median.vis");
+    const std::string folder = top.text() + "/" + faces + "/Zo\xEB";
+    common::writeWholeFile(common::joinPath(folder, "Anna.txt"),
+                           common::readWholeFile(kVismakerData + "/faces/Anna.txt"));
+    for (const char* picture : {"Anna1.jpg", "Anna3.jpg"}) {
+        common::writeWholeFile(common::joinPath(folder, picture), "\xFF\xD8\xFF\xD9");
+    }
+    FreshVismaker program(start.text());
+    program.open(folder);
+    program.press();
+    EXPECT_EQ(program.window.statusMessage.Caption,
+              program.window.Texts.ErrorPrefix +
+                  "The statistics files could not be written: " + common::cp1252ToUtf8(top.text()) +
+                  "/" + faces + "/Zo\xC3\xAB/Median.vis: Is a directory");
+}
+
+// The save's message names the file in UTF-8 part by part, whatever the language.
+TEST(VismakerErrors, LogThatCannotBeSavedIsNamedReadably) {
+    TempFolder start;
+    TempFolder top;
+    const std::string faces = "\xD0\x9B\xD0\xB8\xD1\x86\xD0\xB0";
+    std::filesystem::create_directories(top.path() / faces / "Zo\xC3\xAB");
+    const std::string folder = top.text() + "/" + faces + "/Zo\xEB";
+    writeHandWorkedFolder(folder);
+    FreshVismaker program(start.text());
+    program.open(folder);
+    program.press();
+    ASSERT_TRUE(program.finished());
+    std::filesystem::create_directories(top.path() / faces / "Zo\xC3\xAB" / "PictureLog.log");
+    program.save();
+    ASSERT_EQ(program.platform.errors.size(), 1U);
+    EXPECT_EQ(program.platform.errors[0], "The picture log and the lists could not be saved: " +
+                                              common::cp1252ToUtf8(top.text()) + "/" + faces +
+                                              "/Zo\xC3\xAB/PictureLog.log: Is a directory");
+}
+
 // A log or list that cannot be saved is named with the reason; nothing is saved and the window
 // stays, so the log is not lost.
 TEST(VismakerErrors, LogOrListThatCannotBeSavedIsNamedAndTheWindowStays) {

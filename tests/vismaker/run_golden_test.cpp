@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "tests/vismaker/vismaker_fixture.h"
 #include "vismaker/stats/vis_files.h"
@@ -93,6 +94,24 @@ TEST(VismakerRun, BlockFormLogIsWhollyUtf8AndListsStayEightBit) {
               expected(kExpected + "PictureLog_ru.log") + "01234         Zo\xC3\xAB\r\n");
     EXPECT_EQ(data.read("Singers.lst"), "Anna.txt\r\nBen.txt\r\nZo\xEB.txt\r\n99999\r\n");
     EXPECT_EQ(data.read("Models.lst"), "Anna.txt\r\nBen.txt\r\nZo\xEB.txt\r\n99999\r\n");
+}
+
+// A name on disk that Windows-1252 cannot hold is held as its UTF-8 bytes: beside UTF-8 words it
+// is logged as it stands, never converted a second time.
+TEST(VismakerRun, BlockFormLogShowsANameBeyondWindows1252AsItStands) {
+    TempFolder start;
+    TempFolder data;
+    useLanguage(start, "9", "VismakerStrings_ru.txt");
+    const std::string ivan = "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD";
+    std::ofstream(data.path() / (ivan + ".txt"), std::ios::binary)
+        << common::readWholeFile(kVismakerData + "/faces/Anna.txt");
+    for (const char view : {'0', '1', '2', '3', '4'}) {
+        std::ofstream(data.path() / (ivan + view + ".jpg"), std::ios::binary) << "\xFF\xD8\xFF\xD9";
+    }
+    runAndSave(start, data);
+    EXPECT_EQ(data.read("PictureLog.log"),
+              expected(kExpected + "PictureLog_ru.log") + "01234         " + ivan + "\r\n");
+    EXPECT_EQ(data.read("Models.lst"), "Anna.txt\r\nBen.txt\r\n" + ivan + ".txt\r\n99999\r\n");
 }
 
 // In English the log keeps the name's own bytes, like every 8-bit file.

@@ -35,15 +35,19 @@ class FreshVismaker {
 };
 
 // The hand-worked folder: Anna with all five views, Ben with views 1 and 3, Cleo with 0, 1 and 3.
-inline void writeHandWorkedFolder(const TempFolder& folder) {
+inline void writeHandWorkedFolder(const std::string& folder) {
     for (const char* name : {"Anna", "Ben", "Cleo"}) {
-        folder.write(std::string(name) + ".txt",
-                     common::readWholeFile(kVismakerData + "/faces/" + name + ".txt"));
+        common::writeWholeFile(common::joinPath(folder, std::string(name) + ".txt"),
+                               common::readWholeFile(kVismakerData + "/faces/" + name + ".txt"));
     }
     for (const char* picture : {"Anna0.jpg", "Anna1.jpg", "Anna2.jpg", "Anna3.jpg", "Anna4.jpg",
                                 "Ben1.jpg", "Ben3.jpg", "Cleo0.jpg", "Cleo1.jpg", "Cleo3.jpg"}) {
-        folder.write(picture, "\xFF\xD8\xFF\xD9");
+        common::writeWholeFile(common::joinPath(folder, picture), "\xFF\xD8\xFF\xD9");
     }
+}
+
+inline void writeHandWorkedFolder(const TempFolder& folder) {
+    writeHandWorkedFolder(folder.text());
 }
 
 inline bool exists(const TempFolder& folder, const std::string& name) {

@@ -21,9 +21,9 @@ std::string withoutExtension(std::string_view entry) {
     return std::string(entry.substr(0, entry.size() >= 4 ? entry.size() - 4 : 0));
 }
 
-// A name or file name for a caption, in the encoding of the words around it.
+// A name or path for a caption or the log, in the encoding of the words around it.
 std::string shown(const VismakerTexts& texts, std::string_view name) {
-    return texts.Utf8 ? common::cp1252ToUtf8(name) : std::string(name);
+    return texts.Utf8 ? common::heldToUtf8(name) : std::string(name);
 }
 
 void append(std::string& list, std::string_view entry) {

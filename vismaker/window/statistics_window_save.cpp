@@ -24,7 +24,7 @@ void StatisticsWindow::SaveLog_Click() {
         common::saveFilesTogether(files);
     } catch (const common::Error& error) {
         app().platform().reportError("The picture log and the lists could not be saved: " +
-                                     error.file() + ": " + error.reason());
+                                     common::heldToUtf8(error.file()) + ": " + error.reason());
         return;
     }
     app().End();
