@@ -100,6 +100,8 @@ WindowView* QtBinding::viewFor(const forms::Window& window) {
 
 void QtBinding::sync() {
     const SyncScope scope(syncing_);
+    // Taken before anything is hidden: a wizard shows a window and hides the one it replaces.
+    QWidget* const inUse = windowInUse();
     for (const forms::Window* window : app_.windows()) {
         const bool shown = window->Visible() && !app_.ended();
         WindowView* view = shown ? viewFor(*window) : existingView(*window);
@@ -109,9 +111,7 @@ void QtBinding::sync() {
         view->sync();
         QWidget& widget = view->widget();
         if (shown && widget.isHidden()) {
-            if (shownOnce_.insert(window).second) {
-                showFirstTime(*window, widget);
-            }
+            place(*window, widget, inUse);
             widget.show();
         } else if (!shown && !widget.isHidden()) {
             widget.hide();
@@ -128,46 +128,69 @@ void QtBinding::sync() {
     toRaise_.clear();
 }
 
-void QtBinding::showFirstTime(const forms::Window& window, QWidget& widget) {
+QWidget* QtBinding::windowInUse() const {
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    // Between two activations: the window the model is hiding is the one being replaced.
+    for (const forms::Window* window : app_.windows()) {
+        if (WindowView* view = existingView(*window);
+            view != nullptr && view->widget().isVisible() && !window->Visible()) {
+            return &view->widget();
+        }
+    }
+    return nullptr;
+}
+
+QWidget* QtBinding::ownerFor(QWidget& widget, QWidget* inUse) {
+    if (WindowView* mainView = existingView(*main_);
+        mainView != nullptr && mainView->widget().isVisible()) {
+        if (widget.parentWidget() != &mainView->widget()) {
+            widget.setParent(&mainView->widget(), widget.windowFlags() | Qt::Window);
+        }
+        return &mainView->widget();
+    }
+    return inUse != &widget ? inUse : nullptr;
+}
+
+void QtBinding::place(const forms::Window& window, QWidget& widget, QWidget* inUse) {
     if (main_ == nullptr) {
         main_ = &window;
-        return;
     }
     if (&window == main_) {
         return;
     }
-    WindowView* mainView = existingView(*main_);
-    QWidget* ownerWidget = nullptr;
-    if (mainView != nullptr && mainView->widget().isVisible()) {
-        ownerWidget = &mainView->widget();
-        widget.setParent(ownerWidget, widget.windowFlags() | Qt::Window);
-    } else {
-        // A wizard hides its first window as it goes on: a window shown then opens over the
-        // window in use.
-        ownerWidget = QApplication::activeWindow();
-        if (ownerWidget == nullptr || ownerWidget == &widget) {
-            return;
-        }
-    }
-    QWidget& owner = *ownerWidget;
-    // A window the model places stays where the model puts it.
-    if (window.Left != 0 || window.Top != 0) {
+    QWidget* const owner = ownerFor(widget, inUse);
+    const auto before = shownOver_.find(&window);
+    const bool sameOwner = before != shownOver_.end() && before->second == owner;
+    shownOver_[&window] = owner;
+    // A window the model places stays where the model puts it, one shown again over the same
+    // window where the user left it.
+    if (owner == nullptr || sameOwner || window.Left != 0 || window.Top != 0) {
         return;
     }
-    // The owner's frame tells how far the desktop's frame reaches beyond the client area.
-    const QPoint frameOffset = owner.geometry().topLeft() - owner.frameGeometry().topLeft();
-    QRect place(QPoint(0, 0), widget.size());
-    place.moveCenter(owner.geometry().center());
-    place.translate(-frameOffset);
+    widget.setGeometry(centredOver(*owner, widget.size()));
+}
+
+// The place of a window of the given size centred over the owner, on the owner's screen as far
+// as it fits with a frame like the owner's. It is the place of the client area: a desktop takes
+// that as it is, whereas a frame's place is reckoned from the frame a hidden window last had.
+QRect QtBinding::centredOver(const QWidget& owner, QSize size) {
+    const QRect inner = owner.geometry();
+    const QRect outer = owner.frameGeometry();
+    const QMargins frame(inner.left() - outer.left(), inner.top() - outer.top(),
+                         outer.right() - inner.right(), outer.bottom() - inner.bottom());
+    QRect place(QPoint(0, 0), size);
+    place.moveCenter(inner.center());
     if (const QScreen* screen = owner.screen()) {
-        const QRect room = screen->availableGeometry();
-        // On the screen, as far as it fits; a window larger than the screen shows its top left.
+        const QRect room = screen->availableGeometry().marginsRemoved(frame);
+        // A window larger than the screen shows its top left.
         const QPoint last =
-            room.topLeft() + QPoint(room.width() - place.width(), room.height() - place.height());
+            room.topLeft() + QPoint(room.width() - size.width(), room.height() - size.height());
         place.moveTo(std::max(room.left(), std::min(place.left(), last.x())),
                      std::max(room.top(), std::min(place.top(), last.y())));
     }
-    widget.move(place.topLeft());
+    return place;
 }
 
 QWidget* QtBinding::widgetFor(const forms::Window& window) {

@@ -4,7 +4,6 @@
 #include <functional>
 #include <memory>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "common/qt/control_view.h"
@@ -33,7 +32,9 @@ class WindowView;
 // (userClose), which decides; once no window of the program is visible after an event, the
 // program ends. The first window the program shows is its main window: every other window belongs
 // to it, stays above it, and opens centred over it the first time it shows. While the main window
-// is hidden (a wizard goes on from its first window) a window opens centred over the active one.
+// is hidden (a wizard goes on from its first window) a window opens centred over the window in use,
+// the one it replaces. A window shown again over the same window opens where the user left it;
+// over another, it opens centred over that one.
 //
 // A program's main: QApplication; QtPlatform platform; forms::Application app(platform, folder);
 // the program object; QtBinding binding(app, platform); app.dispatch(start-up); binding.sync();
@@ -70,7 +71,13 @@ class QtBinding {
     WindowView* existingView(const forms::Window& window) const;
     WindowView* viewFor(const forms::Window& window);
     bool anyWindowVisible() const;
-    void showFirstTime(const forms::Window& window, QWidget& widget);
+    // The window in use before a sync shows or hides anything.
+    QWidget* windowInUse() const;
+    // The window a window shown now opens over: the main window while it is shown, else the one
+    // in use when the event came.
+    QWidget* ownerFor(QWidget& widget, QWidget* inUse);
+    void place(const forms::Window& window, QWidget& widget, QWidget* inUse);
+    static QRect centredOver(const QWidget& owner, QSize size);
 
     forms::Application& app_;
     QtPlatform& platform_;
@@ -85,7 +92,9 @@ class QtBinding {
     std::unordered_map<const forms::Control*, QElapsedTimer> lastForcedPaint_;
     bool shownAny_ = false;
     const forms::Window* main_ = nullptr;
-    std::unordered_set<const forms::Window*> shownOnce_;
+    // The window each window was last shown over; null for the main window and a window that
+    // opened where the desktop put it.
+    std::unordered_map<const forms::Window*, const QWidget*> shownOver_;
 };
 
 }  // namespace qtui

@@ -180,3 +180,79 @@ TEST_F(Desktop, ASecondaryWindowOverAMainWindowHalfOffTheScreenOpensOnTheScreen)
     const QWidget& second = showOther();
     EXPECT_TRUE(room.contains(second.geometry())) << second.x() << "," << second.y();
 }
+
+namespace {
+
+// A window of the given size in twips and nothing else.
+class PlainWindow : public forms::Window {
+  public:
+    PlainWindow(forms::Application& app, std::string name, int width, int height)
+        : Window(app, std::move(name)) {
+        Caption = this->name();
+        Width = width;
+        Height = height;
+    }
+};
+
+// A wizard: its first window is the main one, and each step shows the next window and hides the
+// one in use, as the desktop then activates the window it shows.
+struct Wizard : ::testing::Test {
+    Wizard() {
+        app.dispatch([this] { first.Show(); });
+        binding.sync();
+        widget(first).move(100, 80);
+        activate(first);
+    }
+
+    QWidget& widget(const forms::Window& window) { return *binding.widgetFor(window); }
+
+    void activate(const forms::Window& window) {
+        widget(window).activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&widget(window)));
+    }
+
+    QWidget& goFrom(forms::Window& from, forms::Window& to) {
+        app.dispatch([&from, &to] {
+            to.Show();
+            from.Hide();
+        });
+        binding.sync();
+        EXPECT_TRUE(widget(from).isHidden());
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&widget(to)));
+        activate(to);
+        return widget(to);
+    }
+
+    static int offCentre(const QWidget& window, const QRect& over) {
+        return (window.geometry().center() - over.center()).manhattanLength();
+    }
+
+    TempFolder folder;
+    QuietPlatform platform;
+    forms::Application app{platform, folder.text()};
+    PlainWindow first{app, "First", 6000, 4500};
+    PlainWindow colours{app, "Colours", 3000, 2000};
+    PlainWindow steps{app, "Steps", 5000, 3600};
+    qtui::QtBinding binding{app, platform};
+};
+
+}  // namespace
+
+TEST_F(Wizard, AWindowOpensOverTheWindowItReplacesAndWhereTheUserLeftItOverTheSameOne) {
+    const QRect firstPlace = widget(first).geometry();
+    QWidget& colourWindow = goFrom(first, colours);
+    EXPECT_LE(offCentre(colourWindow, firstPlace), 2);
+    QWidget& stepWindow = goFrom(colours, steps);
+    EXPECT_LE(offCentre(stepWindow, colourWindow.geometry()), 2);
+
+    // Back from a step window the user moved: the colours open over it, not where they were.
+    stepWindow.move(stepWindow.pos() + QPoint(150, 100));
+    const QRect stepPlace = stepWindow.geometry();
+    goFrom(steps, colours);
+    EXPECT_LE(offCentre(colourWindow, stepPlace), 2) << colourWindow.x() << "," << colourWindow.y();
+
+    // On again over the same window: the step window opens where the user left it.
+    colourWindow.move(colourWindow.pos() + QPoint(-30, 40));
+    goFrom(colours, steps);
+    EXPECT_EQ(stepWindow.geometry(), stepPlace);
+}
