@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/engine/face_loading.h"
+#include "common/text/utf8.h"
 #include "tests/analysis/comparison/comparison_fixture.h"
 
 using namespace comparison;
@@ -87,4 +88,25 @@ TEST_F(ComparisonFixture, NamesBeyondWindows1252JoinUtf8WordsAsTheyStand) {
     ASSERT_TRUE(analysis::LoadFirstFace(program, ivan + ".txt"));
     EXPECT_EQ(window.Person1.Caption, ivan);
     EXPECT_TRUE(platform.errors.empty());
+}
+
+// In English the captions keep every name's bytes: a caption naming a face beyond Windows-1252
+// is its name's UTF-8 between plain words, so it is shown as UTF-8; one naming a Windows-1252
+// name stays 8-bit.
+TEST_F(ComparisonFixture, EnglishCaptionsKeepEachNamesBytes) {
+    const std::string ivan = "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD";
+    writeFaces({Face{wizardFace(ivan, 0)}, Face{wizardFace("Zo\xEB", 10)},
+                Face{wizardFace("Anna", 20)}, Face{wizardFace("Cleo", 30)}});
+    underUtf8Name(ivan);
+    startAndSelect("Cleo.txt");
+    window.CompButton_Click();
+    ASSERT_FALSE(program.Words.WordsInUtf8);
+    const forms::Label* places[] = {&window.FirstPlace, &window.SecondPlace, &window.ThirdPlace};
+    const char* prefixes[] = {"1st : ", "2nd : ", "3rd : "};
+    for (std::size_t k = 1; k <= 3; ++k) {
+        const std::string& name = program.Top.TopNames[k];
+        EXPECT_TRUE(places[k - 1]->Caption.starts_with(prefixes[k - 1] + name + " "))
+            << places[k - 1]->Caption;
+        EXPECT_EQ(common::isUtf8(places[k - 1]->Caption), name != "Zo\xEB") << name;
+    }
 }
