@@ -68,11 +68,12 @@ void startLoad(FaceDisplay& face) {
 }
 
 // A face that cannot be read is reported once, with its file and what is wrong; the slot and its
-// display keep the earlier face, so no name is ever shown with another face's data.
+// display keep the earlier face, so no name is ever shown with another face's data. The file is
+// named in UTF-8, so that names held in Windows-1252 and names beyond it share one message.
 std::optional<FaceFileContents> readFaceFile(AnalysisProgram& program, const std::string& stem) {
     // A name that is no face file of the data folder is never made into a path.
     if (const std::string why = whyNotAFaceOfTheFolder(stem + ".txt"); !why.empty()) {
-        program.app().platform().reportError("The face file " + stem +
+        program.app().platform().reportError("The face file " + common::heldToUtf8(stem) +
                                              ".txt could not be read: " + why);
         return std::nullopt;
     }
@@ -80,7 +81,7 @@ std::optional<FaceFileContents> readFaceFile(AnalysisProgram& program, const std
     try {
         return parseFaceFile(common::readWholeFile(path));
     } catch (const common::Error& error) {
-        program.app().platform().reportError("The face file " + path +
+        program.app().platform().reportError("The face file " + common::heldToUtf8(path) +
                                              " could not be read: " + error.reason());
         return std::nullopt;
     }

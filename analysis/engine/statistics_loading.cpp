@@ -84,7 +84,7 @@ using Names = std::array<std::string_view, kFileCount>;
 
 // What is wrong with one file, in the words of the missing-statistics window.
 std::string problemWith(std::string_view path, const common::Error& error) {
-    std::string text(path);
+    std::string text = common::heldToUtf8(path);
     switch (error.code()) {
         case common::ErrorCode::FileNotFound:
             return text + " is missing.";
@@ -145,7 +145,7 @@ bool sameRun(const Paths& runLines) {
 }
 
 std::string disagreement(std::string_view folder, const Names& names, const Paths& runLines) {
-    std::string text = "The statistics files in " + std::string(folder) +
+    std::string text = "The statistics files in " + common::heldToUtf8(folder) +
                        " are damaged: they come from different runs (";
     for (std::size_t i = 0; i < kFileCount; ++i) {
         text += std::string(names[i]) + ": " + facesCount(runLines[i]);

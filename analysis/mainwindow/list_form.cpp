@@ -93,7 +93,8 @@ void ListForm::File2Copy_Click() {
             list += common::kCrLf;
         }
     } catch (const common::Error& error) {
-        app().platform().reportError("The list " + name + " could not be read: " + error.reason());
+        app().platform().reportError("The list " + common::heldToUtf8(name) +
+                                     " could not be read: " + error.reason());
         return;
     }
     FileBeingEdited.setText(name);
@@ -122,7 +123,8 @@ void ListForm::ListSaveButton_Click() {
     const std::string path = listPath(name);
     std::error_code absent;
     if (std::filesystem::exists(common::toPath(path), absent) &&
-        !app().platform().askYesNo("The list " + name + " exists already. Replace it?")) {
+        !app().platform().askYesNo("The list " + common::heldToUtf8(name) +
+                                   " exists already. Replace it?")) {
         return;
     }
     try {
@@ -131,8 +133,8 @@ void ListForm::ListSaveButton_Click() {
         common::writeWholeFile(path, common::listFileText(common::listLines(
                                          ListInPlay.Text(), common::ListLines::Every)));
     } catch (const common::Error& error) {
-        app().platform().reportError("The list could not be saved to " + path + ": " +
-                                     error.reason());
+        app().platform().reportError("The list could not be saved to " + common::heldToUtf8(path) +
+                                     ": " + error.reason());
     }
     File2Copy.Refresh();
 }

@@ -68,7 +68,7 @@ void Analysis::HelpButton_Click() {
     const std::string page =
         common::joinPath(common::joinPath(program_.AppPath, "help"), "Online Help.htm");
     if (!common::fileExists(page)) {
-        app().platform().reportError("The page " + page +
+        app().platform().reportError("The page " + common::heldToUtf8(page) +
                                      " could not be opened: there is no such file.");
         return;
     }

@@ -88,8 +88,8 @@ void LoadPrefs(AnalysisProgram& program) {
         applyPrefs(program, fallback);
         std::error_code absent;
         if (std::filesystem::exists(common::toPath(path), absent)) {
-            program.app().platform().reportError("The preferences could not be read from " + path +
-                                                 ": " + error.reason());
+            program.app().platform().reportError("The preferences could not be read from " +
+                                                 common::heldToUtf8(path) + ": " + error.reason());
         }
         PaintPlotterBackground(program);
         return;
@@ -102,7 +102,7 @@ void LoadPrefs(AnalysisProgram& program) {
             lines += (lines.empty() ? "" : ", ") + common::plain(line);
         }
         program.app().platform().reportError(
-            "The preferences file " + path + " is damaged (" +
+            "The preferences file " + common::heldToUtf8(path) + " is damaged (" +
             (reading.damagedLines.size() == 1 ? "line " : "lines ") + lines +
             "). Those settings start at their usual values; every other setting is kept.");
     }
@@ -114,8 +114,8 @@ void SavePrefs(AnalysisProgram& program) {
     try {
         common::writeWholeFile(path, prefsFileText(currentPrefs(program)));
     } catch (const common::Error& error) {
-        program.app().platform().reportError("The preferences could not be saved to " + path +
-                                             ": " + error.reason());
+        program.app().platform().reportError("The preferences could not be saved to " +
+                                             common::heldToUtf8(path) + ": " + error.reason());
     }
 }
 

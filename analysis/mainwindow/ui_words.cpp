@@ -46,4 +46,8 @@ std::string besideWords(const UiWords& words, std::string_view text) {
     return words.WordsInUtf8 ? common::cp1252ToUtf8(text) : std::string(text);
 }
 
+std::string nameBesideWords(const UiWords& words, std::string_view name) {
+    return words.WordsInUtf8 ? common::heldToUtf8(name) : std::string(name);
+}
+
 }  // namespace analysis

@@ -58,6 +58,9 @@ void setEnglishDefaults(UiWords& words);
 // A text of the 8-bit files (a face name, a description) in the form of the words, so that both
 // can share one caption: UTF-8 while the words are UTF-8, else as it stands.
 std::string besideWords(const UiWords& words, std::string_view text);
+// A face's name or a file name the same way: a name on disk that Windows-1252 cannot hold is held
+// as its UTF-8 bytes already and stays as it is.
+std::string nameBesideWords(const UiWords& words, std::string_view name);
 
 inline constexpr std::string_view kEnglishSamplesWord = " samples. ";
 

@@ -22,10 +22,10 @@ constexpr std::string_view kHead3Utf8 =
 
 }  // namespace
 
-void PageText::append(std::string& page, std::string_view data, bool quotes) const {
+void PageText::append(std::string& page, std::string_view data, bool quotes, Held held) const {
     std::string converted;
     if (utf8_) {
-        converted = common::cp1252ToUtf8(data);
+        converted = held == Held::Name ? common::heldToUtf8(data) : common::cp1252ToUtf8(data);
         data = converted;
     }
     std::size_t from = 0;
@@ -41,22 +41,42 @@ void PageText::append(std::string& page, std::string_view data, bool quotes) con
 }
 
 void PageText::appendText(std::string& page, std::string_view data) const {
-    append(page, data, false);
+    append(page, data, false, Held::Text);
 }
 
 void PageText::appendAttribute(std::string& page, std::string_view data) const {
-    append(page, data, true);
+    append(page, data, true, Held::Text);
 }
 
 std::string PageText::text(std::string_view data) const {
     std::string out;
-    append(out, data, false);
+    append(out, data, false, Held::Text);
     return out;
 }
 
 std::string PageText::attribute(std::string_view data) const {
     std::string out;
-    append(out, data, true);
+    append(out, data, true, Held::Text);
+    return out;
+}
+
+void PageText::appendName(std::string& page, std::string_view held) const {
+    append(page, held, false, Held::Name);
+}
+
+void PageText::appendNameAttribute(std::string& page, std::string_view held) const {
+    append(page, held, true, Held::Name);
+}
+
+std::string PageText::name(std::string_view held) const {
+    std::string out;
+    append(out, held, false, Held::Name);
+    return out;
+}
+
+std::string PageText::nameAttribute(std::string_view held) const {
+    std::string out;
+    append(out, held, true, Held::Name);
     return out;
 }
 

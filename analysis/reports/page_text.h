@@ -17,6 +17,12 @@ class PageText {
     // The same, added to the end of a page.
     void appendText(std::string& page, std::string_view data) const;
     void appendAttribute(std::string& page, std::string_view data) const;
+    // A face's name or a file named after it is held as names on disk are: in a UTF-8 page a
+    // name that Windows-1252 cannot hold, kept as its UTF-8 bytes, goes in as it stands.
+    std::string name(std::string_view held) const;
+    std::string nameAttribute(std::string_view held) const;
+    void appendName(std::string& page, std::string_view held) const;
+    void appendNameAttribute(std::string& page, std::string_view held) const;
     // The opening of a link to the address, "" when links are not wanted or the address leads
     // nowhere (webAddress): such a record is written as one without an address. Anchors are not
     // closed.
@@ -27,7 +33,8 @@ class PageText {
     std::string_view head3() const;
 
   private:
-    void append(std::string& page, std::string_view data, bool quotes) const;
+    enum class Held { Text, Name };
+    void append(std::string& page, std::string_view data, bool quotes, Held held) const;
     bool utf8_;
     bool webLinks_;
 };

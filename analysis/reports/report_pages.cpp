@@ -21,12 +21,12 @@ std::string footer(std::string_view colour, std::string_view text) {
 }
 
 std::string faceFooterText(const PageContext& page, long long count) {
-    return page.words.FooterFaceWord + page.text.text(page.face1Name) + ". " + Str(count) +
+    return page.words.FooterFaceWord + page.text.name(page.face1Name) + ". " + Str(count) +
            page.words.SamplesWord;
 }
 
 std::string title(const PageContext& page) {
-    return "<title>" + page.words.ResultsTitleText + page.text.text(page.face1Name) + "</title>";
+    return "<title>" + page.words.ResultsTitleText + page.text.name(page.face1Name) + "</title>";
 }
 
 void appendTopThreeRow(std::string& out, const PageContext& page, const TopNine& top,
@@ -35,10 +35,10 @@ void appendTopThreeRow(std::string& out, const PageContext& page, const TopNine&
     const std::string total = Str(top.TopTotals[p]);
     out += "<tr>\r\n<td width='13%'>\r\n";
     out += "<div align='center'>" + t.link(top.TopLinks[p]) + "<img src='" +
-           t.attribute(blanksAsPercent20(top.TopNames[p] + "1.jpg")) +
+           t.nameAttribute(blanksAsPercent20(top.TopNames[p] + "1.jpg")) +
            "' width='100' height='100'></div></td>\r\n";
     out += "<td width='60%'>\r\n";
-    out.append(kPC).append(kWF2).append(t.text(top.TopNames[p])).append("</font></p>\r\n");
+    out.append(kPC).append(kWF2).append(t.name(top.TopNames[p])).append("</font></p>\r\n");
     out.append(kPC).append(kWF2).append(t.text(ampersandsBeforeBlanks(top.TopInfos[p])));
     out += "</font></p></td>\r\n";
     out += "</td>\r\n";
@@ -66,9 +66,9 @@ void appendFeatureBlock(std::string& out, const PageContext& page, const BestCan
                         std::string_view label, bool first) {
     const PageText& t = page.text;
     out.append(kROW18).append(t.link(best.link));
-    out += "<img src='" + t.attribute(best.name + "1.jpg") + "' width='100' height='100'></td>";
+    out += "<img src='" + t.nameAttribute(best.name + "1.jpg") + "' width='100' height='100'></td>";
     out += "<td width='64%' bgcolor='#FF99FF'>";
-    out.append(kPC).append(kBF2).append(label).append(" : ").append(t.text(best.name));
+    out.append(kPC).append(kBF2).append(label).append(" : ").append(t.name(best.name));
     out.append(" - ").append(t.text(best.info)).append("</font></p></td>");
     if (first) {
         out += kCRLF;
@@ -126,10 +126,10 @@ void allMatchesPage(PageOut& sink, const PageContext& page, std::string_view res
         out += "<tr>\r\n<td width='100' height='100'>";
         t.appendLink(out, f.address);
         out += "<img src='";
-        t.appendAttribute(out, blanksAsPercent20(name + "1.jpg"));
+        t.appendNameAttribute(out, blanksAsPercent20(name + "1.jpg"));
         out += "' width='100' height='100'></td><td width='75%' height='100'>";
         out.append(kPC).append(kBF);
-        t.appendText(out, f.nameField);
+        t.appendName(out, f.nameField);
         out += " - ";
         t.appendText(out, f.description);
         out +=
@@ -177,10 +177,10 @@ void heightsPage(PageOut& sink, const PageContext& page, std::string_view height
         out.append(kROW18);
         t.appendLink(out, f.address);
         out += "<img src='";
-        t.appendAttribute(out, f.name);
+        t.appendNameAttribute(out, f.name);
         out += "3.jpg' width='100' height='100'></td><td width='64%' bgcolor='#FFCC33'>";
         out.append(kPC).append(kBF2);
-        t.appendText(out, f.name);
+        t.appendName(out, f.name);
         out += " - ";
         t.appendText(out, f.description);
         out += "</font></p></td>\r\n";
@@ -198,7 +198,7 @@ void coloursPage(PageOut& sink, const PageContext& page, std::string_view colour
     const UiWords& w = page.words;
     std::string& out = sink.text;
     out +=
-        "<html><head><title>" + w.ColoursWord + " - " + t.text(page.face1FaceName) + "</title>\r\n";
+        "<html><head><title>" + w.ColoursWord + " - " + t.name(page.face1FaceName) + "</title>\r\n";
     out.append(t.head3()).append(kCRLF);
     out += "<body bgcolor='#000099' text='#000000'>\r\n";
     out +=
@@ -213,10 +213,10 @@ void coloursPage(PageOut& sink, const PageContext& page, std::string_view colour
             break;
         }
         out += "<tr><td width='100' bgcolor = '#00CCFF'><div align='center'><img src='";
-        t.appendAttribute(out, f->name);
+        t.appendNameAttribute(out, f->name);
         out += "3.jpg' width='100' height='100'></td><td width='50%' bgcolor='#00CCFF'>";
         out.append(kPC).append(kBF2);
-        t.appendText(out, f->name);
+        t.appendName(out, f->name);
         out.append("</p>").append(kPC);
         t.appendText(out, f->description);
         out += "</font></p></td>\r\n<td width='150' bgcolor='#FFCCFF'>\r\n";
@@ -255,12 +255,12 @@ void profilePage(PageOut& sink, const PageContext& page, std::string_view profil
         ++count;
         const ProfileFields f = profileFields(line);
         out += "<tr>\r\n<td width='100' height='100'><img src='";
-        t.appendAttribute(out, f.name);
+        t.appendNameAttribute(out, f.name);
         out += "2.jpg' width='100' height='100'></td><td width='61%' height='100'>";
         out.append(kPC).append(
             "<font face='Arial, Helvetica, sans-serif' color='#FFFFFF' "
             "size='2'>");
-        t.appendText(out, f.name);
+        t.appendName(out, f.name);
         out += "</td><td width='13%' bgcolor='#EEEEEE' font color='#000000'";
         out.append(kPC).append(
             "<font face='Arial, Helvetica, sans-serif' color='#000000' "

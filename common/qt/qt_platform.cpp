@@ -50,7 +50,9 @@ void QtPlatform::openDocument(std::string_view path) {
     if (full.empty()) {
         full = common::toPath(path);
     }
-    const std::string shown = common::fromPath(full);
+    // Named in UTF-8 part by part, so that folder names held in Windows-1252 and names beyond it
+    // share one message.
+    const std::string shown = common::heldToUtf8(common::fromPath(full));
     opener_.open(full.native(), [this, shown](const std::string& reason) {
         reportError(common::cannotOpenMessage(common::OpenTarget::Page, shown, reason));
     });

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "analysis/engine/face_loading.h"
+#include "common/text/cp1252.h"
 #include "tests/analysis/program_fixture.h"
 
 using analysis::LoadFirstFace;
@@ -177,6 +178,33 @@ TEST_F(FaceLoading, UnreadableFaceIsReportedAndKeepsTheEarlierFace) {
     }
     EXPECT_EQ(program.Statistics.MedianCoords, statistics.MedianCoords);
     EXPECT_FALSE(statisticsMissingShown()) << "the loads stopped before the statistics";
+}
+
+// A face file of a data folder named in characters Windows-1252 lacks is named readably: the
+// folder as it stands, the face's name held in Windows-1252 converted, so the whole message is
+// UTF-8.
+TEST_F(FaceLoading, AnUnreadableFaceIsNamedReadablyInAFolderOfAnyName) {
+    const std::string faces = "\xD0\x9B\xD0\xB8\xD1\x86\xD0\xB0";
+    std::filesystem::create_directories(folder.path() / faces / "Zo\xC3\xAB.txt");
+    window.Dir1.setPath(folder.file(faces));
+    ASSERT_EQ(window.Dir1.Path(), folder.file(faces));
+    platform.errors.clear();
+    EXPECT_FALSE(LoadFirstFace(program, "Zo\xEB.txt"));
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_EQ(platform.errors[0],
+              "The face file " + common::cp1252ToUtf8(folder.text()) + "/" + faces +
+                  "/Zo\xC3\xAB.txt could not be read: it is a folder, not a file that can be read");
+
+    // Its statistics are named the same way when they are missing.
+    const std::string zoe = folder.file(faces) + "/Zo\xEB";
+    std::filesystem::create_directories(folder.path() / faces / "Zo\xC3\xAB");
+    common::writeWholeFile(common::joinPath(zoe, "Ann.txt"), sample::face("Ann", "Singer"));
+    window.Dir1.setPath(zoe);
+    EXPECT_TRUE(LoadFirstFace(program, "Ann.txt"));
+    EXPECT_TRUE(statisticsMissingShown());
+    EXPECT_EQ(
+        program.NoMedianWindow.Problem.Caption,
+        common::cp1252ToUtf8(folder.text()) + "/" + faces + "/Zo\xC3\xAB/Upper.vis is missing.");
 }
 
 // Face 2 without its Portrait photo loads as face 1 without its Typical photo does.

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/text/cp1252.h"
 #include "tests/analysis/program_fixture.h"
 
 namespace {
@@ -253,6 +254,21 @@ TEST_F(ListEditor, FailuresAreReportedAndLeaveTheEditorAsItWas) {
     EXPECT_NE(platform.errors[1].find("Gone.lst"), std::string::npos);
     EXPECT_EQ(editor.ListInPlay.Text(), "Bob.txt\r\n");
     EXPECT_EQ(editor.FileBeingEdited.Text(), "Taken.lst");
+}
+
+// A list that cannot be saved is named readably in a data folder of any name: a folder name
+// Windows-1252 cannot hold as it stands, one held in Windows-1252 converted.
+TEST_F(ListEditor, AListThatCannotBeSavedIsNamedReadablyInAFolderOfAnyName) {
+    const std::string people = "\xD0\x9B\xD0\xB8\xD1\x86\xD0\xB0";
+    std::filesystem::create_directories(folder.path() / people / "Zo\xC3\xAB" / "Taken.lst");
+    open();
+    editor.File2Copy.setPath(folder.file(people + "/Zo\xEB"));
+    editor.ListInPlay.setText("Bob.txt\r\n");
+    saveAs("Taken.lst");
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_EQ(platform.errors[0], "The list could not be saved to " +
+                                      common::cp1252ToUtf8(folder.text()) + "/" + people +
+                                      "/Zo\xC3\xAB/Taken.lst: Is a directory");
 }
 
 TEST_F(ListEditor, NothingChosenAddsOrLoadsNothing) {

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
+#include "common/text/cp1252.h"
 #include "tests/analysis/program_fixture.h"
 
 namespace {
@@ -80,6 +82,19 @@ TEST_F(Navigation, APageTheDesktopCannotOpenIsToldWithItsPath) {
     EXPECT_EQ(platform.errors[0], "The page " + folder.file("help/Online Help.htm") +
                                       " could not be opened: no program to open it was found. "
                                       "Open it in a web browser by hand.");
+}
+
+// A help page looked for in a folder of any name is named readably: a folder name Windows-1252
+// cannot hold as it stands, one held in Windows-1252 converted.
+TEST_F(Navigation, AMissingHelpPageIsNamedReadablyInAFolderOfAnyName) {
+    const std::string people = "\xD0\x9B\xD0\xB8\xD1\x86\xD0\xB0";
+    std::filesystem::create_directories(folder.path() / people / "Zo\xC3\xAB");
+    program.AppPath = folder.file(people + "/Zo\xEB");
+    window.HelpButton.click();
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_EQ(platform.errors[0], "The page " + common::cp1252ToUtf8(folder.text()) + "/" + people +
+                                      "/Zo\xC3\xAB/help/Online Help.htm could not be opened: there "
+                                      "is no such file.");
 }
 
 TEST(NavigationHelp, TheShippedHelpPageOpensFromTheSuiteFolder) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -21,7 +22,8 @@ std::string golden(const std::string& name) {
 
 // One run of the program in a start folder, from start-up on.
 struct Session {
-    explicit Session(const TempFolder& folder) : app(platform, folder.text()), program(app) {
+    explicit Session(const TempFolder& folder) : Session(folder.text()) {}
+    explicit Session(const std::string& start) : app(platform, start), program(app) {
         program.start();
     }
 
@@ -153,6 +155,25 @@ TEST(PrefsSaving, AStartFolderThatCannotTakeTheFileIsReportedAndTheProgramStillE
     ASSERT_EQ(run.platform.errors.size(), 2u);
     EXPECT_EQ(run.platform.errors[1], "The preferences could not be saved to " +
                                           folder.file("Prefs.prf") + ": Is a directory");
+}
+
+// The file is named readably in a start folder of any name: a folder name Windows-1252 cannot
+// hold as it stands, one held in Windows-1252 converted, the whole message UTF-8.
+TEST(PrefsSaving, TheFileIsNamedReadablyInAStartFolderOfAnyName) {
+    TempFolder folder;
+    const std::string people = "\xD0\x9B\xD0\xB8\xD1\x86\xD0\xB0";
+    std::filesystem::create_directories(folder.path() / people / "Zo\xC3\xAB" / "Prefs.prf");
+    const std::string shown =
+        common::cp1252ToUtf8(folder.text()) + "/" + people + "/Zo\xC3\xAB/Prefs.prf";
+    Session run(folder.file(people + "/Zo\xEB"));
+    ASSERT_EQ(run.platform.errors.size(), 1u);
+    EXPECT_TRUE(run.platform.errors[0].starts_with("The preferences could not be read from " +
+                                                   shown + ": "))
+        << run.platform.errors[0];
+    run.program.MainWindow.QuitButton.click();
+    ASSERT_EQ(run.platform.errors.size(), 2u);
+    EXPECT_EQ(run.platform.errors[1],
+              "The preferences could not be saved to " + shown + ": Is a directory");
 }
 
 TEST(PrefsSaving, SavesInTheStartFolderWhereverTheBrowserHasMoved) {

@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -149,6 +150,23 @@ TEST_F(CompareFolder, FacesLeftOutAreANoticeOnStandardError) {
     ASSERT_EQ(lines.size(), 4u) << listed.out;
     EXPECT_TRUE(lines[0].ends_with(" s for 4 faces")) << lines[0];
     EXPECT_EQ(crLfLines(data.read("Results.tmp")).size(), 2u) << "only the one face read";
+}
+
+// A face named in Windows-1252 characters and one named in characters Windows-1252 lacks are
+// both printed readably in UTF-8.
+TEST_F(CompareFolder, NamesOfEveryKindArePrintedReadably) {
+    const std::string ivan = "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD";
+    data.write("Zo\xEB.txt", "Zo\xEB\r\nOnly two lines\r\n");
+    std::ofstream(data.path() / (ivan + ".txt"), std::ios::binary)
+        << ivan << "\r\nOnly two lines\r\n";
+    const DriverRun done = run({});
+    ASSERT_EQ(done.code, 0) << done.err;
+    EXPECT_EQ(done.err,
+              "compare_folder: 2 faces could not be read and were left out of the comparison:\n"
+              "Zo\xC3\xAB.txt: Input past end of file\n" +
+                  ivan +
+                  ".txt: Input past end of file\n"
+                  "The results of the other faces stand.\n");
 }
 
 TEST_F(CompareFolder, AFolderInUseEndsWithCodeFive) {

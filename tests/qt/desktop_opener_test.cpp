@@ -49,6 +49,22 @@ TEST(DesktopOpener, AMissingOpenerIsReportedAtOnceWithThePagesFullPath) {
               std::string::npos);
 }
 
+// A page in a folder of any name is named readably: a folder name Windows-1252 cannot hold as it
+// stands, one held in Windows-1252 converted, the whole message UTF-8.
+TEST(DesktopOpener, APageIsNamedReadablyInAFolderOfAnyName) {
+    TempFolder folder;
+    const std::string people = "\xD0\x9B\xD0\xB8\xD1\x86\xD0\xB0";
+    std::filesystem::create_directories(folder.path() / people / "Zo\xC3\xAB");
+    QuietPlatform platform;
+    platform.setOpener(folder.file("no-such-opener"), 2s);
+    platform.openDocument(folder.file(people + "/Zo\xEB/Results_1.htm"));
+    ASSERT_EQ(platform.errors.size(), 1u);
+    EXPECT_TRUE(platform.errors[0].starts_with("The page " + common::cp1252ToUtf8(folder.text()) +
+                                               "/" + people +
+                                               "/Zo\xC3\xAB/Results_1.htm could not be opened: "))
+        << platform.errors[0];
+}
+
 TEST(DesktopOpener, AnOpenerThatFailsIsReportedWhenItEnds) {
     TempFolder folder;
     QuietPlatform platform;

@@ -159,7 +159,7 @@ void Analysis::runComparison(const std::vector<std::string>& candidates,
                                       &words.ThirdPlacePrefix};
     forms::Label* places[3] = {&FirstPlace, &SecondPlace, &ThirdPlace};
     for (std::size_t k = 1; k <= 3; ++k) {
-        places[k - 1]->Caption = *prefixes[k - 1] + besideWords(words, top.TopNames[k]) + " " +
+        places[k - 1]->Caption = *prefixes[k - 1] + nameBesideWords(words, top.TopNames[k]) + " " +
                                  common::Str(top.TopTotals[k]) + "%";
     }
     // With no candidate above 0 the first place is still its reset value, which names no file;

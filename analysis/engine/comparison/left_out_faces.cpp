@@ -1,5 +1,7 @@
 #include "analysis/engine/comparison/left_out_faces.h"
 
+#include "common/text/cp1252.h"
+
 namespace analysis {
 
 void LeftOutFaces::add(std::string name, std::string reason) {
@@ -18,7 +20,7 @@ std::string LeftOutFaces::notice() const {
                                          " faces could not be read and were left out of the "
                                          "comparison:";
     for (const auto& [name, reason] : named_) {
-        text += "\n" + name + ": " + reason;
+        text += "\n" + common::heldToUtf8(name) + ": " + reason;
     }
     if (count_ > named_.size()) {
         text += "\n... and " + std::to_string(count_ - named_.size()) + " more.";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -100,6 +101,15 @@ struct ComparisonFixture : ::testing::Test {
         }
         folder.write("Missing.jpg", "\xFF\xD8\xFF");
         vismaker::WriteVisFiles(folder.text(), limits, static_cast<int>(faces.size()));
+    }
+
+    // Moves a face's file and pictures to its name on disk in UTF-8, as a folder of files named in
+    // characters Windows-1252 lacks holds them.
+    void underUtf8Name(const std::string& name) const {
+        for (const char* end : {".txt", "1.jpg", "3.jpg"}) {
+            std::filesystem::rename(common::toPath(folder.file(name + end)),
+                                    folder.path() / (name + end));
+        }
     }
 
     // Every weight at its fullest, as a user who counts every feature sets them.

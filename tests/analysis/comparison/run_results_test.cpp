@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <map>
 #include <optional>
 
@@ -464,6 +465,24 @@ TEST_F(RunResults, ANameLineWithAPathLoadsNoFaceFromElsewhere) {
     app.dispatch([this] { window.File1_KeyDown(forms::kKeyF1 + 2); });
     ASSERT_EQ(platform.errors.size(), 3u);
     EXPECT_NE(platform.errors[2].find("\".\" or \"..\""), std::string::npos) << platform.errors[2];
+}
+
+// The notice names each face readably: a name held in Windows-1252 and one on disk in UTF-8
+// that Windows-1252 cannot hold share it as UTF-8, neither converted twice.
+TEST_F(RunResults, TheNoticeNamesFacesOfEveryKindReadably) {
+    const std::string ivan = "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD";
+    folder.write("Zo\xEB.txt", "Zo\xEB\r\nOnly two lines\r\n");
+    std::ofstream(folder.path() / (ivan + ".txt"), std::ios::binary)
+        << ivan << "\r\nOnly two lines\r\n";
+    startAndSelect("Cleo.txt");
+    run();
+    ASSERT_EQ(platform.notices.size(), 1u);
+    EXPECT_EQ(platform.notices[0],
+              "2 faces could not be read and were left out of the comparison:\n"
+              "Zo\xC3\xAB.txt: Input past end of file\n" +
+                  ivan +
+                  ".txt: Input past end of file\n"
+                  "The results of the other faces stand.");
 }
 
 // Faces a run could not read are named once at its end; the results of the others stand.

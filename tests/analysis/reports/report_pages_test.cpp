@@ -5,6 +5,8 @@
 #include <string>
 
 #include "analysis/engine/web_address.h"
+#include "common/text/cp1252.h"
+#include "common/text/utf8.h"
 
 // Every page of one small made-up comparison, worked out by hand from the page layouts: face 1
 // is Zoe, the data folder holds four faces.
@@ -415,6 +417,63 @@ TEST_F(ReportPages, Utf8WordsMakeAUtf8Page) {
     EXPECT_NE(page.find("\xCE\x9C\xCE\xAC\xCF\x84\xCE\xB9\xCE\xB1 - "), std::string::npos);
     EXPECT_NE(featuresPage(utf8, BestByFeature{}).find("charset=utf-8'></head>"),
               std::string::npos);
+}
+
+// A name on disk that Windows-1252 cannot hold is held as its UTF-8 bytes: a UTF-8 page shows it
+// and names its pictures as it stands, never converted a second time, while Windows-1252 names
+// beside it are converted. An 8-bit page keeps every name's bytes.
+TEST_F(ReportPages, Utf8PagesShowNamesBeyondWindows1252AsTheyStand) {
+    const std::string ivan = "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD \xD0\x9F\xD1\x91\xD1\x82\xD1\x80";
+    const std::string twice = common::cp1252ToUtf8(ivan);
+    const std::string ivanPicture = blanksAsPercent20(ivan);
+    UiWords russian = words;
+    russian.EyesWord = "\xD0\x93\xD0\xBB\xD0\xB0\xD0\xB7\xD0\xB0";
+    const PageContext utf8{russian, ivan, 4, PageText(true, false), ivan};
+    TopNine t = top();
+    t.TopNames[1] = ivan;
+    t.TopNames[2] = "Zo\xEB";
+    BestByFeature best;
+    best.eyes = {81, ivan, "Actor", ""};
+    best.nose = {72, "Zo\xEB", "Singer", ""};
+    const std::string pages[] = {
+        bestThreePage(utf8, t),
+        // The all-matches page leaves face 1 out.
+        allMatchesPage(PageContext{russian, "Bea", 4, PageText(true, false)},
+                       " 85 " + ivan + " ^Actor ~\r\n 70 Zo\xEB ^Singer ~\r\n99999\r\n"),
+        featuresPage(utf8, best),
+        heightsPage(utf8, "     \r\n 85# " + ivan + " [Actor] ~\r\n 90# Zo\xEB [Singer] ~\r\n99999",
+                    false),
+        coloursPage(utf8, "045 H12 E20 S13 [" + ivan +
+                              "]{Actor}\xA3\r\n060 H30 E10 S20 [Zo\xEB]{Singer}"
+                              "\xA3\r\n99999\r\n"),
+        profilePage(utf8,
+                    ivan + " {80} [61] [72] [83] [94]\r\nZo\xEB {75} [5] [100] [0] [9]\r\n99999")};
+    for (const std::string& page : pages) {
+        EXPECT_TRUE(common::isUtf8(page)) << page;
+        EXPECT_EQ(page.find(twice), std::string::npos) << page;
+        EXPECT_NE(page.find("Zo\xC3\xAB"), std::string::npos) << page;
+    }
+    EXPECT_NE(pages[0].find("<title>Comparison results for " + ivan + "</title>"),
+              std::string::npos);
+    EXPECT_NE(pages[0].find("<img src='" + ivanPicture + "1.jpg'"), std::string::npos);
+    EXPECT_NE(pages[0].find("color='#FFFFFF'>" + ivan + "</font>"), std::string::npos);
+    EXPECT_NE(pages[0].find("<font size='1' color='#FFFFFF'>" + ivan + ".  4 samples. "),
+              std::string::npos);
+    EXPECT_NE(pages[1].find("<img src='" + ivanPicture + "1.jpg'"), std::string::npos);
+    EXPECT_NE(pages[1].find("color='#000000'>" + ivan + "  - Actor "), std::string::npos);
+    EXPECT_NE(pages[2].find("<img src='" + ivan + "1.jpg'"), std::string::npos);
+    EXPECT_NE(pages[2].find(russian.EyesWord + " : " + ivan + " - Actor"), std::string::npos);
+    EXPECT_NE(pages[3].find("<img src='" + ivan + "3.jpg'"), std::string::npos);
+    EXPECT_NE(pages[3].find("color='#000000'>" + ivan + " - Actor"), std::string::npos);
+    EXPECT_NE(pages[4].find("<title> - " + ivan + "</title>"), std::string::npos);
+    EXPECT_NE(pages[4].find("<img src='" + ivan + "3.jpg'"), std::string::npos);
+    EXPECT_NE(pages[5].find("<img src='" + ivan + "2.jpg'"), std::string::npos);
+    EXPECT_NE(pages[5].find("size='2'>" + ivan + "</td>"), std::string::npos);
+
+    const PageContext eightBit{words, ivan, 4, PageText(false, false), ivan};
+    const std::string page = bestThreePage(eightBit, t);
+    EXPECT_NE(page.find("<title>Comparison results for " + ivan + "</title>"), std::string::npos);
+    EXPECT_NE(page.find("color='#FFFFFF'>Zo\xEB</font>"), std::string::npos);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <filesystem>
 
 #include "analysis/reports/report_steps.h"
+#include "common/text/cp1252.h"
+#include "common/text/utf8.h"
 #include "tests/analysis/comparison/comparison_fixture.h"
 #include "tests/common/string_files.h"
 
@@ -37,6 +39,14 @@ struct ResultsWindowTest : ComparisonFixture {
     }
     std::string page(const std::string& name) const { return read(name); }
 };
+
+std::string blanksAsPercent20(const std::string& name) {
+    std::string out;
+    for (const char c : name) {
+        out += c == ' ' ? std::string("%20") : std::string(1, c);
+    }
+    return out;
+}
 
 TEST_F(ResultsWindowTest, ViewTwiceWritesThePagesOnceAndANewRunWritesThemAgain) {
     runOnFourFaces();
@@ -77,6 +87,48 @@ TEST_F(ResultsWindowTest, ABlockFormLanguageWritesUtf8Pages) {
     const std::string best = page("Results_1.htm");
     EXPECT_NE(best.find("charset=utf-8"), std::string::npos);
     EXPECT_EQ(best.find("iso-8859-1"), std::string::npos);
+}
+
+// A face whose name on disk Windows-1252 cannot hold has its name line in the same UTF-8: the
+// pages of a block-form language show it as it stands beside a Windows-1252 name, converted,
+// and name its pictures so that they are found.
+TEST_F(ResultsWindowTest, ABlockFormLanguageShowsNamesBeyondWindows1252AsTheyStand) {
+    std::u16string block = u"\u0421\u043B\u043E\u0432\u0430\r\n";
+    for (int entry = 1; entry <= 110; ++entry) {
+        block += u"\u0421\u043B\u043E\u0432\u043E\r\n";
+    }
+    folder.write("language.txt", "9\r\n");
+    folder.write("AnalysisStrings_ru.txt", blockStringFile(block, 6000));
+    const std::string ivan =
+        "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD \xD0\x9F\xD0\xB5\xD1\x82\xD1\x80\xD0\xBE\xD0\xB2";
+    std::vector<Face> faces;
+    const std::string names[4] = {ivan, "Bea", "Zo\xEB", "Dora"};
+    for (int i = 0; i < 4; ++i) {
+        Face f{wizardFace(names[i], 10 * i), true, 10 * i};
+        f.wizard.heightText = std::to_string(190 - 10 * i);
+        faces.push_back(f);
+    }
+    writeFaces(faces);
+    underUtf8Name(ivan);
+    startAndSelect("Bea.txt");
+    window.CompButton_Click();
+    ASSERT_TRUE(program.Words.WordsInUtf8);
+    choose(results.Style4);
+    view();
+    ASSERT_TRUE(platform.errors.empty()) << platform.errors.front();
+    for (const char* name :
+         {"Results_1.htm", "Results_2.htm", "Results_3.htm", "Results_Heights.htm"}) {
+        const std::string written = page(name);
+        EXPECT_TRUE(common::isUtf8(written)) << name;
+        EXPECT_NE(written.find(ivan), std::string::npos) << name;
+        EXPECT_EQ(written.find(common::cp1252ToUtf8(ivan)), std::string::npos) << name;
+        EXPECT_NE(written.find("Zo\xC3\xAB"), std::string::npos) << name;
+    }
+    EXPECT_NE(page("Results_1.htm").find("<img src='" + blanksAsPercent20(ivan) + "1.jpg'"),
+              std::string::npos);
+    // A height of 100 or more puts a blank before the name.
+    EXPECT_NE(page("Results_Heights.htm").find("<img src=' " + ivan + "3.jpg'"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(folder.path() / (ivan + "3.jpg")));
 }
 
 TEST_F(ResultsWindowTest, TheChosenStyleOpensItsPage) {
