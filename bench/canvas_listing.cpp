@@ -1,16 +1,17 @@
 #include "bench/canvas_listing.h"
 
 #include "analysis/program.h"
+#include "bench/headless_analysis.h"
 #include "common/text/convert.h"
-#include "common/text/cp1252.h"
 
 namespace facegen {
 
 namespace {
 
-// Words from a block-form string file are UTF-8 already; all other text is Windows-1252.
+// Words from a block-form string file are UTF-8 already (Cyrillic and Thai words included); all
+// other text is Windows-1252.
 std::string utf8(const std::string& text) {
-    return common::utf8AsCp1252(text) ? text : common::cp1252ToUtf8(text);
+    return forTerminal(text);
 }
 
 std::string escapedLineEnds(const std::string& text) {

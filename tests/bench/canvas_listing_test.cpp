@@ -82,3 +82,27 @@ TEST(CanvasListing, EveryItemOnceInTheAgreedForm) {
     EXPECT_TRUE(has("state FaceShapeA " + session.program.Plotter.FaceShapeA));
     EXPECT_TRUE(has("state FaceShapeB " + session.program.Plotter.FaceShapeB));
 }
+
+// Plotter words from a block-form string file are UTF-8 in any script and print as they are; an
+// 8-bit caption is printed in UTF-8.
+TEST(CanvasListing, WordsInUtf8PrintAsTheyAreAndEightBitTextIsConverted) {
+    TempFolder start;
+    TempFolder data;
+    const auto faces = facegen::generateFaces(4, 5);
+    facegen::writeDatabase(data.text(), faces, facegen::Pictures::Placeholders);
+    facegen::HeadlessAnalysis session(start.text());
+    session.openFolder(data.text());
+    analysis::PlotterForm& plotter = session.program.PlotterWindow;
+    session.app.dispatch([&] {
+        session.program.MainWindow.PlotterButton.click();
+        plotter.faceShapeViewButton.click();
+    });
+    plotter.NoseLabel.Caption = "\xD0\x9B\xD0\xB8\xD0\xBD\xD0\xB8\xD1\x8F";  // "Линия"
+    plotter.BottomLabel.Caption = "Zo\xEB";
+    const auto lines = linesOf(facegen::canvasListing(session.program));
+    const auto has = [&](const std::string& line) {
+        return std::find(lines.begin(), lines.end(), line) != lines.end();
+    };
+    EXPECT_TRUE(has("label NoseLabel 4080 240 0 \xD0\x9B\xD0\xB8\xD0\xBD\xD0\xB8\xD1\x8F"));
+    EXPECT_TRUE(has("label BottomLabel 6720 4920 1 Zo\xC3\xAB"));
+}
