@@ -238,3 +238,20 @@ TEST(ReplayHeight, AHeightTheAnalysisCannotReadIsRefused) {
     EXPECT_EQ(tall.outcome.exitCode, 1);
     EXPECT_NE(tall.outcome.message.find("999999"), std::string::npos);
 }
+
+// A typed value the wizard does not store is no failure, as ">>" goes on for a user too, but the
+// replay names it with the value kept instead of keeping quiet.
+TEST(Replay, AValueThatIsNotStoredIsNamedWithTheValueKept) {
+    std::string json =
+        input("photoshop", R"({"hair": "FF8000", "eyes": "336699", "skin": "e0b090"})",
+              R"(["35", "20", "40000", 10, "5", "40", "30", "12", "8", "70"])");
+    const Replayed typedOver = replay(json);
+    ASSERT_EQ(typedOver.outcome.exitCode, 0) << typedOver.outcome.message;
+    ASSERT_EQ(typedOver.outcome.keptValues.size(), 1u);
+    EXPECT_EQ(typedOver.outcome.keptValues[0], "angles[2]: too large: 0 is kept");
+    EXPECT_EQ(typedOver.file, handFaceFile("Jane Doe", "Singer, British",
+                                           {35, 20, 0, 10, 5, 40, 30, 12, 8, 70}, kTrailer));
+
+    json.replace(json.find("\"40000\""), 7, "\"15\"");
+    EXPECT_TRUE(replay(json).outcome.keptValues.empty());
+}

@@ -25,6 +25,9 @@ int main(int argc, char** argv) {
     const tools::ReplayOutcome outcome =
         tools::replayWizard(json, common::fromPath(folder.empty() ? argv[2] : folder),
                             common::fromPath(std::filesystem::current_path()));
+    for (const std::string& kept : outcome.keptValues) {
+        std::cerr << "transcribe_replay: " << kept << "\n";
+    }
     if (outcome.exitCode != 0) {
         std::cerr << outcome.message << "\n";
     }

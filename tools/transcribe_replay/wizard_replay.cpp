@@ -132,6 +132,7 @@ class Replay {
             if (refused()) {
                 return refusal();
             }
+            noteKeptValues(steps, field);
             act([&steps] { steps.GoForward.click(); });
         }
 
@@ -142,12 +143,23 @@ class Replay {
         }
         act([&steps] { steps.GoForward.click(); });
         if (app_.ended()) {
-            return {0, {}};
+            return {0, {}, keptValues_};
         }
         return refusal();
     }
 
   private:
+    // The words a step shows beside a box whose typed text it did not store.
+    void noteKeptValues(const transcribe::Inputwindow& steps, const std::string& field) {
+        const std::pair<const forms::Label*, const char*> boxes[] = {
+            {&steps.KeptX, "[0]"}, {&steps.KeptY, "[1]"}, {&steps.KeptAngle, ""}};
+        for (const auto& [kept, part] : boxes) {
+            if (!kept->Caption.empty()) {
+                keptValues_.push_back(field + part + ": " + kept->Caption);
+            }
+        }
+    }
+
     void act(const std::function<void()>& handler) { app_.dispatch(handler); }
 
     bool refused() const { return !platform_.errors.empty(); }
@@ -192,7 +204,7 @@ class Replay {
         if (!common::isUtf8(message)) {
             message = common::cp1252ToUtf8(message);
         }
-        return {1, message};
+        return {1, message, {}};
     }
 
     static const json* list(const json& input, const char* name, std::size_t count) {
@@ -240,6 +252,7 @@ class Replay {
 
     common::RecordingPlatform platform_;
     forms::Application app_;
+    std::vector<std::string> keptValues_;
     transcribe::TranscribeProgram program_;
 };
 
@@ -252,9 +265,9 @@ ReplayOutcome replayWizard(std::string_view jsonText, std::string_view outFolder
         Replay replay(startFolder);
         return replay.run(input, outFolder);
     } catch (const json::exception& error) {
-        return {2, std::string("the input is no usable JSON: ") + error.what()};
+        return {2, std::string("the input is no usable JSON: ") + error.what(), {}};
     } catch (const BadInput& bad) {
-        return {2, bad.message};
+        return {2, bad.message, {}};
     }
 }
 

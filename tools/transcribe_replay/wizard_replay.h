@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tools {
 
@@ -11,6 +12,10 @@ struct ReplayOutcome {
     int exitCode = 0;
     // UTF-8.
     std::string message;
+    // A typed value the wizard did not store (too large, no number), one a line in UTF-8, with the
+    // field it came from and the value kept, as the step shows it beside its box; the face is
+    // saved all the same, as a user pressing ">>" saves it.
+    std::vector<std::string> keptValues;
 };
 
 // Drives the transcription wizard's window models as a user would: the first window's boxes,
