@@ -166,17 +166,27 @@ void Inputwindow::clearKeptWords() {
     }
 }
 
-void Inputwindow::Xpos_Change() {
+// A change to X or Y that stores no point: one the program made while filling the box, one
+// outside the steps, or one at an angle step, where Paint's deltas give the angle.
+bool Inputwindow::takenAsNoPoint(const forms::TextBox& box, forms::Label& kept) {
     const int current = step();
-    if (filling_ || !Xpos.Enabled || current >= 31 || current < 1) {
-        return;
+    if (filling_ || !box.Enabled || current >= 31 || current < 1) {
+        return true;
     }
     if (isAngleStep(current)) {
         if (program_.MSPaintMode != 0) {
-            AngleFromDeltas(Xpos, KeptX);
+            AngleFromDeltas(box, kept);
         }
+        return true;
+    }
+    return false;
+}
+
+void Inputwindow::Xpos_Change() {
+    if (takenAsNoPoint(Xpos, KeptX)) {
         return;
     }
+    const int current = step();
     xTyped_[static_cast<std::size_t>(current - 1)] = true;
     // The eyebrow's top and the nose tip lie straight above later points: their X prefills
     // those steps (even as 0) until the user types one there.
@@ -200,17 +210,10 @@ void Inputwindow::Xpos_Change() {
 }
 
 void Inputwindow::Ypos_Change() {
-    const int current = step();
-    if (filling_ || !Ypos.Enabled || current >= 31 || current < 1) {
+    if (takenAsNoPoint(Ypos, KeptY)) {
         return;
     }
-    if (isAngleStep(current)) {
-        if (program_.MSPaintMode != 0) {
-            AngleFromDeltas(Ypos, KeptY);
-        }
-        return;
-    }
-    storePoint(Ypos.Text(), 2 * current - 1, KeptY);
+    storePoint(Ypos.Text(), 2 * step() - 1, KeptY);
 }
 
 void Inputwindow::Anglebox_Change() {

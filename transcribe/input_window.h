@@ -70,6 +70,7 @@ class Inputwindow : public forms::Window {
     void ShowSaveStep();
     void BackToColours();
     void AngleFromDeltas(const forms::TextBox& typed, forms::Label& kept);
+    bool takenAsNoPoint(const forms::TextBox& box, forms::Label& kept);
     SaveOutcome SaveFaceFile();
     // The name to save under: the one given when its file is new or the user chose to replace
     // it, another the user gave instead, or nothing when the user cancelled.

@@ -8,18 +8,31 @@
 #include "analysis/program.h"
 #include "tests/qt/sample_program.h"
 
+namespace {
+
+// The analysis program on real widgets, started in a folder of its own.
+struct AnalysisWindows : ::testing::Test {
+    TempFolder folder;
+    QuietPlatform platform;
+    forms::Application app{platform, folder.text()};
+    analysis::AnalysisProgram program{app};
+    qtui::QtBinding binding{app, platform};
+
+    // Runs the program's start-up and gives its main window's widget.
+    QWidget* start() {
+        app.dispatch([this] { program.start(); });
+        binding.sync();
+        return binding.widgetFor(program.MainWindow);
+    }
+};
+
+}  // namespace
+
 // Escape takes the user out of every secondary window of the analysis program through the
 // window's own Cancel, OK or Back button, so whatever that button does is done; each of them
 // opens over the main window and belongs to it.
-TEST(AnalysisWindows, EscapeLeavesEverySecondaryWindowThroughItsButton) {
-    TempFolder folder;
-    QuietPlatform platform;
-    forms::Application app(platform, folder.text());
-    analysis::AnalysisProgram program(app);
-    qtui::QtBinding binding(app, platform);
-    app.dispatch([&program] { program.start(); });
-    binding.sync();
-    QWidget* main = binding.widgetFor(program.MainWindow);
+TEST_F(AnalysisWindows, EscapeLeavesEverySecondaryWindowThroughItsButton) {
+    QWidget* main = start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
 
     forms::Window* secondary[] = {&program.PrefsWindow,   &program.QuickKeyChooserWindow,
@@ -42,17 +55,10 @@ TEST(AnalysisWindows, EscapeLeavesEverySecondaryWindowThroughItsButton) {
 
 // Escape in the quick-key chooser closes it and keeps the key; only OK or a double click assigns
 // the highlighted face.
-TEST(AnalysisWindows, EscapeInTheQuickKeyChooserKeepsTheKey) {
-    TempFolder folder;
+TEST_F(AnalysisWindows, EscapeInTheQuickKeyChooserKeepsTheKey) {
     folder.write("Ann.txt", "x");
     folder.write("Bob.txt", "x");
-    QuietPlatform platform;
-    forms::Application app(platform, folder.text());
-    analysis::AnalysisProgram program(app);
-    qtui::QtBinding binding(app, platform);
-    app.dispatch([&program] { program.start(); });
-    binding.sync();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(binding.widgetFor(program.MainWindow)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(start()));
     analysis::PrefsForm& prefs = program.PrefsWindow;
     app.dispatch([&prefs] {
         prefs.Show();
@@ -83,19 +89,12 @@ TEST(AnalysisWindows, EscapeInTheQuickKeyChooserKeepsTheKey) {
 
 // Without its statistics the program must not be used: the missing-statistics window keeps the
 // main window from taking input until the program ends.
-TEST(AnalysisWindows, TheMissingStatisticsWindowIsModal) {
-    TempFolder folder;
+TEST_F(AnalysisWindows, TheMissingStatisticsWindowIsModal) {
     folder.write("Ann.txt", "x");
-    QuietPlatform platform;
-    forms::Application app(platform, folder.text());
-    analysis::AnalysisProgram program(app);
-    qtui::QtBinding binding(app, platform);
-    app.dispatch([&program] { program.start(); });
-    binding.sync();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(binding.widgetFor(program.MainWindow)));
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(start()));
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     app.dispatch(
-        [&program] { analysis::LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis"); });
+        [this] { analysis::LoadVisFiles(program, "Upper.vis", "Lower.vis", "Median.vis"); });
     binding.sync();
     QWidget* noMedian = binding.widgetFor(program.NoMedianWindow);
     ASSERT_TRUE(noMedian->isVisible());
@@ -103,20 +102,15 @@ TEST(AnalysisWindows, TheMissingStatisticsWindowIsModal) {
     EXPECT_EQ(QApplication::activeModalWidget(), noMedian);
     // The event loop is the program's own: showing the window did not wait for it to close.
     EXPECT_FALSE(app.ended());
-    app.dispatch([&program] { program.NoMedianWindow.quitButton.click(); });
+    app.dispatch([this] { program.NoMedianWindow.quitButton.click(); });
     binding.sync();
     EXPECT_TRUE(app.ended());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 // A description from the data shows as typed in the photo's tool tip, never as markup.
-TEST(AnalysisWindows, ToolTipsShowDescriptionsAsText) {
-    TempFolder folder;
-    QuietPlatform platform;
-    forms::Application app(platform, folder.text());
-    analysis::AnalysisProgram program(app);
-    qtui::QtBinding binding(app, platform);
-    app.dispatch([&program] { program.start(); });
+TEST_F(AnalysisWindows, ToolTipsShowDescriptionsAsText) {
+    start();
     const std::string description = "<h1><font color=red>Dancer</font></h1>";
     program.MainWindow.face1Photo.ToolTipText = description;
     binding.sync();
@@ -128,15 +122,9 @@ TEST(AnalysisWindows, ToolTipsShowDescriptionsAsText) {
 }
 
 // Tab goes along the results window's row of buttons from left to right.
-TEST(AnalysisWindows, TabGoesAlongTheResultsButtonsLeftToRight) {
-    TempFolder folder;
-    QuietPlatform platform;
-    forms::Application app(platform, folder.text());
-    analysis::AnalysisProgram program(app);
-    qtui::QtBinding binding(app, platform);
-    app.dispatch([&program] { program.start(); });
-    binding.sync();
-    app.dispatch([&program] { program.ResultsWindow.Show(); });
+TEST_F(AnalysisWindows, TabGoesAlongTheResultsButtonsLeftToRight) {
+    start();
+    app.dispatch([this] { program.ResultsWindow.Show(); });
     binding.sync();
 
     std::vector<QWidget*> row;
@@ -152,13 +140,8 @@ TEST(AnalysisWindows, TabGoesAlongTheResultsButtonsLeftToRight) {
 }
 
 // Each report style shows its own preview, drawn in the colours of its page.
-TEST(AnalysisWindows, EveryReportStyleShowsItsOwnPreview) {
-    TempFolder folder;
-    QuietPlatform platform;
-    forms::Application app(platform, folder.text());
-    analysis::AnalysisProgram program(app);
-    qtui::QtBinding binding(app, platform);
-    app.dispatch([&program] { program.start(); });
+TEST_F(AnalysisWindows, EveryReportStyleShowsItsOwnPreview) {
+    start();
     analysis::Results& results = program.ResultsWindow;
     // No run has left a height list to sort.
     program.HeightsSorted = true;
