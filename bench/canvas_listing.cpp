@@ -1,8 +1,8 @@
 #include "bench/canvas_listing.h"
 
 #include "analysis/program.h"
-#include "bench/headless_analysis.h"
 #include "common/text/convert.h"
+#include "common/text/cp1252.h"
 
 namespace facegen {
 
@@ -11,7 +11,7 @@ namespace {
 // Words from a block-form string file are UTF-8 already (Cyrillic and Thai words included); all
 // other text is Windows-1252.
 std::string utf8(const std::string& text) {
-    return forTerminal(text);
+    return common::shownInUtf8(text);
 }
 
 std::string escapedLineEnds(const std::string& text) {

@@ -33,19 +33,19 @@ namespace {
 
 int reportErrors(const facegen::HeadlessAnalysis& session) {
     for (const std::string& error : session.platform.errors) {
-        std::fprintf(stderr, "compare_folder: %s\n", facegen::forTerminal(error).c_str());
+        std::fprintf(stderr, "compare_folder: %s\n", common::shownInUtf8(error).c_str());
     }
     return session.folderWasInUse() ? 5 : 3;
 }
 
 void reportNotices(const facegen::HeadlessAnalysis& session) {
     for (const std::string& notice : session.platform.notices) {
-        std::fprintf(stderr, "compare_folder: %s\n", facegen::forTerminal(notice).c_str());
+        std::fprintf(stderr, "compare_folder: %s\n", common::shownInUtf8(notice).c_str());
     }
 }
 
 void printCaption(const forms::Label& place) {
-    std::printf("%s\n", facegen::forTerminal(place.Caption).c_str());
+    std::printf("%s\n", common::shownInUtf8(place.Caption).c_str());
 }
 
 struct Options {
@@ -91,7 +91,7 @@ int run(const std::filesystem::path& folderPath, const std::string& face, const 
     // runs): loading face 1 then shows the missing-statistics window, which says why.
     if (const auto& refused = session.program.NoMedianWindow; refused.Visible()) {
         std::fprintf(stderr, "compare_folder: %s\n",
-                     facegen::forTerminal(refused.Problem.Caption).c_str());
+                     common::shownInUtf8(refused.Problem.Caption).c_str());
         return 4;
     }
 

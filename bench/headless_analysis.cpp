@@ -5,13 +5,8 @@
 #include "common/text/convert.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
-#include "common/text/utf8.h"
 
 namespace facegen {
-
-std::string forTerminal(std::string_view text) {
-    return common::isUtf8(text) ? std::string(text) : common::cp1252ToUtf8(text);
-}
 
 HeadlessAnalysis::HeadlessAnalysis(std::string startFolder)
     : app(platform, std::move(startFolder)), program(app) {

@@ -11,10 +11,6 @@
 
 namespace facegen {
 
-// A caption or message for the terminal, which takes UTF-8. A message that names files is UTF-8
-// already, and so are captions of words a string file gave in UTF-8; other text is Windows-1252.
-std::string forTerminal(std::string_view text);
-
 // The analysis program without a desktop, for benchmarks and developer tools: every event goes
 // through the program's error policy, so an error lands in platform.errors instead of ending the
 // process.

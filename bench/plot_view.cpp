@@ -220,7 +220,7 @@ int main(int argc, char** argv) {
     }
     const bool pictureFailed = renderer && !renderer->save(plotter, options->png);
     for (const std::string& error : session.platform.errors) {
-        std::fprintf(stderr, "plot_view: %s\n", facegen::forTerminal(error).c_str());
+        std::fprintf(stderr, "plot_view: %s\n", common::shownInUtf8(error).c_str());
     }
     std::fputs(facegen::canvasListing(program).c_str(), stdout);
     if (pictureFailed) {

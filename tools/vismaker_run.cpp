@@ -24,33 +24,6 @@ int usage() {
     return 2;
 }
 
-bool validUtf8(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t extra = lead < 0x80    ? 0
-                                  : lead >= 0xF0 ? 3
-                                  : lead >= 0xE0 ? 2
-                                  : lead >= 0xC2 ? 1
-                                                 : 4;
-        if (extra == 4 || lead > 0xF4 || i + extra >= text.size() + (extra == 0 ? 1 : 0)) {
-            return false;
-        }
-        for (std::size_t k = 1; k <= extra; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) {
-                return false;
-            }
-        }
-        i += extra + 1;
-    }
-    return true;
-}
-
-// Captions hold Windows-1252 text, or UTF-8 where a string file gave the words; the terminal
-// takes UTF-8.
-std::string forTerminal(std::string_view text) {
-    return validUtf8(text) ? std::string(text) : common::cp1252ToUtf8(text);
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -79,17 +52,18 @@ int main(int argc, char** argv) {
     try {
         window.Dir1.setPath(folder);
     } catch (const common::Error& error) {
-        std::cerr << "vismaker_run: " << forTerminal(folder) << ": " << error.reason() << "\n";
+        std::cerr << "vismaker_run: " << common::shownInUtf8(folder) << ": " << error.reason()
+                  << "\n";
         return 2;
     }
     app.dispatch([&window] { window.selectAllButton.click(); });
     if (!window.SaveLog.Visible) {
-        std::cerr << forTerminal(window.statusMessage.Caption) << "\n";
+        std::cerr << common::shownInUtf8(window.statusMessage.Caption) << "\n";
         return 1;
     }
     app.dispatch([&window] { window.SaveLog.click(); });
     if (!platform.errors.empty()) {
-        std::cerr << forTerminal(platform.errors.front()) << "\n";
+        std::cerr << common::shownInUtf8(platform.errors.front()) << "\n";
         return 1;
     }
     return 0;

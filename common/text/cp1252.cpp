@@ -234,6 +234,10 @@ std::string heldToUtf8(std::string_view held) {
     }
 }
 
+std::string shownInUtf8(std::string_view text) {
+    return isUtf8(text) ? std::string(text) : cp1252ToUtf8(text);
+}
+
 std::string joinPath(std::string_view folder, std::string_view name) {
     std::string joined(folder);
     if (joined.empty() || joined.back() != '/') {

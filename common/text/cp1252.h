@@ -33,6 +33,10 @@ std::string fromPath(const std::filesystem::path& path);
 // other part is Windows-1252 text and is converted.
 std::string heldToUtf8(std::string_view held);
 
+// The UTF-8 of a text as the windows show it: text that is valid UTF-8 (words of a block-form
+// string file, a name held beyond Windows-1252) as it stands, any other as Windows-1252.
+std::string shownInUtf8(std::string_view text);
+
 // A file of a folder: folder and name joined with one separator.
 std::string joinPath(std::string_view folder, std::string_view name);
 

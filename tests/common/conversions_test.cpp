@@ -206,3 +206,14 @@ TEST(Cp1252, HeldNamesAndPathsInUtf8) {
     EXPECT_EQ(heldToUtf8(""), "");
     EXPECT_EQ(heldToUtf8("/"), "/");
 }
+
+// What the windows show, in UTF-8 for a terminal or a message: valid UTF-8 as it stands (a
+// block-form word, a name held beyond Windows-1252), anything else as Windows-1252.
+TEST(Cp1252, TextIsShownInUtf8AsTheWindowsShowIt) {
+    EXPECT_EQ(common::shownInUtf8("Zo\xEB"), "Zo\xC3\xAB");
+    EXPECT_EQ(common::shownInUtf8("\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD"),
+              "\xD0\x98\xD0\xB2\xD0\xB0\xD0\xBD");
+    EXPECT_EQ(common::shownInUtf8("plain"), "plain");
+    EXPECT_EQ(common::shownInUtf8("\xC0\xAF"), "\xC3\x80\xC2\xAF")
+        << "an overlong form is no UTF-8";
+}

@@ -7,7 +7,6 @@
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
 #include "common/text/strings.h"
-#include "common/text/utf8.h"
 #include "transcribe/program.h"
 
 namespace tools {
@@ -201,10 +200,7 @@ class Replay {
             message = "the wizard did not save the face";
         }
         // Messages are 8-bit text, apart from words a string file gave in UTF-8.
-        if (!common::isUtf8(message)) {
-            message = common::cp1252ToUtf8(message);
-        }
-        return {1, message, {}};
+        return {1, common::shownInUtf8(message), {}};
     }
 
     static const json* list(const json& input, const char* name, std::size_t count) {
