@@ -25,6 +25,8 @@ struct FaceSlot {
     std::string ColourLine;
     // Set at the start of every load into the slot, even one that then fails.
     bool Loaded = false;
+
+    friend bool operator==(const FaceSlot&, const FaceSlot&) = default;
 };
 
 }  // namespace analysis

@@ -11,12 +11,6 @@ namespace analysis {
 namespace {
 
 constexpr int kLinesPerFace = 11;
-constexpr std::int16_t kEyesView = 1;
-constexpr std::int16_t kNoseView = 2;
-constexpr std::int16_t kMouthView = 3;
-constexpr std::int16_t kLayoutView = 4;
-constexpr std::int16_t kFaceShapeView = 5;
-constexpr std::int16_t kProfileView = 6;
 
 void setFillStyle(const PlotFace& face, int style) {
     for (forms::Shape* shape : {&face.mouth, &face.nose, &face.eye1, &face.eye2, &face.outline}) {
@@ -47,6 +41,7 @@ void PlotterForm::Form_Activate() {
     ApplyColourC(program_);
     SetPersonCaptions();
     ShowHeights();
+    replotIfFacesChanged();
 }
 
 void PlotterForm::SetPersonCaptions() {
@@ -61,29 +56,6 @@ void PlotterForm::ShowHeights() {
                      HeightText(program_.Face1.FaceHeight, imperial, words) + "\r\n");
     Statsbox.setText(Statsbox.Text() + words.HeightWord + " = " +
                      HeightText(program_.Face2.FaceHeight, imperial, words) + "\r\n");
-}
-
-// Each view stores its own number, so exactly one runs.
-void PlotterForm::ReplotCurrentView() {
-    const std::int16_t mode = program_.Plotter.ViewMode;
-    if (mode == kEyesView) {
-        eyesViewButton_Click();
-    }
-    if (mode == kNoseView) {
-        noseViewButton_Click();
-    }
-    if (mode == kMouthView) {
-        mouthViewButton_Click();
-    }
-    if (mode == kLayoutView) {
-        layoutViewButton_Click();
-    }
-    if (mode == kFaceShapeView) {
-        faceShapeViewButton_Click();
-    }
-    if (mode == kProfileView) {
-        ProfileButton_Click();
-    }
 }
 
 // A face shown again reappears where the last view put it.

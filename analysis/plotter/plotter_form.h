@@ -117,7 +117,7 @@ class PlotterForm : public forms::Window {
     void SetPersonCaptions();
     // The heights of faces 1 and 2, one line each, replace the text of Statsbox.
     void ShowHeights();
-    // Draws again the view ViewMode names.
+    // Draws again the view ViewMode names, as pressing its button would.
     void ReplotCurrentView();
 
     // Events.
@@ -160,6 +160,12 @@ class PlotterForm : public forms::Window {
     void Form_Activate() override;
 
   private:
+    using View = void (PlotterForm::*)();
+
+    // Draws a view for the faces now loaded and remembers them.
+    void pressView(View view);
+    // Draws the pressed view again when face 1 or 2 is no longer the one it was drawn for.
+    void replotIfFacesChanged();
     void setDesign();
     void designCanvas();
     void layOut();

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
+
+#include "analysis/plotter/plotted_faces.h"
 
 namespace analysis {
 
@@ -10,6 +13,9 @@ struct PlotterState {
     // The last view drawn: 1 eyes, 2 nose, 3 mouth, 4 layout, 5 face shape, 6 profile; 0 until
     // the plotter has drawn one.
     std::int16_t ViewMode = 0;
+    // The faces the canvas was last drawn for by a pressed view button or a redraw of the view;
+    // none until then, so the drawing made at start-up, before any face, is never redrawn.
+    std::optional<PlottedFaces> ViewDrawnFor;
     // Horizontal shifts in twips of the profile drawings of faces A, B and C.
     std::int16_t ProfileShiftA = 0;
     std::int16_t ProfileShiftB = 0;
