@@ -1,7 +1,7 @@
 #pragma once
 
-#include <array>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -41,10 +41,10 @@ class Platform {
     virtual void showNotice(std::string_view message) = 0;
     // Asks the user a question that is answered Yes or No, over the active window; true for Yes.
     virtual bool askYesNo(std::string_view question) = 0;
-    // Asks a question with three answers over the active window and gives the number (0 to 2) of
-    // the one chosen. The third answer leaves everything as it was: Escape and closing the box
-    // give it.
-    virtual int askChoice(std::string_view question, const std::array<std::string, 3>& answers) = 0;
+    // Asks a question with two or three answers over the active window and gives the number
+    // (from 0) of the one chosen. The last answer leaves everything as it was: it is the default,
+    // and Escape and closing the box give it.
+    virtual int askChoice(std::string_view question, std::span<const std::string> answers) = 0;
     // Asks for one line of text, the suggested one shown; the text given (UTF-8), or nothing when
     // the user cancels.
     virtual std::optional<std::string> askText(std::string_view question,

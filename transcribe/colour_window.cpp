@@ -42,6 +42,9 @@ ColourWindow::ColourWindow(TranscribeProgram& program)
     program.refuseForeignText(HairInputBox, "Hair");
     program.refuseForeignText(EyeInputBox, "Eyes");
     program.refuseForeignText(SkinInputBox, "Skin");
+    for (forms::TextBox* box : {&HairInputBox, &EyeInputBox, &SkinInputBox}) {
+        program.countEdits(*box);
+    }
     place(ForwardButton, 324, 208, 80, 32);
     ForwardButton.Caption = ">>";
     ForwardButton.onClick = [this] { ForwardButton_Click(); };
@@ -53,8 +56,13 @@ void ColourWindow::showColour(const forms::TextBox& box, forms::Shape& swatch) {
 }
 
 void ColourWindow::ForwardButton_Click() {
+    program_.goneOn();
     program_.InputForm.Show();
     Hide();
+}
+
+bool ColourWindow::Form_QueryUnload() {
+    return program_.quitConfirmed();
 }
 
 void ColourWindow::Form_Unload() {

@@ -31,6 +31,7 @@ class ColourWindow : public forms::Window {
     void ForwardButton_Click();
 
   protected:
+    bool Form_QueryUnload() override;
     void Form_Unload() override;
 
   private:

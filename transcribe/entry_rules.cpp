@@ -63,6 +63,15 @@ std::optional<std::string> heightRefusal(std::string_view heightText) {
            "\" cannot be kept: type it in centimetres, from 1 to 32767, or 0 for none.";
 }
 
+std::optional<std::string> lineBreakRefusal(std::string_view text, std::string_view boxName) {
+    if (text.find_first_of("\r\n") == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return "The \"" + std::string(boxName) +
+           "\" box holds a line break, which the face data file cannot keep: each value takes "
+           "one line of the file. Please put it on one line.";
+}
+
 std::string keptValueWords(std::string_view refusedText, std::int16_t kept) {
     const std::optional<double> typed = typedNumber(refusedText);
     std::string why;

@@ -27,6 +27,10 @@ std::optional<std::int16_t> pointMagnitude(std::string_view text);
 // which is what the analysis reads.
 std::optional<std::string> heightRefusal(std::string_view heightText);
 
+// Why a text typed into the named box cannot be kept, in words naming the box; nothing when it
+// can. Each value of the face file takes one line of its own, so it may hold no CR or LF.
+std::optional<std::string> lineBreakRefusal(std::string_view text, std::string_view boxName);
+
 // The words beside a box whose text is not what is stored: why the text was refused, and the
 // value kept instead ("too large: 9999 is kept").
 std::string keptValueWords(std::string_view refusedText, std::int16_t kept);

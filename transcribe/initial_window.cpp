@@ -1,5 +1,7 @@
 #include "transcribe/initial_window.h"
 
+#include <utility>
+
 #include "common/forms/application.h"
 #include "common/text/cp1252.h"
 #include "common/text/strings.h"
@@ -10,6 +12,15 @@
 #include "transcribe/transcribe_strings.h"
 
 namespace transcribe {
+
+namespace {
+
+// The boxes as messages name them.
+constexpr std::string_view kJobBoxName = "Profession and nationality";
+constexpr std::string_view kHeightBoxName = "Height";
+constexpr std::string_view kUrlBoxName = "Website URL";
+
+}  // namespace
 
 InitialWindow::InitialWindow(TranscribeProgram& program)
     : Window(program.app(), "InitialWindow"), program_(program) {
@@ -43,9 +54,12 @@ InitialWindow::InitialWindow(TranscribeProgram& program)
     PSPButton.onClick = [this] { PSPButton_Click(); };
     IllustratorButton.onClick = [this] { IllustratorButton_Click(); };
     program.refuseForeignText(NameBox, "Name");
-    program.refuseForeignText(JobBox, "Profession and nationality");
-    program.refuseForeignText(HeightBox, "Height");
-    program.refuseForeignText(URLbox, "Website URL");
+    program.refuseForeignText(JobBox, kJobBoxName);
+    program.refuseForeignText(HeightBox, kHeightBoxName);
+    program.refuseForeignText(URLbox, kUrlBoxName);
+    for (forms::TextBox* box : {&NameBox, &JobBox, &HeightBox, &URLbox}) {
+        program.countEdits(*box);
+    }
 }
 
 void InitialWindow::Form_Load() {
@@ -79,9 +93,16 @@ void InitialWindow::Form_Load() {
     program.ScaleDistance = 9999;
 
     LoadTranscribeLanguage(program);
+    // The name is typed at once and replaces the one offered, as in every step.
+    NameBox.SetFocus();
+    NameBox.SelectAll();
 
     program.InputForm.Caption = program.Words.PointWord + " 1";
     program.InputForm.Description.Caption = program.Words.StepCaptions[0];
+}
+
+bool InitialWindow::Form_QueryUnload() {
+    return program_.quitConfirmed();
 }
 
 void InitialWindow::Form_Unload() {
@@ -106,11 +127,19 @@ void InitialWindow::offerName(std::string_view words) {
 }
 
 bool InitialWindow::detailsAccepted() {
+    program_.goneOn();
     std::optional<std::string> refusal;
     if (!unheldName_.empty() && NameBox.Text() == unheldName_) {
         refusal = std::string(kUnheldNameWords);
     } else {
         refusal = nameRefusal(NameBox.Text());
+    }
+    const std::pair<const forms::TextBox*, std::string_view> lines[] = {
+        {&JobBox, kJobBoxName}, {&HeightBox, kHeightBoxName}, {&URLbox, kUrlBoxName}};
+    for (const auto& [box, boxName] : lines) {
+        if (!refusal) {
+            refusal = lineBreakRefusal(box->Text(), boxName);
+        }
     }
     if (!refusal) {
         refusal = heightRefusal(HeightBox.Text());

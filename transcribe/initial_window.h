@@ -45,11 +45,12 @@ class InitialWindow : public forms::Window {
 
   protected:
     void Form_Load() override;
+    bool Form_QueryUnload() override;
     void Form_Unload() override;
 
   private:
-    // The name names the face file and the height must be one the analysis reads: either is
-    // refused with a message saying why.
+    // At each ">>": the name names the face file, each value takes one line of it and the height
+    // must be one the analysis reads; anything else is refused with a message saying why.
     bool detailsAccepted();
     // Shared by the four mode buttons once the mode flag is set.
     void goOn();

@@ -79,6 +79,9 @@ Inputwindow::Inputwindow(TranscribeProgram& program)
     program.refuseForeignText(Xpos, "X");
     program.refuseForeignText(Ypos, "Y");
     program.refuseForeignText(Anglebox, "Angle");
+    for (forms::TextBox* box : {&Xpos, &Ypos, &Anglebox}) {
+        program.countEdits(*box);
+    }
 
     place(Savelabel, 16, 68, 668, 40);
     place(Dir1, 16, 112, 330, 336);
@@ -125,13 +128,16 @@ void Inputwindow::Form_Load() {
     StartSteps();
 }
 
+bool Inputwindow::Form_QueryUnload() {
+    return program_.quitConfirmed();
+}
+
 void Inputwindow::Form_Unload() {
     app().End();
 }
 
 void Inputwindow::StartSteps() {
     HideStepPictures();
-    Description.Visible = true;
     setStep(1);
     program_.ScaleDistance = 9999;
     Description.Caption = program_.Words.StepCaptions[0];
@@ -259,11 +265,12 @@ void Inputwindow::AngleFromDeltas(const forms::TextBox& typed, forms::Label& kep
 // Every typed change is stored as it is typed, so moving on commits nothing more: a value shown
 // again is never converted a second time.
 void Inputwindow::GoForward_Click() {
+    program_.goneOn();
     int current = step();
     if (current > kLastStep) {
         switch (SaveFaceFile()) {
             case SaveOutcome::Saved:
-            case SaveOutcome::WriteFailed:  // stays on the save step to choose another folder
+            case SaveOutcome::WriteFailed:  // stays on the save step, every value kept
             case SaveOutcome::Cancelled:
                 return;
             case SaveOutcome::ScalingFailed:
@@ -306,7 +313,9 @@ void Inputwindow::BackToColours() {
 }
 
 void Inputwindow::QuitButton_Click() {
-    app().End();
+    if (program_.quitConfirmed()) {
+        app().End();
+    }
 }
 
 void Inputwindow::ShowStep() {
@@ -324,6 +333,7 @@ void Inputwindow::ShowStep() {
     }
     HideStepPictures();
     clearKeptWords();
+    Description.Visible = true;
     GoBack.Visible = true;
     GoForward.Visible = true;
     QuitButton.Visible = true;
@@ -387,6 +397,8 @@ void Inputwindow::ShowDeltaInputs() {
 void Inputwindow::ShowSaveStep() {
     const WizardWords& words = program_.Words;
     Caption = words.SaveAsWord;
+    // The last angle's measuring text says nothing about where to save.
+    Description.Visible = false;
     HideStepPictures();
     Dir1.Visible = true;
     File1.Visible = true;
@@ -444,10 +456,18 @@ Inputwindow::SaveOutcome Inputwindow::SaveFaceFile() {
         path = common::joinPath(Dir1.Path(), common::faceFileName(face.name));
         common::writeFaceFile(Dir1.Path(), face);
     } catch (const common::Error& error) {
-        app().platform().reportError("The face data file " + common::heldToUtf8(path) +
-                                     " could not be saved: " + error.reason() +
-                                     ". Every value is kept: choose another folder.");
-        File1.Refresh();
+        const std::string failed =
+            "The face data file " + common::heldToUtf8(path) + " could not be saved: ";
+        // A value the file cannot hold is refused before anything is written, and no other
+        // folder would mend it.
+        if (error.code() == common::ErrorCode::InvalidPropertyValue) {
+            app().platform().reportError(failed + error.detail() +
+                                         ". Nothing was written; every value is kept.");
+        } else {
+            app().platform().reportError(failed + error.reason() +
+                                         ". Every value is kept: choose another folder.");
+            File1.Refresh();
+        }
         return SaveOutcome::WriteFailed;
     }
     app().End();

@@ -59,6 +59,7 @@ class Inputwindow : public forms::Window {
 
   protected:
     void Form_Load() override;
+    bool Form_QueryUnload() override;
     void Form_Unload() override;
 
   private:

@@ -9,6 +9,13 @@ namespace transcribe {
 
 namespace {
 
+// Every kind of blank Windows-1252 has, the no-break space included: a name of nothing else
+// shows as no name at all.
+bool isBlank(char ch) {
+    return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\v' || ch == '\f' || ch == '\r' ||
+           ch == '\xA0';
+}
+
 bool isControl(char ch) {
     const auto code = static_cast<unsigned char>(ch);
     return code < 32 || code == 127;
@@ -18,7 +25,7 @@ bool isControl(char ch) {
 
 std::optional<std::string> nameRefusal(std::string_view typed) {
     const std::string name = common::Trim(typed);
-    if (name.empty() || name.find_first_of("/\\") != std::string::npos) {
+    if (std::ranges::all_of(name, isBlank) || name.find_first_of("/\\") != std::string::npos) {
         return "Please type the person's name: it names the face data file, so it cannot be "
                "left blank or hold \"/\" or \"\\\".";
     }

@@ -7,9 +7,10 @@
 namespace transcribe {
 
 // Why a name (8-bit text) cannot name a face, in words for the user; nothing when it can. The
-// name is judged trimmed, as the face file takes it: it must not be empty, must stay inside the
-// chosen folder, must not make a hidden file, must hold no control character, and must leave
-// room for the longest file name of the face, that of its fifth photo "<name>4.jpg".
+// name is judged trimmed, as the face file takes it: it must not be empty or blank (a no-break
+// space is a blank too), must stay inside the chosen folder, must not make a hidden file, must
+// hold no control character, and must leave room for the longest file name of the face, that
+// of its fifth photo "<name>4.jpg".
 std::optional<std::string> nameRefusal(std::string_view name);
 
 // Why a name with characters Windows-1252 cannot hold is refused.

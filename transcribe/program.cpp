@@ -1,5 +1,6 @@
 #include "transcribe/program.h"
 
+#include <array>
 #include <string>
 
 #include "common/forms/controls.h"
@@ -20,6 +21,19 @@ void TranscribeProgram::foreignTextTyped(std::string_view boxName) {
     app_.platform().reportError("The \"" + std::string(boxName) +
                                 "\" box takes only Western European characters (Windows-1252): "
                                 "the face data file is 8-bit text. The box keeps its text.");
+}
+
+void TranscribeProgram::countEdits(forms::TextBox& box) {
+    box.onUserEdit = [this] { workToLose_ = true; };
+}
+
+bool TranscribeProgram::quitConfirmed() {
+    if (!workToLose_) {
+        return true;
+    }
+    static const std::array<std::string, 2> kAnswers{"Quit", "Keep going"};
+    return app_.platform().askChoice("Quit without saving? The values typed so far are lost.",
+                                     kAnswers) == 0;
 }
 
 }  // namespace transcribe

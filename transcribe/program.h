@@ -39,6 +39,13 @@ class TranscribeProgram {
     void refuseForeignText(forms::TextBox& box, std::string_view boxName);
     void foreignTextTyped(std::string_view boxName);
 
+    // Typing into a box and pressing ">>" make work a quit would lose (an edit back to the text
+    // shown counts too); with none, the wizard quits at once.
+    void countEdits(forms::TextBox& box);
+    void goneOn() { workToLose_ = true; }
+    // Whether the wizard may end unsaved: with work to lose, only when the user says Quit.
+    bool quitConfirmed();
+
     // The paint program the readings come from; set by the first window's buttons.
     bool PhotoshopMode = false;
     bool IllustratorMode = false;
@@ -57,6 +64,9 @@ class TranscribeProgram {
     ColourWindow ColourForm{*this};
     Inputwindow InputForm{*this};
     ErrorMessage ErrorForm{app_};
+
+  private:
+    bool workToLose_ = false;
 };
 
 }  // namespace transcribe

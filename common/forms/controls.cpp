@@ -17,6 +17,9 @@ void TextBox::setText(std::string text) {
 }
 
 void TextBox::userEdit(std::string text) {
+    if (onUserEdit) {
+        onUserEdit();
+    }
     if (text == text_ && ChangeOnEveryEdit) {
         if (onChange) {
             onChange();

@@ -69,6 +69,8 @@ class TextBox : public Control {
     // Whether Tab stops at the box; a box that is not a stop still takes a click.
     bool TabStop = true;
     std::function<void()> onChange;
+    // Each edit of the user, before its change handler, also one that leaves the text as it was.
+    std::function<void()> onUserEdit;
     // Return or Enter pressed in the box; without a handler the key does nothing here.
     std::function<void()> onReturn;
     // When set, text typed that Windows-1252 cannot hold is not taken: the box keeps its text and

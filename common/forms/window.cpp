@@ -37,6 +37,9 @@ void Window::Hide() {
 }
 
 void Window::userClose() {
+    if (!Form_QueryUnload()) {
+        return;
+    }
     Form_Unload();
     if (!app_.ended()) {
         Hide();

@@ -53,8 +53,8 @@ class Window {
     // Loads if needed, shows the window modeless and makes it the active one.
     void Show();
     void Hide();
-    // The user closes the window: Form_Unload runs, then the window hides unless the program
-    // has ended.
+    // The user closes the window: unless Form_QueryUnload keeps it open, Form_Unload runs, then
+    // the window hides unless the program has ended.
     void userClose();
     void activate();
     void setBusy(bool busy);
@@ -86,6 +86,8 @@ class Window {
   protected:
     virtual void Form_Load() {}
     virtual void Form_Activate() {}
+    // Whether the user may close the window now; a window whose work would be lost may ask first.
+    virtual bool Form_QueryUnload() { return true; }
     virtual void Form_Unload() {}
 
   private:

@@ -60,10 +60,10 @@ bool RecordingPlatform::askYesNo(std::string_view question) {
     return answerYes;
 }
 
-int RecordingPlatform::askChoice(std::string_view question, const std::array<std::string, 3>&) {
+int RecordingPlatform::askChoice(std::string_view question, std::span<const std::string> answers) {
     questions.emplace_back(question);
     if (choiceAnswers.empty()) {
-        return 2;
+        return static_cast<int>(answers.size()) - 1;
     }
     const int answer = choiceAnswers.front();
     choiceAnswers.pop_front();

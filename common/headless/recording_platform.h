@@ -26,9 +26,9 @@ class RecordingPlatform : public Platform {
     void showNotice(std::string_view message) override;
     // Records the question and gives answerYes.
     bool askYesNo(std::string_view question) override;
-    // Records the question and gives the next of choiceAnswers; once they are used up, the
-    // third answer, which leaves everything as it was.
-    int askChoice(std::string_view question, const std::array<std::string, 3>& answers) override;
+    // Records the question and gives the next of choiceAnswers; once they are used up, the last
+    // answer, which leaves everything as it was.
+    int askChoice(std::string_view question, std::span<const std::string> answers) override;
     // Records the question and gives the next of textAnswers; once they are used up, nothing.
     std::optional<std::string> askText(std::string_view question,
                                        std::string_view suggested) override;

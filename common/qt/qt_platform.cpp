@@ -9,8 +9,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QUrl>
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 #include "common/files/text_file.h"
 #include "common/open_failure.h"
@@ -119,9 +121,12 @@ bool QtPlatform::askYesNo(std::string_view question) {
     return askQuestion(questionParent(), toQString(question));
 }
 
-int QtPlatform::askChoice(std::string_view question, const std::array<std::string, 3>& answers) {
-    return askChoiceBox(questionParent(), toQString(question),
-                        {toQString(answers[0]), toQString(answers[1]), toQString(answers[2])});
+int QtPlatform::askChoice(std::string_view question, std::span<const std::string> answers) {
+    QStringList shown;
+    for (const std::string& answer : answers) {
+        shown.push_back(toQString(answer));
+    }
+    return askChoiceBox(questionParent(), toQString(question), shown);
 }
 
 std::optional<std::string> QtPlatform::askText(std::string_view question,
@@ -159,18 +164,26 @@ bool QtPlatform::askQuestion(QWidget* parent, const QString& question) {
     return box->exec() == QMessageBox::Yes;
 }
 
-int QtPlatform::askChoiceBox(QWidget* parent, const QString& question,
-                             const std::array<QString, 3>& answers) {
+// The first answer is the box's accepting one, the last its rejecting one, any between an action.
+int QtPlatform::askChoiceBox(QWidget* parent, const QString& question, const QStringList& answers) {
     const auto box =
         plainMessageBox(QMessageBox::Question, question, QMessageBox::NoButton, parent);
-    QPushButton* first = box->addButton(answers[0], QMessageBox::AcceptRole);
-    QPushButton* second = box->addButton(answers[1], QMessageBox::ActionRole);
-    QPushButton* third = box->addButton(answers[2], QMessageBox::RejectRole);
-    box->setDefaultButton(third);
-    box->setEscapeButton(third);
+    std::vector<QPushButton*> buttons;
+    const auto last = answers.size() - 1;
+    for (qsizetype i = 0; i <= last; ++i) {
+        const QMessageBox::ButtonRole role = i == last ? QMessageBox::RejectRole
+                                             : i == 0  ? QMessageBox::AcceptRole
+                                                       : QMessageBox::ActionRole;
+        buttons.push_back(box->addButton(answers[i], role));
+    }
+    if (!buttons.empty()) {
+        box->setDefaultButton(buttons.back());
+        box->setEscapeButton(buttons.back());
+    }
     box->exec();
-    const QAbstractButton* chosen = box->clickedButton();
-    return chosen == first ? 0 : chosen == second ? 1 : 2;
+    const auto chosen = std::find(buttons.begin(), buttons.end(), box->clickedButton());
+    // A box closed without a button leaves everything as it was, as the last answer does.
+    return static_cast<int>(chosen != buttons.end() ? chosen - buttons.begin() : last);
 }
 
 std::optional<QString> QtPlatform::askTextBox(QWidget* parent, const QString& question,

@@ -1,7 +1,7 @@
 #pragma once
 
 #include <QString>
-#include <array>
+#include <QStringList>
 #include <chrono>
 #include <optional>
 #include <string>
@@ -43,9 +43,9 @@ class QtPlatform : public common::Platform {
     void showNotice(std::string_view message) override;
     // A Yes/No box centred over the active window of the program; No is the default answer.
     bool askYesNo(std::string_view question) override;
-    // A box with three buttons centred over the active window; the third is the default answer
-    // and the one Escape gives.
-    int askChoice(std::string_view question, const std::array<std::string, 3>& answers) override;
+    // A box with a button per answer centred over the active window; the last is the default
+    // answer and the one Escape gives.
+    int askChoice(std::string_view question, std::span<const std::string> answers) override;
     // A one-line input box centred over the active window.
     std::optional<std::string> askText(std::string_view question,
                                        std::string_view suggested) override;
@@ -69,8 +69,7 @@ class QtPlatform : public common::Platform {
     virtual void showInformation(QWidget* parent, const QString& message);
     // Asks the question in a modal Yes/No box over parent; tests override it as showError.
     virtual bool askQuestion(QWidget* parent, const QString& question);
-    virtual int askChoiceBox(QWidget* parent, const QString& question,
-                             const std::array<QString, 3>& answers);
+    virtual int askChoiceBox(QWidget* parent, const QString& question, const QStringList& answers);
     // Nothing when the user cancels.
     virtual std::optional<QString> askTextBox(QWidget* parent, const QString& question,
                                               const QString& suggested);

@@ -28,6 +28,9 @@ class Error : public std::runtime_error {
   public:
     Error(ErrorCode code, const std::string& detail = {});
     ErrorCode code() const noexcept { return code_; }
+    // What the raiser said of the error; for an error of a value rather than a file, its reason
+    // ("description holds a line end").
+    const std::string& detail() const noexcept { return detail_; }
     // What went wrong, for a message that already names the file: the system's own reason
     // ("No space left on device") where one is known, else the standard wording.
     std::string reason() const;

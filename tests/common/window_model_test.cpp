@@ -38,10 +38,12 @@ class SampleWindow : public Window {
     int loads = 0;
     int activations = 0;
     int unloads = 0;
+    bool mayClose = true;
 
   protected:
     void Form_Load() override { ++loads; }
     void Form_Activate() override { ++activations; }
+    bool Form_QueryUnload() override { return mayClose; }
     void Form_Unload() override { ++unloads; }
 };
 
@@ -105,6 +107,27 @@ TEST_F(Fixture, ClosingRunsUnloadAndHides) {
     window.userClose();
     EXPECT_EQ(window.unloads, 1);
     EXPECT_FALSE(window.Visible());
+}
+
+TEST_F(Fixture, AWindowThatRefusesToCloseStaysAsItWas) {
+    window.Show();
+    window.mayClose = false;
+    window.userClose();
+    EXPECT_EQ(window.unloads, 0);
+    EXPECT_TRUE(window.Visible());
+    EXPECT_EQ(app.activeWindow(), &window);
+}
+
+// Every user edit is seen, also one that leaves the text as it was; the program's own are not.
+TEST_F(Fixture, UserEditsAreSeenEvenWhenTheTextStaysTheSame) {
+    int edits = 0;
+    window.Box.onUserEdit = [&edits] { ++edits; };
+    window.Box.setText("0");
+    EXPECT_EQ(edits, 0);
+    window.Box.userEdit("0");
+    window.Box.userEdit("12");
+    EXPECT_EQ(edits, 2);
+    EXPECT_EQ(window.log, "change:0;change:12;");
 }
 
 TEST_F(Fixture, UntrappedErrorIsReportedAndTheEventAbandoned) {

@@ -159,6 +159,17 @@ TEST(QtPlatform, AThreeAnswerQuestionGivesTheAnswerChosenAndEscapeTheLast) {
     EXPECT_EQ(platform.askChoice("Jane.txt exists already.", answers), 2);
 }
 
+TEST(QtPlatform, ATwoAnswerQuestionDefaultsToTheSecond) {
+    qtui::QtPlatform platform;
+    const std::array<std::string, 2> answers{"Quit", "Keep going"};
+    whenModalAppears([](QWidget* box) { clickButton(box, "Quit"); });
+    EXPECT_EQ(platform.askChoice("Quit without saving?", answers), 0);
+    whenModalAppears([](QWidget* box) { QTest::keyClick(box, Qt::Key_Escape); });
+    EXPECT_EQ(platform.askChoice("Quit without saving?", answers), 1);
+    whenModalAppears([](QWidget* box) { QTest::keyClick(box, Qt::Key_Return); });
+    EXPECT_EQ(platform.askChoice("Quit without saving?", answers), 1);
+}
+
 TEST(QtPlatform, AskingForTextGivesItAsUtf8OrNothingOnCancel) {
     qtui::QtPlatform platform;
     whenModalAppears([](QWidget* box) {

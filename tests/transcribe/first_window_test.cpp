@@ -1,17 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "tests/transcribe/wizard_fixture.h"
 #include "transcribe/name_rules.h"
 
 namespace {
 
-// Types the name and height and presses the Photoshop button; the error given, if any.
-std::string refusalOf(const std::string& name, const std::string& height = "0") {
+using Box = forms::TextBox transcribe::InitialWindow::*;
+
+// Types each text into its box and presses the Photoshop button; the error given, if any.
+std::string refusalOf(std::initializer_list<std::pair<Box, std::string>> typed) {
+    const std::string& name = typed.begin()->second;
     Wizard wizard;
-    wizard.type(wizard.initial.NameBox, name);
-    wizard.type(wizard.initial.HeightBox, height);
+    for (const auto& [box, text] : typed) {
+        wizard.type(wizard.initial.*box, text);
+    }
     wizard.click(wizard.initial.photoshopButton);
     if (wizard.platform.errors.empty()) {
         EXPECT_TRUE(wizard.colours.Visible()) << name;
@@ -24,7 +30,48 @@ std::string refusalOf(const std::string& name, const std::string& height = "0") 
     return wizard.platform.errors.front();
 }
 
+std::string refusalOf(const std::string& name, const std::string& height = "0") {
+    return refusalOf({{&transcribe::InitialWindow::NameBox, name},
+                      {&transcribe::InitialWindow::HeightBox, height}});
+}
+
 }  // namespace
+
+TEST(FirstWindow, OpensWithTheWholeNameSelectedForTyping) {
+    Wizard wizard;
+    EXPECT_EQ(wizard.initial.takeFocusRequest(), &wizard.initial.NameBox);
+    EXPECT_TRUE(wizard.initial.NameBox.selectAllPending());
+}
+
+// A name of nothing but blanks names no file a user could find, whatever the blanks are.
+TEST(FirstWindowNames, BlankNamesAreRefusedLikeAnEmptyOne) {
+    for (const char* name : {"\xA0\xA0", " \xA0 ", "\xA0", "\t", " \r\n "}) {
+        EXPECT_NE(refusalOf(name).find("Please type the person's name"), std::string::npos) << name;
+    }
+    EXPECT_EQ(refusalOf(std::string("\xA0") + "Ann\xA0"), "");
+}
+
+// Each value takes one line of the face file: a pasted line break is refused at ">>", naming the
+// box, even where the value would read as a number.
+TEST(FirstWindowLineBreaks, EachBoxRefusesThemNamingTheBox) {
+    const std::pair<Box, const char*> boxes[] = {
+        {&transcribe::InitialWindow::JobBox, "\"Profession and nationality\" box"},
+        {&transcribe::InitialWindow::HeightBox, "\"Height\" box"},
+        {&transcribe::InitialWindow::URLbox, "\"Website URL\" box"}};
+    for (const auto& [box, words] : boxes) {
+        for (const char* lineBreak : {"\r", "\n", "\r\n"}) {
+            const std::string refusal = refusalOf({{&transcribe::InitialWindow::NameBox, "Jane"},
+                                                   {box, std::string("172") + lineBreak + "5"}});
+            EXPECT_NE(refusal.find(words), std::string::npos) << words;
+            EXPECT_NE(refusal.find("line break"), std::string::npos) << words;
+        }
+    }
+    EXPECT_NE(refusalOf("Jane\nDoe").find("line break"), std::string::npos);
+    // Other control characters of these boxes are no line end of the file.
+    EXPECT_EQ(refusalOf({{&transcribe::InitialWindow::NameBox, "Jane"},
+                         {&transcribe::InitialWindow::JobBox, "Singer\tBritish"}}),
+              "");
+}
 
 TEST(FirstWindowNames, HiddenNamesAreRefusedSayingWhy) {
     for (const char* name : {".Hidden Face", ".", "..", "  .Hidden"}) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "common/files/text_file.h"
 #include "tests/common/temp_folder.h"
 #include "tests/transcribe/hand_face.h"
@@ -19,6 +21,7 @@ std::string handPointsJson() {
 struct Replayed {
     tools::ReplayOutcome outcome;
     std::string file;
+    bool emptyFolder = false;
 };
 
 Replayed replay(const std::string& json, const std::string& fileName = "Jane Doe.txt") {
@@ -28,6 +31,7 @@ Replayed replay(const std::string& json, const std::string& fileName = "Jane Doe
     if (result.outcome.exitCode == 0) {
         result.file = common::readWholeFile(common::joinPath(out, fileName));
     }
+    result.emptyFolder = std::filesystem::is_empty(folder.path() / "out");
     return result;
 }
 
@@ -118,6 +122,18 @@ TEST(Replay, RefusalsExitWithTheirMessage) {
         replay(R"({"mode": "photoshop", "description": "\u03a9mega"})").outcome;
     EXPECT_EQ(greek.exitCode, 1);
     EXPECT_NE(greek.message.find("Profession and nationality"), std::string::npos);
+
+    // Values the face file cannot hold are refused before the save, which writes nothing; no
+    // other folder would mend them.
+    for (const char* field : {R"("description": "Singer\nBritish")",
+                              R"("url": "www.example.com\r\nx")", R"("name": "\u00a0\u00a0")"}) {
+        const Replayed unheld = replay(R"({"mode": "photoshop", )" + std::string(field) +
+                                       R"(, "points": )" + handPointsJson() + "}");
+        EXPECT_EQ(unheld.outcome.exitCode, 1) << field;
+        EXPECT_FALSE(unheld.outcome.message.empty()) << field;
+        EXPECT_EQ(unheld.outcome.message.find("choose another folder"), std::string::npos) << field;
+        EXPECT_TRUE(unheld.emptyFolder) << field;
+    }
 
     TempFolder folder;
     const tools::ReplayOutcome noFolder =

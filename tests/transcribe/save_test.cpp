@@ -43,6 +43,8 @@ TEST(Save, TrimmedNameNamesTheFileAndIsItsFirstLine) {
     save(wizard);
     EXPECT_TRUE(wizard.app.ended());
     EXPECT_TRUE(wizard.platform.errors.empty());
+    // A face saved is no work lost: the wizard ends without a question.
+    EXPECT_TRUE(wizard.platform.questions.empty());
     EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Jane Doe.txt")),
               handFaceFile("Jane Doe", "Singer", kNoAngles, {}));
 }
@@ -54,6 +56,17 @@ TEST(Save, FileNameIsWrittenInUtf8) {
     save(wizard);
     ASSERT_TRUE(wizard.app.ended());
     EXPECT_TRUE(std::filesystem::exists(wizard.folder.path() / "out" / "Jos\xC3\xA9.txt"));
+}
+
+// Only spaces are trimmed from a name that is kept: a no-break space stays part of it.
+TEST(Save, ANameKeepsItsNoBreakSpaces) {
+    Wizard wizard;
+    const std::string out = wizard.folder.subfolder("out");
+    typeFaceUpToSave(wizard, " \xA0Jane\xA0 ", out);
+    save(wizard);
+    ASSERT_TRUE(wizard.app.ended());
+    EXPECT_EQ(common::readWholeFile(common::joinPath(out, "\xA0Jane\xA0.txt")),
+              handFaceFile("\xA0Jane\xA0", "Singer", kNoAngles, {}));
 }
 
 TEST(Save, TrailerLinesOnlyWithTheirValues) {
@@ -126,6 +139,7 @@ TEST(Save, ChinLevelWithTheEyeWritesNothingAndTheRetryScalesOnce) {
     EXPECT_EQ(wizard.steps.GoForward.Caption, ">>");
     EXPECT_TRUE(wizard.steps.GoBack.Visible);
     EXPECT_FALSE(wizard.steps.Dir1.Visible);
+    EXPECT_TRUE(wizard.steps.Description.Visible);
     EXPECT_EQ(wizard.program.PointCoords, raw);
     wizard.click(wizard.program.ErrorForm.OKbutton);
     EXPECT_FALSE(wizard.program.ErrorForm.Visible());
@@ -171,6 +185,7 @@ TEST(Save, AFolderThatCannotBeWrittenIsReportedAndEveryValueKept) {
     EXPECT_FALSE(wizard.app.ended());
     ASSERT_EQ(wizard.platform.errors.size(), 1u);
     EXPECT_NE(wizard.platform.errors[0].find("Jane.txt"), std::string::npos);
+    EXPECT_NE(wizard.platform.errors[0].find("choose another folder"), std::string::npos);
     EXPECT_EQ(wizard.program.PointCoords, raw);
     EXPECT_EQ(wizard.steps.GoForward.Caption, "Save");
     EXPECT_TRUE(wizard.steps.Dir1.Visible);
@@ -184,6 +199,23 @@ TEST(Save, AFolderThatCannotBeWrittenIsReportedAndEveryValueKept) {
     ASSERT_TRUE(wizard.app.ended());
     EXPECT_EQ(common::readWholeFile(common::joinPath(out, "Jane.txt")),
               handFaceFile("Jane", "Singer", kNoAngles, {"~ 33023~ 0~ 0~"}));
+}
+
+// The first window refuses such a value; should one reach the save all the same, the message
+// says what is wrong with it, and no other folder is offered as the cure.
+TEST(Save, AValueTheFileCannotHoldIsNamedAndNothingIsWritten) {
+    Wizard wizard;
+    const std::string out = wizard.folder.subfolder("out");
+    typeFaceUpToSave(wizard, "Jane", out);
+    wizard.app.dispatch([&wizard] { wizard.initial.URLbox.setText("www.example.org\r\nmore"); });
+    save(wizard);
+    EXPECT_FALSE(wizard.app.ended());
+    ASSERT_EQ(wizard.platform.errors.size(), 1u);
+    EXPECT_EQ(wizard.platform.errors[0], "The face data file " + common::cp1252ToUtf8(out) +
+                                             "/Jane.txt could not be saved: web address holds a "
+                                             "line end. Nothing was written; every value is kept.");
+    EXPECT_TRUE(std::filesystem::is_empty(wizard.folder.path() / "out"));
+    EXPECT_EQ(wizard.steps.GoForward.Caption, "Save");
 }
 
 TEST(Save, AnOlderLongerFileIsReplacedWhole) {

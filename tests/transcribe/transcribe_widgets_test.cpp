@@ -23,13 +23,25 @@
 
 namespace {
 
-// Reports errors into a list instead of a message box that would wait for a click.
+// Reports errors into a list and answers questions from one, instead of a message box that
+// would wait for a click; a question without an answer left is answered with its last answer.
 class QuietPlatform : public qtui::QtPlatform {
   public:
     std::vector<QString> errors;
+    std::vector<QString> questions;
+    std::vector<int> answers;
 
   protected:
     void showError(QWidget*, const QString& message) override { errors.push_back(message); }
+    int askChoiceBox(QWidget*, const QString& question, const QStringList& given) override {
+        questions.push_back(question);
+        if (answers.empty()) {
+            return static_cast<int>(given.size()) - 1;
+        }
+        const int answer = answers.front();
+        answers.erase(answers.begin());
+        return answer;
+    }
 };
 
 template <typename Widget>
@@ -57,6 +69,13 @@ void typeInto(QWidget* window, const char* name, const QString& text) {
             QApplication::sendEvent(box, &key);
         }
     }
+}
+
+// The keys typed go to whatever has the keyboard, as a user types.
+void typeAtFocus(const QString& text) {
+    QWidget* focus = QApplication::focusWidget();
+    ASSERT_NE(focus, nullptr);
+    QTest::keyClicks(focus, text);
 }
 
 void press(QWidget* window, const char* name) {
@@ -255,6 +274,33 @@ TEST(GuidePictures, EveryStepMarksSomethingOfItsOwn) {
     }
 }
 
+// The first window's name is typed at once over the one offered.
+TEST_F(WizardOnScreen, TypingIntoTheFirstWindowReplacesTheNameOffered) {
+    QWidget* first = binding.widgetFor(program.InitialForm);
+    first->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(first));
+    auto* name = child<QLineEdit>(first, "NameBox");
+    EXPECT_EQ(QApplication::focusWidget(), name);
+    EXPECT_EQ(name->selectedText(), "NewSampleFace");
+    typeAtFocus("Jane");
+    EXPECT_EQ(program.InitialForm.NameBox.Text(), "Jane");
+}
+
+// The title bar's close button asks as "Quit without saving" does once there is work to lose;
+// Keep going leaves the window open.
+TEST_F(WizardOnScreen, TheCloseButtonAsksOnceSomethingWasTyped) {
+    QWidget* steps = openSteps();
+    steps->close();
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0], "Quit without saving? The values typed so far are lost.");
+    EXPECT_TRUE(steps->isVisible());
+    EXPECT_FALSE(app.ended());
+    platform.answers = {0};
+    steps->close();
+    EXPECT_TRUE(app.ended());
+    EXPECT_FALSE(steps->isVisible());
+}
+
 // Each step puts the keyboard in the box its value is typed into: X for a point, the angle box
 // for an angle, so a face is typed without reaching for the mouse.
 TEST_F(WizardOnScreen, EachStepTakesTheKeyboardToItsFirstBox) {
@@ -267,17 +313,6 @@ TEST_F(WizardOnScreen, EachStepTakesTheKeyboardToItsFirstBox) {
     press(steps, "GoBack");
     EXPECT_EQ(QApplication::focusWidget(), child<QLineEdit>(steps, "Xpos"));
 }
-
-namespace {
-
-// The keys typed go to whatever has the keyboard, as a user types.
-void typeAtFocus(const QString& text) {
-    QWidget* focus = QApplication::focusWidget();
-    ASSERT_NE(focus, nullptr);
-    QTest::keyClicks(focus, text);
-}
-
-}  // namespace
 
 // A step shows its stored value selected, so typing replaces it ("200", not "2000" or "0200").
 TEST_F(WizardOnScreen, TypingIntoAFreshStepReplacesTheValueShown) {

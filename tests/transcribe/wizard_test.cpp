@@ -122,6 +122,7 @@ TEST(Steps, CaptionsPicturesAndBoxesOfEachStep) {
     EXPECT_EQ(wizard.steps.GoForward.Caption, "Done");
     EXPECT_TRUE(wizard.steps.guidePicture(29).Visible);
     EXPECT_FALSE(wizard.steps.Dir1.Visible);
+    EXPECT_TRUE(wizard.steps.Description.Visible);
     wizard.forward();
     EXPECT_EQ(wizard.steps.GoForward.Caption, "Save");
     EXPECT_EQ(wizard.steps.Caption, "Save as...");
@@ -135,6 +136,8 @@ TEST(Steps, CaptionsPicturesAndBoxesOfEachStep) {
     EXPECT_FALSE(wizard.steps.guidePicture(29).Visible);
     EXPECT_FALSE(wizard.steps.Xpos.Visible);
     EXPECT_FALSE(wizard.steps.Anglebox.Visible);
+    // The last angle's measuring text does not stand above the folder boxes.
+    EXPECT_FALSE(wizard.steps.Description.Visible);
     EXPECT_EQ(wizard.steps.File1.Pattern(), "*.txt");
 }
 
