@@ -7,7 +7,10 @@
 
 namespace transcribe {
 
-TranscribeProgram::TranscribeProgram(forms::Application& app) : app_(app) {}
+// The error window stays above the step that reports; the steps replace one another.
+TranscribeProgram::TranscribeProgram(forms::Application& app) : app_(app) {
+    ErrorForm.Owner = &InputForm;
+}
 
 void TranscribeProgram::start() {
     InitialForm.Show();

@@ -74,7 +74,7 @@ class EntryTable {
             case 12:
                 main.selectFace1.Caption = s + (block_ ? " 1" : "1");
                 main.selectFace2.Caption = s + (block_ ? " 2" : "2");
-                p_.QuickKeyChooserWindow.Caption = block_ ? std::string("Quick Keys") : s;
+                p_.QuickKeyChooserWindow.setTitleWords(block_ ? std::string("Quick Keys") : s);
                 break;
             case 13:
                 p_.PrefsWindow.Caption = s;

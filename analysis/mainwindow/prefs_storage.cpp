@@ -125,6 +125,7 @@ void AssignQuickKey(AnalysisProgram& program, int n) {
     const std::string& caption = loader.functionKeyLabel.Caption;
     loader.functionKeyLabel.Caption =
         common::Left(caption, common::InStr(caption, ":")) + " F" + common::plain(n);
+    loader.nameKey(n);
     loader.Show();
     loader.File2.setPath(program.MainWindow.Dir1.Path());
 }

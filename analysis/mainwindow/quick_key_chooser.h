@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "common/forms/controls.h"
 #include "common/forms/list_boxes.h"
 #include "common/forms/window.h"
@@ -19,10 +21,17 @@ class QuickKeyChooser : public forms::Window {
     forms::FileListBox File2{*this, "File2"};
     forms::CommandButton OKbutton{*this, "OKbutton"};
 
+    // The words of the title, before the key the chooser sets: "Select face (F4)".
+    void setTitleWords(std::string words);
+    void nameKey(int key);
+
     void OKbutton_Click();
 
   private:
+    void File2_KeyDown(int keyCode);
+
     AnalysisProgram& program_;
+    std::string titleWords_;
 };
 
 }  // namespace analysis

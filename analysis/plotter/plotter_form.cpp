@@ -87,6 +87,11 @@ void PlotterForm::connectEvents() {
     BlueRightArrow.onClick = [this] { BlueRightArrow_Click(); };
     GreenLeftArrow.onClick = [this] { GreenLeftArrow_Click(); };
     GreenRightArrow.onClick = [this] { GreenRightArrow_Click(); };
+    // A quick second click on an arrow comes as a double click: it moves the profile again.
+    for (forms::Image* arrow : {&RedLeftArrow, &RedRightArrow, &BlueLeftArrow, &BlueRightArrow,
+                                &GreenLeftArrow, &GreenRightArrow}) {
+        arrow->onDblClick = arrow->onClick;
+    }
     for (int key = QuickKey.first(); key <= QuickKey.last(); ++key) {
         QuickKey(key).onClick = [this, key] { QuickKey_Click(key); };
     }

@@ -39,6 +39,10 @@ class Window {
     // While shown, the program's other windows take no input (the desktop's window modality;
     // Show itself does not wait).
     bool Modal = false;
+    // The window this one opens from. It stays above that window as a dialog of it, and opens
+    // centred over it. Null for a window that stands on its own: a program's main window, or a
+    // wizard step that takes the place of the step before it.
+    Window* Owner = nullptr;
     // Escape closes the window as its title bar does, where no button is its cancel button (a
     // chooser whose only button, OK, must not be what Escape presses).
     bool EscapeCloses = false;

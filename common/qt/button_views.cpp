@@ -21,7 +21,7 @@ namespace {
 
 template <typename Button>
 void syncCaption(Button& widget, const std::string& caption) {
-    const QString text = toQString(caption);
+    const QString text = toQCaption(caption);
     if (widget.text() != text) {
         widget.setText(text);
     }
@@ -105,7 +105,7 @@ class FrameView : public ControlView {
 
     void sync() override {
         syncCommon(widget_, model_, context_.scale, QApplication::font(&widget_));
-        const QString title = toQString(model_.Caption);
+        const QString title = toQCaption(model_.Caption);
         if (widget_.title() != title) {
             widget_.setTitle(title);
         }

@@ -30,6 +30,16 @@ class SyncScope {
     bool before_;
 };
 
+// A window with an owner is a dialog of it: only a dialog with a parent gets WM_TRANSIENT_FOR on
+// X11, which keeps it above its owner. Changing the parent makes a new native window, so it is
+// done only when the owner changes, before the window shows.
+void belongTo(QWidget& widget, QWidget* owner) {
+    const Qt::WindowType type = owner != nullptr ? Qt::Dialog : Qt::Window;
+    if (widget.parentWidget() != owner || widget.windowType() != type) {
+        widget.setParent(owner, (widget.windowFlags() & ~Qt::WindowType_Mask) | type);
+    }
+}
+
 }  // namespace
 
 QtBinding::QtBinding(forms::Application& app, QtPlatform& platform)
@@ -142,13 +152,11 @@ QWidget* QtBinding::windowInUse() const {
     return nullptr;
 }
 
-QWidget* QtBinding::ownerFor(QWidget& widget, QWidget* inUse) {
-    if (WindowView* mainView = existingView(*main_);
-        mainView != nullptr && mainView->widget().isVisible()) {
-        if (widget.parentWidget() != &mainView->widget()) {
-            widget.setParent(&mainView->widget(), widget.windowFlags() | Qt::Window);
-        }
-        return &mainView->widget();
+QWidget* QtBinding::ownerFor(const forms::Window& window, QWidget& widget, QWidget* inUse) {
+    QWidget* const owner = window.Owner != nullptr ? widgetFor(*window.Owner) : nullptr;
+    belongTo(widget, owner);
+    if (owner != nullptr && owner->isVisible()) {
+        return owner;
     }
     return inUse != &widget ? inUse : nullptr;
 }
@@ -160,16 +168,16 @@ void QtBinding::place(const forms::Window& window, QWidget& widget, QWidget* inU
     if (&window == main_) {
         return;
     }
-    QWidget* const owner = ownerFor(widget, inUse);
+    QWidget* const over = ownerFor(window, widget, inUse);
     const auto before = shownOver_.find(&window);
-    const bool sameOwner = before != shownOver_.end() && before->second == owner;
-    shownOver_[&window] = owner;
+    const bool shownOverSame = before != shownOver_.end() && before->second == over;
+    shownOver_[&window] = over;
     // A window the model places stays where the model puts it, one shown again over the same
     // window where the user left it.
-    if (owner == nullptr || sameOwner || window.Left != 0 || window.Top != 0) {
+    if (over == nullptr || shownOverSame || window.Left != 0 || window.Top != 0) {
         return;
     }
-    widget.setGeometry(centredOver(*owner, widget.size()));
+    widget.setGeometry(centredOver(*over, widget.size()));
 }
 
 // The place of a window of the given size centred over the owner, on the owner's screen as far

@@ -30,11 +30,11 @@ class WindowView;
 // the program's event dispatch; afterwards every widget of the program is brought in line with its
 // model. After the program has ended no event reaches it. Closing a window asks its model
 // (userClose), which decides; once no window of the program is visible after an event, the
-// program ends. The first window the program shows is its main window: every other window belongs
-// to it, stays above it, and opens centred over it the first time it shows. While the main window
-// is hidden (a wizard goes on from its first window) a window opens centred over the window in use,
-// the one it replaces. A window shown again over the same window opens where the user left it;
-// over another, it opens centred over that one.
+// program ends. The first window the program shows is its main window. A window with an owner
+// is a dialog of its owner: it stays above it and opens centred over it the first time it shows.
+// A window without one (a wizard goes on from its first window) opens centred over the window in
+// use, the one it replaces. A window shown again over the same window opens where the user left
+// it; over another, it opens centred over that one.
 //
 // A program's main: QApplication; QtPlatform platform; forms::Application app(platform, folder);
 // the program object; QtBinding binding(app, platform); app.dispatch(start-up); binding.sync();
@@ -73,9 +73,9 @@ class QtBinding {
     bool anyWindowVisible() const;
     // The window in use before a sync shows or hides anything.
     QWidget* windowInUse() const;
-    // The window a window shown now opens over: the main window while it is shown, else the one
-    // in use when the event came.
-    QWidget* ownerFor(QWidget& widget, QWidget* inUse);
+    // Makes the window's widget belong to the widget of its owner, and gives the window it opens
+    // over: its owner while that is shown, else the one in use when the event came.
+    QWidget* ownerFor(const forms::Window& window, QWidget& widget, QWidget* inUse);
     void place(const forms::Window& window, QWidget& widget, QWidget* inUse);
     static QRect centredOver(const QWidget& owner, QSize size);
 

@@ -19,6 +19,12 @@ QString toQString(std::string_view text) {
     return QString::fromStdString(common::cp1252ToUtf8(text));
 }
 
+QString toQCaption(std::string_view text) {
+    QString shown = toQString(text);
+    shown.replace(QLatin1Char('&'), QLatin1String("&&"));
+    return shown;
+}
+
 QString toQStringLines(std::string_view text) {
     QString shown = toQString(text);
     shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));

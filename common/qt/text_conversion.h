@@ -11,6 +11,10 @@ namespace qtui {
 QString toQString(std::string_view text);
 std::string fromQString(const QString& text);
 
+// The caption of a button, check box, option button or frame. Qt reads an "&" there as the mark
+// of an access key; the programs' captions hold none, so a face name keeps its "&".
+QString toQCaption(std::string_view text);
+
 // Text whose stored line ends (CR LF, or a lone CR or LF) each show as one line break.
 QString toQStringLines(std::string_view text);
 

@@ -3,6 +3,7 @@
 #include <memory>
 #include <string>
 
+#include "analysis/mainwindow/prefs_storage.h"
 #include "analysis/program.h"
 #include "common/headless/recording_platform.h"
 #include "tests/common/string_files.h"
@@ -207,6 +208,16 @@ TEST_F(Languages, TextFormSetsEveryEntry) {
     EXPECT_EQ(p.QuickKeyChooserWindow.functionKeyLabel.Caption, textWord(109) + "F");
     EXPECT_EQ(p.QuickKeyChooserWindow.becomesLabel.Caption, textWord(110));
     EXPECT_FALSE(p.Words.WordsInUtf8);
+}
+
+// The chooser's title names its key after the language's words.
+TEST_F(Languages, TheQuickKeyChooserNamesItsKeyAfterTheLanguagesWords) {
+    analysis::AnalysisProgram& p = start("4\r\n", "AnalysisStrings_de.txt", textFile(110));
+    analysis::AssignQuickKey(p, 3);
+    EXPECT_EQ(p.QuickKeyChooserWindow.Caption, textWord(12) + " (F3)");
+    analysis::AnalysisProgram& block = start("9\r\n", "AnalysisStrings_ru.txt", blockFile(110));
+    analysis::AssignQuickKey(block, 10);
+    EXPECT_EQ(block.QuickKeyChooserWindow.Caption, "Quick Keys (F10)");
 }
 
 TEST_F(Languages, BlockFormSetsItsEntriesAndKeepsItsExceptions) {

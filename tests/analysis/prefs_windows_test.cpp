@@ -140,13 +140,18 @@ TEST_F(PrefsWindows, QuickKeyButtonOpensTheChooserOnTheDataFolder) {
     prefs.FButton(3).click();
     EXPECT_EQ(program.QuickKeyIndex, 3);
     EXPECT_EQ(loader.functionKeyLabel.Caption, "Function Key : F3");
+    EXPECT_EQ(loader.Caption, "Select face (F3)");
     EXPECT_TRUE(loader.Visible());
     EXPECT_EQ(loader.File2.Path(), other);
     ASSERT_EQ(loader.File2.ListCount(), 1);
     EXPECT_EQ(loader.File2.List(0), "Ann.txt");
-    // The caption is cut at its colon every time, so keys do not pile up.
+    // Another key's button while the chooser is open: it sets that key, and says so. The caption
+    // is cut at its colon every time, so keys do not pile up.
     prefs.FButton(10).click();
+    EXPECT_TRUE(loader.Visible());
+    EXPECT_EQ(app.activeWindow(), &loader);
     EXPECT_EQ(loader.functionKeyLabel.Caption, "Function Key : F10");
+    EXPECT_EQ(loader.Caption, "Select face (F10)");
     EXPECT_EQ(program.QuickKeyIndex, 10);
 }
 
@@ -193,6 +198,30 @@ TEST_F(PrefsWindows, ClosingTheChooserKeepsTheQuickKey) {
     loader.userClose();
     EXPECT_FALSE(loader.Visible());
     EXPECT_EQ(prefs.F1Person(6).Caption, "Cid");
+}
+
+// Return in the list is OK: it assigns the highlighted face, or keeps the key with none; other
+// keys only move in the list.
+TEST_F(PrefsWindows, ReturnInTheChoosersListAssignsAsOkDoes) {
+    folder.write("Ann.txt", "x");
+    folder.write("Bob.txt", "x");
+    prefs.F1Person(7).Caption = "Cid";
+    prefs.FButton(7).click();
+    loader.File2.setListIndex(1);
+    loader.File2.keyDown(40);
+    loader.File2.keyDown(32);
+    EXPECT_TRUE(loader.Visible());
+    EXPECT_EQ(prefs.F1Person(7).Caption, "Cid");
+    loader.File2.keyDown(13);
+    EXPECT_FALSE(loader.Visible());
+    EXPECT_EQ(prefs.F1Person(7).Caption, "Bob");
+
+    prefs.FButton(8).click();
+    prefs.F1Person(8).Caption = "Dee";
+    ASSERT_EQ(loader.File2.ListIndex(), -1);
+    loader.File2.keyDown(13);
+    EXPECT_FALSE(loader.Visible());
+    EXPECT_EQ(prefs.F1Person(8).Caption, "Dee");
 }
 
 TEST_F(PrefsWindows, OkWithoutAChosenFileKeepsTheQuickKey) {

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QTextDocument>
+#include <QWindow>
 
 #include "analysis/engine/statistics_loading.h"
 #include "analysis/program.h"
@@ -30,7 +31,7 @@ struct AnalysisWindows : ::testing::Test {
 
 // Escape takes the user out of every secondary window of the analysis program through the
 // window's own Cancel, OK or Back button, so whatever that button does is done; each of them
-// opens over the main window and belongs to it.
+// belongs to the window it opens from.
 TEST_F(AnalysisWindows, EscapeLeavesEverySecondaryWindowThroughItsButton) {
     QWidget* main = start();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
@@ -43,7 +44,7 @@ TEST_F(AnalysisWindows, EscapeLeavesEverySecondaryWindowThroughItsButton) {
         binding.sync();
         QWidget* widget = binding.widgetFor(*window);
         ASSERT_TRUE(widget->isVisible()) << window->name();
-        EXPECT_EQ(widget->parentWidget(), main) << window->name();
+        EXPECT_EQ(widget->parentWidget(), binding.widgetFor(*window->Owner)) << window->name();
         QTest::keyClick(widget, Qt::Key_Escape);
         EXPECT_FALSE(window->Visible()) << window->name();
         EXPECT_FALSE(widget->isVisible()) << window->name();
@@ -51,6 +52,102 @@ TEST_F(AnalysisWindows, EscapeLeavesEverySecondaryWindowThroughItsButton) {
     EXPECT_TRUE(program.MainWindow.Visible());
     EXPECT_FALSE(app.ended());
     EXPECT_TRUE(platform.errors.empty());
+}
+
+namespace {
+
+// Clicks a control of a shown window as the user would.
+void clickOn(qtui::QtBinding& binding, const forms::Control& control) {
+    QWidget* widget = binding.widgetFor(control);
+    ASSERT_TRUE(widget->isVisible()) << control.key();
+    QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+// The window is shown as a dialog of its owner: X11 then keeps it above that window.
+void expectDialogOf(QWidget* window, QWidget* owner) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window)) << window->objectName().toStdString();
+    EXPECT_EQ(window->windowType(), Qt::Dialog);
+    EXPECT_EQ(window->parentWidget(), owner);
+    ASSERT_NE(window->windowHandle(), nullptr);
+    EXPECT_EQ(window->windowHandle()->transientParent(), owner->windowHandle());
+}
+
+}  // namespace
+
+// Each window stays above the window the user opened it from, the quick-key chooser above the
+// preferences; one opened again while it is open comes to the front.
+TEST_F(AnalysisWindows, SecondaryWindowsStayAboveTheWindowTheyOpenFrom) {
+    QWidget* main = start();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(main));
+    EXPECT_EQ(main->windowType(), Qt::Window);
+    EXPECT_EQ(main->parentWidget(), nullptr);
+    analysis::Analysis& window = program.MainWindow;
+
+    clickOn(binding, window.PrefButton);
+    QWidget* prefs = binding.widgetFor(program.PrefsWindow);
+    expectDialogOf(prefs, main);
+    clickOn(binding, program.PrefsWindow.FButton(4));
+    QWidget* chooser = binding.widgetFor(program.QuickKeyChooserWindow);
+    expectDialogOf(chooser, prefs);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(chooser));
+    EXPECT_LE((chooser->geometry().center() - prefs->geometry().center()).manhattanLength(), 2);
+
+    // No faces, no run: the windows those buttons open are opened as they would.
+    program.HeightsSorted = true;
+    app.dispatch([this] {
+        program.ListWindow.Show();
+        program.ResultsWindow.Show();
+        program.PlotterWindow.Show();
+    });
+    binding.sync();
+    expectDialogOf(binding.widgetFor(program.ListWindow), main);
+    expectDialogOf(binding.widgetFor(program.ResultsWindow), main);
+    QWidget* plotter = binding.widgetFor(program.PlotterWindow);
+    expectDialogOf(plotter, main);
+    clickOn(binding, program.PlotterWindow.ColourButton);
+    expectDialogOf(binding.widgetFor(program.ColoursWindow), plotter);
+
+    // The preferences button again, with the preferences behind later windows: they come first.
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    clickOn(binding, window.PrefButton);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(prefs));
+    EXPECT_EQ(app.activeWindow(), &program.PrefsWindow);
+    EXPECT_TRUE(platform.errors.empty());
+}
+
+// The chooser's title names the key it sets; another quick-key button pressed while it is open
+// takes it over, and Return in its list assigns the highlighted face to that key.
+TEST_F(AnalysisWindows, TheQuickKeyChooserSetsTheKeyItsTitleNames) {
+    folder.write("Ann.txt", "x");
+    folder.write("Bob.txt", "x");
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(start()));
+    analysis::PrefsForm& prefs = program.PrefsWindow;
+    app.dispatch([&prefs] {
+        prefs.Show();
+        prefs.F1Person(4).Caption = "Cid";
+        prefs.F1Person(6).Caption = "Dee";
+    });
+    binding.sync();
+    clickOn(binding, prefs.FButton(4));
+    QWidget* chooser = binding.widgetFor(program.QuickKeyChooserWindow);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(chooser));
+    EXPECT_EQ(chooser->windowTitle(), "Select face (F4)");
+
+    binding.widgetFor(prefs)->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(binding.widgetFor(prefs)));
+    clickOn(binding, prefs.FButton(6));
+    EXPECT_TRUE(QTest::qWaitForWindowActive(chooser));
+    EXPECT_EQ(chooser->windowTitle(), "Select face (F6)");
+
+    QWidget* list = binding.widgetFor(program.QuickKeyChooserWindow.File2);
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(chooser->isVisible());
+    EXPECT_EQ(prefs.F1Person(6).Caption, "Bob");
+    EXPECT_EQ(prefs.F1Person(4).Caption, "Cid");
 }
 
 // Escape in the quick-key chooser closes it and keeps the key; only OK or a double click assigns
@@ -99,6 +196,8 @@ TEST_F(AnalysisWindows, TheMissingStatisticsWindowIsModal) {
     QWidget* noMedian = binding.widgetFor(program.NoMedianWindow);
     ASSERT_TRUE(noMedian->isVisible());
     EXPECT_EQ(noMedian->windowModality(), Qt::ApplicationModal);
+    EXPECT_EQ(noMedian->windowType(), Qt::Dialog);
+    EXPECT_EQ(noMedian->parentWidget(), binding.widgetFor(program.MainWindow));
     EXPECT_EQ(QApplication::activeModalWidget(), noMedian);
     // The event loop is the program's own: showing the window did not wait for it to close.
     EXPECT_FALSE(app.ended());

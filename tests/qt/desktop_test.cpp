@@ -155,10 +155,12 @@ TEST_F(Desktop, EscapePressesTheCancelButtonOfTheWindow) {
     EXPECT_TRUE(top().isVisible());
 }
 
-TEST_F(Desktop, ASecondaryWindowBelongsToTheMainWindowAndOpensCentredOverIt) {
+TEST_F(Desktop, AWindowWithAnOwnerIsItsDialogAndOpensCentredOverIt) {
     QWidget& second = showOther();
     EXPECT_EQ(second.parentWidget(), &top());
     EXPECT_TRUE(second.isWindow());
+    // Only a dialog gets WM_TRANSIENT_FOR on X11, which keeps it above its owner.
+    EXPECT_EQ(second.windowType(), Qt::Dialog);
     ASSERT_NE(second.windowHandle(), nullptr);
     EXPECT_EQ(second.windowHandle()->transientParent(), top().windowHandle());
     EXPECT_LE((second.geometry().center() - top().geometry().center()).manhattanLength(), 2);
@@ -172,6 +174,35 @@ TEST_F(Desktop, ASecondaryWindowBelongsToTheMainWindowAndOpensCentredOverIt) {
     EXPECT_EQ(second.pos(), left);
     // The main window belongs to no one.
     EXPECT_EQ(top().parentWidget(), nullptr);
+    EXPECT_EQ(top().windowType(), Qt::Window);
+}
+
+// Shown again while it is open, behind the window the user went on in, a window comes to the
+// front and takes the keyboard.
+TEST_F(Desktop, OpeningAWindowThatIsOpenRaisesAndActivatesIt) {
+    QWidget& second = showOther();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&second));
+    top().activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&top()));
+    showOther();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&second));
+    EXPECT_EQ(app.activeWindow(), &other);
+}
+
+// A window the program takes its owner from becomes a window of its own; given one again, it
+// is again that one's dialog.
+TEST_F(Desktop, AWindowGoesWithTheOwnerItIsGiven) {
+    QWidget& second = showOther();
+    forms::Window* const owners[] = {nullptr, &window};
+    for (forms::Window* owner : owners) {
+        app.dispatch([this] { other.Hide(); });
+        binding.sync();
+        other.Owner = owner;
+        showOther();
+        EXPECT_EQ(second.parentWidget(), owner != nullptr ? &top() : nullptr);
+        EXPECT_EQ(second.windowType(), owner != nullptr ? Qt::Dialog : Qt::Window);
+        EXPECT_TRUE(second.isVisible());
+    }
 }
 
 TEST_F(Desktop, ASecondaryWindowOverAMainWindowHalfOffTheScreenOpensOnTheScreen) {
@@ -244,6 +275,11 @@ TEST_F(Wizard, AWindowOpensOverTheWindowItReplacesAndWhereTheUserLeftItOverTheSa
     EXPECT_LE(offCentre(colourWindow, firstPlace), 2);
     QWidget& stepWindow = goFrom(colours, steps);
     EXPECT_LE(offCentre(stepWindow, colourWindow.geometry()), 2);
+    // A step that takes the place of another is an ordinary window of its own.
+    for (const QWidget* step : {&colourWindow, &stepWindow}) {
+        EXPECT_EQ(step->parentWidget(), nullptr);
+        EXPECT_EQ(step->windowType(), Qt::Window);
+    }
 
     // Back from a step window the user moved: the colours open over it, not where they were.
     stepWindow.move(stepWindow.pos() + QPoint(150, 100));

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -95,6 +96,32 @@ TEST_F(Rendering, TextIsShownInUnicodeAndLabelsShowNoMarkup) {
     binding.sync();
     EXPECT_EQ(widget<QLabel>(window.Title).textFormat(), Qt::PlainText);
     EXPECT_EQ(widget<QPlainTextEdit>(window.Notes).toPlainText(), "one\ntwo\nthree\nfour");
+}
+
+// A name in a caption is shown as it stands: an "&" in it marks no access key, on any kind of
+// button or frame, and on a label neither.
+TEST_F(Rendering, AnAmpersandInACaptionShowsAsItIs) {
+    const std::string name = "Brian &In\xE8s & Co";
+    app.dispatch([this, &name] {
+        window.CompButton.Caption = name;
+        window.Tick.Caption = name;
+        window.OptionA.Caption = name;
+        window.Group.Caption = name;
+        window.Title.Caption = name;
+    });
+    binding.sync();
+    const QString shown = QString::fromUtf8("Brian &In\u00E8s & Co");
+    const std::pair<const char*, QString> captions[] = {
+        {"CompButton", widget<QPushButton>(window.CompButton).text()},
+        {"Tick", widget<QCheckBox>(window.Tick).text()},
+        {"OptionA", widget<QRadioButton>(window.OptionA).text()},
+        {"Group", widget<QGroupBox>(window.Group).title()},
+    };
+    for (const auto& [key, text] : captions) {
+        EXPECT_TRUE(QKeySequence::mnemonic(text).isEmpty()) << key;
+        EXPECT_EQ(QString(text).replace("&&", "&"), shown) << key;
+    }
+    EXPECT_EQ(widget<QLabel>(window.Title).text(), shown);
 }
 
 // A CR on its own in a caption breaks the line, as CR LF does, and CR LF is one break, not two.

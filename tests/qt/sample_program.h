@@ -180,7 +180,8 @@ class OtherWindow : public forms::Window {
     void Form_Unload() override { ++unloads; }
 };
 
-// A start folder with three text files and two sub-folders, the sample window shown on it.
+// A start folder with three text files and two sub-folders, the sample window shown on it; the
+// other window opens from it.
 struct BindingFixture {
     BindingFixture() {
         folder.write("alpha.txt", "a");
@@ -189,6 +190,7 @@ struct BindingFixture {
         folder.subfolder("Sample data");
         folder.subfolder("Zeta");
         window.File1.Refresh();
+        other.Owner = &window;
         app.dispatch([this] { window.Show(); });
         binding.sync();
     }

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 
 #include "analysis/engine/face_file.h"
 #include "analysis/engine/face_loading.h"
@@ -221,6 +222,16 @@ TEST_F(WizardOnScreen, AFailedScalingShowsItsMessageOverTheStepsAndGoesBackToSte
     QWidget* error = binding.widgetFor(program.ErrorForm);
     ASSERT_TRUE(error->isVisible());
     EXPECT_EQ(steps->windowTitle(), "Point 1");
+    // A dialog of the steps, which X11 keeps above them; the steps, which took the place of the
+    // colour window as that took the first window's, are windows of their own.
+    EXPECT_EQ(error->windowType(), Qt::Dialog);
+    EXPECT_EQ(error->parentWidget(), steps);
+    ASSERT_NE(error->windowHandle(), nullptr);
+    EXPECT_EQ(error->windowHandle()->transientParent(), steps->windowHandle());
+    for (const QWidget* step : {steps, binding.widgetFor(program.ColourForm)}) {
+        EXPECT_EQ(step->windowType(), Qt::Window);
+        EXPECT_EQ(step->parentWidget(), nullptr);
+    }
     // Centred over the window in use, not wherever the hidden first window stood.
     const QPoint offset = error->geometry().center() - steps->geometry().center();
     EXPECT_LE(offset.manhattanLength(), 4);

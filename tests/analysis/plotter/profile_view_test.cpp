@@ -152,6 +152,24 @@ TEST_F(ProfileView, ArrowsShiftAndRedrawOneChain) {
     expectChain(plotter.GreenLine, chainC);
 }
 
+// Quick clicks on an arrow come as a click and a double click: each moves the profile.
+TEST_F(ProfileView, ADoubleClickOnAnArrowIsTwoClicks) {
+    loadProfiles();
+    plotter.ProfileButton_Click();
+    for (forms::Image* arrow : {&plotter.RedRightArrow, &plotter.BlueLeftArrow,
+                                &plotter.GreenRightArrow, &plotter.GreenLeftArrow}) {
+        arrow->click();
+        arrow->dblClick();
+    }
+    plotter.RedLeftArrow.dblClick();
+    plotter.BlueRightArrow.dblClick();
+    EXPECT_EQ(state.ProfileShiftA, 50);
+    EXPECT_EQ(state.ProfileShiftB, -50);
+    EXPECT_EQ(state.ProfileShiftC, 0);
+    expectChain(plotter.RedLine, chainA, 50);
+    expectChain(plotter.BlueLine, chainB, -50);
+}
+
 TEST_F(ProfileView, AnArrowInAnotherViewDrawsOverIt) {
     loadProfiles();
     plotter.faceShapeViewButton_Click();
