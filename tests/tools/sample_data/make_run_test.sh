@@ -26,7 +26,8 @@ starts() {
 run
 starts 1
 [ "$(ls "$tmp/Sample data"/*.txt | wc -l)" -eq 48 ]
-[ -f "$tmp/Sample data/Median.vis" ] && [ -f "$tmp/Prefs.prf" ]
+[ -f "$tmp/Sample data/Median.vis" ]
+[ -f "$tmp/Prefs.prf" ]
 
 # The user saves a face into the folder and removes the statistics: nothing is drawn.
 printf 'Zo\xeb Testperson\r\n' > "$tmp/Sample data/Zoë Testperson.txt"
