@@ -34,10 +34,11 @@ test-build:
 	cmake -S . -B $(BUILD_DIR) $(GCC_FLAGS) -DWARNINGS_AS_ERRORS=ON $(EVERYTHING)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
-# The sample database is drawn on the first run; a Prefs.prf in which every feature counts is
-# written beside it unless one is there.
+# The sample database is drawn while the data folder holds no face, so the faces a user saves
+# there are never drawn over and the program starts whatever else the folder lacks; a Prefs.prf
+# in which every feature counts is written beside it unless one is there.
 run: run-build
-	@if [ ! -f "Sample data/Median.vis" ]; then \
+	@if ./scripts/needs-sample-data "Sample data"; then \
 		./$(RUN_DIR)/tools/make_sample_data "Sample data" --prefs Prefs.prf; \
 	fi
 	./$(RUN_DIR)/analysis/analysis

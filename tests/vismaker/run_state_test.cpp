@@ -128,3 +128,39 @@ TEST(VismakerState, ClosingTheWindowEndsTheProgram) {
     program.app.dispatch([&program] { program.window.userClose(); });
     EXPECT_TRUE(program.app.ended());
 }
+
+// Ben's files go and Cleo's come after the program has read the folder: the run sees the folder
+// as it is when "Select all" is pressed, as a program started afterwards would.
+TEST(VismakerState, SelectAllCountsTheFacesTheFolderHoldsWhenPressed) {
+    TempFolder start;
+    TempFolder data;
+    writeHandWorkedFolder(data);
+    for (const char* cleo : {"Cleo.txt", "Cleo0.jpg", "Cleo1.jpg", "Cleo3.jpg"}) {
+        std::filesystem::remove(data.path() / cleo);
+    }
+    FreshVismaker program(start.text());
+    program.open(data.text());
+    ASSERT_EQ(program.window.File1.ListCount(), 2);
+    for (const char* ben : {"Ben.txt", "Ben1.jpg", "Ben3.jpg"}) {
+        std::filesystem::remove(data.path() / ben);
+    }
+    data.write("Cleo.txt", common::readWholeFile(kVismakerData + "/faces/Cleo.txt"));
+    data.write("Cleo1.jpg", kPicture);
+    data.write("Cleo3.jpg", kPicture);
+    program.press();
+    ASSERT_TRUE(program.finished()) << program.window.statusMessage.Caption;
+    program.save();
+    const std::string log = data.read("PictureLog.log");
+    EXPECT_EQ(log.find("Ben"), std::string::npos) << log;
+    EXPECT_NE(log.find("Cleo"), std::string::npos) << log;
+
+    TempFolder later;
+    FreshVismaker startedAfterwards(later.text());
+    const std::string earlierStatistics = data.read("Median.vis");
+    startedAfterwards.open(data.text());
+    startedAfterwards.press();
+    ASSERT_TRUE(startedAfterwards.finished());
+    EXPECT_EQ(data.read("Median.vis"), earlierStatistics);
+    startedAfterwards.save();
+    EXPECT_EQ(data.read("PictureLog.log"), log);
+}

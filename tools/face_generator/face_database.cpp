@@ -21,11 +21,18 @@ bool nameOrder(const FaceFile& a, const FaceFile& b) {
     return forms::nameLess(a.name, b.name);
 }
 
+// The error names the folder and the system's reason, so a caller can say both.
 void makeFolder(std::string_view folder) {
+    const std::filesystem::path path = common::toPath(folder);
     std::error_code ec;
-    std::filesystem::create_directories(common::toPath(folder), ec);
-    if (ec || !std::filesystem::is_directory(common::toPath(folder), ec)) {
-        throw common::Error(common::ErrorCode::PathNotFound, std::string(folder));
+    if (std::filesystem::exists(path, ec) && !std::filesystem::is_directory(path, ec)) {
+        throw common::Error(common::ErrorCode::PathNotFound,
+                            std::string(folder) + ": it is a file, not a folder");
+    }
+    std::filesystem::create_directories(path, ec);
+    if (ec) {
+        throw common::Error(common::ErrorCode::PathNotFound,
+                            std::string(folder) + ": " + ec.message());
     }
 }
 
@@ -33,7 +40,8 @@ void refuseOtherFaceFiles(std::string_view folder, const std::vector<FaceFile>& 
     for (const std::string& name : forms::listFiles(folder, "*.txt")) {
         if (!std::binary_search(files.begin(), files.end(), FaceFile{name, {}}, nameOrder)) {
             throw common::Error(common::ErrorCode::InvalidCall,
-                                name + " is already in the folder and is not a generated face");
+                                common::joinPath(folder, name) +
+                                    ": it is already in the folder and is not a generated face");
         }
     }
 }

@@ -35,8 +35,10 @@ enum class Pictures {
 // pictures when asked, and Upper.vis, Lower.vis and Median.vis as the statistics builder would
 // write them over the folder (none for no faces, as it writes none for an empty folder).
 // Everything is checked before the first file is written: besides the faults of faceFiles, a
-// "*.txt" file already in the folder that is not one of the faces raises InvalidCall, since the
-// statistics would then not describe the folder. Files of the faces' own names are replaced.
+// "*.txt" file already in the folder that is not one of the faces raises InvalidCall naming that
+// file (Error::file), since the statistics would then not describe the folder; a folder that
+// cannot be made raises PathNotFound naming it and the reason. Files of the faces' own names are
+// replaced.
 void writeDatabase(std::string_view folder, const std::vector<GeneratedFace>& faces,
                    Pictures pictures = Pictures::None);
 

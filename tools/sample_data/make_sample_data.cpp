@@ -1,29 +1,48 @@
-// Builds the bundled sample database, and a starting Prefs.prf when asked and absent.
+// Builds the bundled sample database, and a starting Prefs.prf when asked and absent. The exit
+// codes and the command line are in the usage (command_line.h).
 #include <QGuiApplication>
-#include <cstdio>
 #include <exception>
+#include <filesystem>
+#include <iostream>
+#include <string_view>
+#include <vector>
 
 #include "common/text/cp1252.h"
+#include "common/text/error.h"
+#include "tools/sample_data/command_line.h"
+#include "tools/sample_data/failure_message.h"
 #include "tools/sample_data/sample_database.h"
 
 int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const sample::CommandLine line = sample::parseCommandLine(args);
+    if (line.kind == sample::CommandLine::Kind::Help) {
+        std::cout << sample::kUsage;
+        return 0;
+    }
+    if (line.kind == sample::CommandLine::Kind::Wrong) {
+        std::cerr << sample::kUsage;
+        return 2;
+    }
+
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QGuiApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    if (args.size() != 2 && !(args.size() == 4 && args[2] == "--prefs")) {
-        std::fprintf(stderr, "usage: make_sample_data <folder> [--prefs <Prefs.prf>]\n");
-        return 1;
-    }
+    // Qt sees no argument of the command line, so none of its own options is taken from it.
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
     try {
-        sample::writeSampleDatabase(common::utf8ToCp1252(args[1].toStdString()));
-        if (args.size() == 4) {
-            sample::writeStartingPrefs(common::utf8ToCp1252(args[3].toStdString()));
+        sample::writeSampleDatabase(common::fromPath(line.folder));
+        if (!line.prefs.empty()) {
+            sample::writeStartingPrefs(common::fromPath(line.prefs));
         }
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "make_sample_data: %s\n", e.what());
-        return 2;
+    } catch (const common::Error& error) {
+        std::cerr << "make_sample_data: " << sample::failureMessage(error) << "\n";
+        return 1;
+    } catch (const std::exception& error) {
+        std::cerr << "make_sample_data: the sample database could not be drawn (" << error.what()
+                  << ")\n";
+        return 1;
     }
     return 0;
 }

@@ -1,7 +1,8 @@
 #include "tools/sample_data/sample_database.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
-#include <QString>
 #include <algorithm>
 #include <string>
 #include <utility>
@@ -44,10 +45,17 @@ bool fitsThePlotter(const facegen::GeneratedFace& face) {
     });
 }
 
+// Encoded in memory, so the file itself goes through the safe save like every other.
 void save(const QImage& image, const std::string& path) {
-    if (!image.save(QString::fromStdString(common::cp1252ToUtf8(path)), "JPG", 88)) {
-        throw common::Error(common::ErrorCode::PathFileAccess, path);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "JPG", 88)) {
+        throw common::Error(common::ErrorCode::PathFileAccess,
+                            path + ": the picture could not be encoded as JPEG");
     }
+    common::saveFile(path,
+                     std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 std::string stemOf(const facegen::GeneratedFace& face) {

@@ -52,6 +52,9 @@ void StatisticsWindow::selectAllButton_Click() {
     statusMessage.Refresh();
     log_ = pictureLogHead(Texts.LogHeader);
     LogBox.setText(log_);
+    // The list was read when the folder was chosen; faces saved or removed since then count as
+    // the folder holds them now.
+    File1.Refresh();
     const int count = File1.ListCount();
     if (count == 0) {
         statusMessage.Caption = Texts.NoFilesText;
