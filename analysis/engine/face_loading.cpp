@@ -68,8 +68,9 @@ void startLoad(FaceDisplay& face) {
 }
 
 // A face that cannot be read is reported once, with its file and what is wrong; the slot and its
-// display keep the earlier face, so no name is ever shown with another face's data. The file is
-// named in UTF-8, so that names held in Windows-1252 and names beyond it share one message.
+// whole display (photo and view caption included) keep the earlier face, so no name is ever shown
+// with another face's data or picture. The file is named in UTF-8, so that names held in
+// Windows-1252 and names beyond it share one message.
 std::optional<FaceFileContents> readFaceFile(AnalysisProgram& program, const std::string& stem) {
     // A name that is no face file of the data folder is never made into a path.
     if (const std::string why = whyNotAFaceOfTheFolder(stem + ".txt"); !why.empty()) {
@@ -134,11 +135,9 @@ bool LoadFirstFace(AnalysisProgram& program, std::string_view fileName) {
         startLoad(face);
         return false;
     }
-    face.slot.Loaded = true;
     const std::string stem = stemOf(fileName);
     const auto contents = readFaceFile(program, stem);
     if (!contents) {
-        showMissingPhoto(face.photo, program.MainWindow.Dir1.Path());
         return false;
     }
     startLoad(face);
@@ -169,11 +168,9 @@ bool LoadSecondFace(AnalysisProgram& program, std::string_view fileName) {
         }
         return false;
     }
-    face.slot.Loaded = true;
     const std::string stem = stemOf(fileName);
     const auto contents = readFaceFile(program, stem);
     if (!contents) {
-        showMissingPhoto(face.photo, program.MainWindow.Dir1.Path());
         return false;
     }
     startLoad(face);

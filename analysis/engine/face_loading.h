@@ -10,10 +10,10 @@ class AnalysisProgram;
 // Load a face data file "<stem>.txt" of the data folder into face slot 1 or 2, show it on the
 // main window with its view (Typical for face 1, Portrait for face 2; Missing.jpg when that
 // photo is missing) and read the statistics files afresh. A face file that cannot be read is
-// reported to the user, shows Missing.jpg and leaves the slot, its caption, its colours and the
-// statistics as they were; so does a name that is no face file of the data folder (one holding
-// "/" or "\", or "." or ".."). Face 1 loaded from another file withdraws the results of the
-// last run. Returns whether the face was loaded.
+// reported to the user and changes nothing: the slot, everything the main window shows of that
+// face and the statistics stay as they were; so does a name that is no face file of the data
+// folder (one holding "/" or "\", "." or "..", or beginning with "."). Face 1 loaded from another
+// file withdraws the results of the last run. Returns whether the face was loaded.
 bool LoadFirstFace(AnalysisProgram& program, std::string_view fileName);
 bool LoadSecondFace(AnalysisProgram& program, std::string_view fileName);
 

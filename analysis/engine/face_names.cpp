@@ -11,6 +11,10 @@ std::string whyNotAFaceOfTheFolder(std::string_view fileName) {
     if (stem == "." || stem == ".." || fileName == "." || fileName == "..") {
         return "the face name \".\" or \"..\" names no face file of the data folder";
     }
+    // Hidden files are not faces: no face listing shows them.
+    if (fileName.starts_with('.')) {
+        return "a face name beginning with \".\" names no face file of the data folder";
+    }
     return {};
 }
 

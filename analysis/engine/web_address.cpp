@@ -15,10 +15,35 @@ bool sameLetters(std::string_view lower, std::string_view text) {
            });
 }
 
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// A letter, then letters, digits, "+", "-" or ".": the shape of a scheme, and of a host name.
+bool isSchemeWord(std::string_view word) {
+    return !word.empty() && isLetter(word.front()) &&
+           std::all_of(word.begin() + 1, word.end(), [](char c) {
+               return isLetter(c) || isDigit(c) || c == '+' || c == '-' || c == '.';
+           });
+}
+
+// "javascript:alert(1)" names its scheme as "http://x" does; a digit after the ":" makes it a
+// port of a host instead ("example.com:8080/me", "localhost:3000").
 bool namesItsScheme(std::string_view address) {
     constexpr std::string_view kMailto = "mailto:";
-    return address.find("://") != std::string_view::npos ||
-           (address.size() >= kMailto.size() && sameLetters(kMailto, address.substr(0, 7)));
+    if (address.find("://") != std::string_view::npos ||
+        (address.size() >= kMailto.size() && sameLetters(kMailto, address.substr(0, 7)))) {
+        return true;
+    }
+    const std::size_t colon = address.find(':');
+    if (colon == std::string_view::npos || !isSchemeWord(address.substr(0, colon))) {
+        return false;
+    }
+    return colon + 1 == address.size() || !isDigit(address[colon + 1]);
 }
 
 bool isWebScheme(std::string_view scheme) {

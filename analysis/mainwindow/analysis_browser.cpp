@@ -42,7 +42,9 @@ void Analysis::Allbutton_Click() {
     }
 }
 
+// The lists are shown as they are in the folder now, one saved meanwhile included.
 void Analysis::ListsButton_Click() {
+    ListFiles.Refresh();
     ListEditButton.Enabled = true;
     File1.Visible = false;
     CompButton.Enabled = false;

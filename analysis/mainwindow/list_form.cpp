@@ -47,6 +47,7 @@ ListForm::ListForm(AnalysisProgram& program)
     Files2Choose.onDblClick = [this] { addFaceButton_Click(); };
     File2Copy.onClick = [this] { File2Copy_Click(); };
     ListSaveButton.onClick = [this] { ListSaveButton_Click(); };
+    FileBeingEdited.onReturn = [this] { ListSaveButton_Click(); };
     OKbutton.onClick = [this] { OKbutton_Click(); };
 }
 
@@ -114,6 +115,13 @@ void ListForm::ListSaveButton_Click() {
                                      "\" is not a file name of the data folder.");
         return;
     }
+    // Saved under such a name, the list would be a hidden file that no list box shows.
+    if (name.starts_with('.')) {
+        app().platform().reportError("The list was not saved: \"" + name +
+                                     "\" begins with \".\", and a list so named is hidden "
+                                     "from every list of lists.");
+        return;
+    }
     if (!name.ends_with(kListEnding)) {
         name += kListEnding;
     }
@@ -139,9 +147,13 @@ void ListForm::ListSaveButton_Click() {
     File2Copy.Refresh();
 }
 
-// The main window lists the list files too, a new one included.
+// However the editor is closed, the main window lists the list files as they now are.
 void ListForm::OKbutton_Click() {
     Hide();
+    program_.MainWindow.ListFiles.Refresh();
+}
+
+void ListForm::Form_Unload() {
     program_.MainWindow.ListFiles.Refresh();
 }
 

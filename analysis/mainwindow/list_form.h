@@ -41,6 +41,7 @@ class ListForm : public forms::Window {
 
   protected:
     void Form_Load() override;
+    void Form_Unload() override;
 
   private:
     void layOut();

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <utility>
+#include <vector>
+
 #include "analysis/engine/face_loading.h"
 #include "common/text/cp1252.h"
 #include "tests/analysis/program_fixture.h"
@@ -138,46 +142,99 @@ TEST_F(FaceLoading, FirstFaceWithoutPhotoStillLoads) {
     EXPECT_TRUE(platform.errors.empty());
 }
 
-// A face that cannot be read is reported once, and its slot, caption, colours and statistics
-// stay with the earlier face: no name is shown with another face's data.
+namespace {
+
+// What the main window shows of one face, to tell that a failed load changed none of it.
+struct FaceOnScreen {
+    std::string caption, photo, photoTip, view, link;
+    bool linkShown;
+    std::vector<std::pair<int, std::int32_t>> swatches;
+    std::vector<std::string> swatchTips;
+    bool operator==(const FaceOnScreen&) const = default;
+};
+
+FaceOnScreen onScreen(const analysis::Analysis& w, int face) {
+    const bool one = face == 1;
+    FaceOnScreen shown{one ? w.Person1.Caption : w.Person2.Caption,
+                       one ? w.face1Photo.Picture() : w.face2Photo.Picture(),
+                       one ? w.face1Photo.ToolTipText : w.face2Photo.ToolTipText,
+                       one ? w.View1.Caption : w.View2.Caption,
+                       one ? w.URL1.ToolTipText : w.URL2.ToolTipText,
+                       one ? w.URL1.Visible : w.URL2.Visible,
+                       {},
+                       {}};
+    for (const forms::Shape* swatch :
+         one ? std::array{&w.Face1Colour1, &w.Face1Colour2, &w.Face1Colour3}
+             : std::array{&w.Face2Colour1, &w.Face2Colour2, &w.Face2Colour3}) {
+        shown.swatches.emplace_back(swatch->FillStyle, swatch->FillColor);
+    }
+    for (const forms::Label* label :
+         one ? std::array{&w.FC1, &w.FC2, &w.FC3} : std::array{&w.FC1B, &w.FC2B, &w.FC3B}) {
+        shown.swatchTips.push_back(label->ToolTipText);
+    }
+    return shown;
+}
+
+}  // namespace
+
+// A face that cannot be read is reported once, and its slot, everything shown of it and the
+// statistics stay with the earlier face: no name is shown with another face's data or picture.
+// A hidden file is no face, readable or not.
 TEST_F(FaceLoading, UnreadableFaceIsReportedAndKeepsTheEarlierFace) {
     LoadFirstFace(program, "Ann.txt");
     LoadSecondFace(program, "Bob.txt");
+    window.View1.Caption = "Profile";
     const analysis::FaceSlot first = program.Face1;
     const analysis::FaceSlot second = program.Face2;
+    const FaceOnScreen firstShown = onScreen(window, 1);
+    const FaceOnScreen secondShown = onScreen(window, 2);
+    ASSERT_TRUE(firstShown.linkShown);
     const analysis::FaceStatistics statistics = program.Statistics;
     std::filesystem::remove(folder.path() / "Median.vis");
     writeBrokenFace("Dee");
     folder.subfolder("Folder.txt");
-    for (const char* name : {"Dee.txt", "Nobody.txt", "Folder.txt"}) {
+    folder.write(".Ann.txt", sample::face("Ann", "Singer"));
+    for (const char* name : {"Dee.txt", "Nobody.txt", "Folder.txt", ".Ann.txt"}) {
         SCOPED_TRACE(name);
         platform.errors.clear();
-        window.face1Photo.ClearPicture();
-        window.face2Photo.ClearPicture();
         EXPECT_FALSE(LoadFirstFace(program, name));
         EXPECT_FALSE(LoadSecondFace(program, name));
         ASSERT_EQ(platform.errors.size(), 2u) << "once for each load";
-        EXPECT_NE(platform.errors[0].find(folder.file(name)), std::string::npos);
+        EXPECT_NE(platform.errors[0].find(name), std::string::npos);
         EXPECT_EQ(platform.errors[0], platform.errors[1]);
         for (const auto& [slot, before] :
              {std::pair{&program.Face1, &first}, std::pair{&program.Face2, &second}}) {
+            EXPECT_EQ(slot->Loaded, before->Loaded);
             EXPECT_EQ(slot->FaceName, before->FaceName);
+            EXPECT_EQ(slot->FaceInfo, before->FaceInfo);
             EXPECT_EQ(slot->Coords, before->Coords);
             EXPECT_EQ(slot->Angles, before->Angles);
             EXPECT_EQ(slot->FaceHeight, before->FaceHeight);
             EXPECT_EQ(slot->ColourLine, before->ColourLine);
         }
-        EXPECT_EQ(window.face1Photo.Picture(), folder.file("Missing.jpg"));
-        EXPECT_EQ(window.face2Photo.Picture(), folder.file("Missing.jpg"));
-        EXPECT_EQ(window.Person1.Caption, "Ann");
-        EXPECT_EQ(window.Person2.Caption, "Bob");
-        EXPECT_EQ(window.Face1Colour1.FillStyle, forms::kFillSolid);
-        EXPECT_EQ(window.Face2Colour1.FillStyle, forms::kFillSolid);
+        EXPECT_TRUE(onScreen(window, 1) == firstShown);
+        EXPECT_TRUE(onScreen(window, 2) == secondShown);
         EXPECT_EQ(program.FaceFile1, "Ann.txt");
         EXPECT_EQ(program.FaceFile2, "Bob.txt");
     }
+    EXPECT_EQ(platform.errors[0],
+              "The face file .Ann.txt could not be read: a face name "
+              "beginning with \".\" names no face file of the data folder");
     EXPECT_EQ(program.Statistics.MedianCoords, statistics.MedianCoords);
     EXPECT_FALSE(statisticsMissingShown()) << "the loads stopped before the statistics";
+}
+
+// A slot that held no face still holds none after a load that fails.
+TEST_F(FaceLoading, AFailedLoadLeavesAnEmptySlotEmpty) {
+    const FaceOnScreen firstShown = onScreen(window, 1);
+    const FaceOnScreen secondShown = onScreen(window, 2);
+    EXPECT_FALSE(LoadFirstFace(program, "Nobody.txt"));
+    EXPECT_FALSE(LoadSecondFace(program, "Nobody.txt"));
+    EXPECT_FALSE(program.Face1.Loaded);
+    EXPECT_FALSE(program.Face2.Loaded);
+    EXPECT_TRUE(onScreen(window, 1) == firstShown);
+    EXPECT_TRUE(onScreen(window, 2) == secondShown);
+    EXPECT_EQ(platform.errors.size(), 2u);
 }
 
 // A face file of a data folder named in characters Windows-1252 lacks is named readably: the

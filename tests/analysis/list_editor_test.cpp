@@ -319,3 +319,47 @@ TEST_F(ListEditor, TextsAreKeptAndTheBoxesFollowTheDataFolder) {
     EXPECT_EQ(folder.read("Other/Draft.lst"), "Ann.txt\r\n99999\r\n");
     EXPECT_FALSE(std::filesystem::exists(folder.path() / "Draft.lst"));
 }
+
+// A list saved under a name beginning with "." would be hidden from every list box.
+TEST_F(ListEditor, ANameBeginningWithADotIsRefusedInWords) {
+    open();
+    editor.ListInPlay.setText("Ann.txt\r\n");
+    for (const char* name : {".Hidden", "  .Hidden.lst", ".lst", "..Two"}) {
+        platform.errors.clear();
+        saveAs(name);
+        ASSERT_EQ(platform.errors.size(), 1u) << name;
+        EXPECT_NE(platform.errors[0].find("begins with \".\""), std::string::npos) << name;
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST_F(ListEditor, ReturnInTheNameBoxSavesTheList) {
+    open();
+    editor.ListInPlay.setText("Ann.txt\r\n");
+    editor.FileBeingEdited.setText("Typed");
+    ASSERT_TRUE(editor.FileBeingEdited.onReturn);
+    app.dispatch([this] { editor.FileBeingEdited.onReturn(); });
+    EXPECT_EQ(folder.read("Typed.lst"), "Ann.txt\r\n99999\r\n");
+    EXPECT_EQ(editor.FileBeingEdited.Text(), "Typed.lst");
+    ASSERT_EQ(editor.File2Copy.ListCount(), 1);
+}
+
+// The main window's lists are those in the folder: "Lists" reads them again, and so does closing
+// the editor by its title bar as by OK (which Escape presses).
+TEST_F(ListEditor, TheMainWindowListsTheListsAsTheyAreInTheFolder) {
+    window.ListsButton.click();
+    EXPECT_EQ(window.ListFiles.ListCount(), 0);
+    folder.write("Copied.lst", "Ann.txt\r\n99999\r\n");
+    window.ListsButton.click();
+    ASSERT_EQ(window.ListFiles.ListCount(), 1);
+    EXPECT_EQ(window.ListFiles.List(0), "Copied.lst");
+
+    open();
+    saveAs("New.lst");
+    EXPECT_EQ(window.ListFiles.ListCount(), 1);
+    editor.userClose();
+    EXPECT_FALSE(editor.Visible());
+    ASSERT_EQ(window.ListFiles.ListCount(), 2);
+    EXPECT_EQ(window.ListFiles.List(1), "New.lst");
+    EXPECT_TRUE(editor.OKbutton.Cancel);
+}

@@ -130,16 +130,16 @@ TEST_F(Navigation, WebLinksOpenOnlyAnAddress) {
     window.URL2.click();
     window.URL2.ToolTipText = "http://www.example.org/~ann";
     window.URL2.click();
-    // No scheme named: a port is no scheme, and "javascript:" without "//" becomes harmless.
+    // No scheme named: a digit after the ":" makes it a port.
     window.URL2.ToolTipText = "example.com:8080/me";
     window.URL2.click();
-    window.URL2.ToolTipText = "javascript:alert(1)";
+    window.URL2.ToolTipText = "localhost:3000";
     window.URL2.click();
     EXPECT_EQ(platform.openedAddresses,
               (std::vector<std::string>{"https://example.org/ann", "http://www.example.org/bob",
                                         "ftp://files.example.org", "MailTo:ann@example.org",
                                         "http://www.example.org/~ann", "http://example.com:8080/me",
-                                        "http://javascript:alert(1)"}));
+                                        "http://localhost:3000"}));
     EXPECT_TRUE(platform.openedDocuments.empty());
     EXPECT_TRUE(platform.errors.empty());
 }
@@ -150,7 +150,8 @@ TEST_F(Navigation, TheGlobeOpensNothingButWebAndMailAddresses) {
     window.URL1.Visible = true;
     for (const std::string address :
          {"file:///etc/passwd", "javascript:alert(1)//http://x", "smb://server/share", "apt://sl",
-          "FILE://localhost/etc/passwd", " http://x"}) {
+          "FILE://localhost/etc/passwd", " http://x", "javascript:alert(1)",
+          "javascript:", "data:text/html,x", "vbscript:x"}) {
         platform.errors.clear();
         window.URL1.ToolTipText = address;
         window.URL1.click();

@@ -123,7 +123,7 @@ TEST_F(NonRegularData, FaceOneThatIsAPipeIsNotLoaded) {
     pipe("Zed.txt");
     finishesPromptly(folder.path(), [this] { analysis::LoadFirstFace(program, "Zed.txt"); });
     EXPECT_EQ(window.Person1.Caption, "Anna");
-    EXPECT_EQ(window.face1Photo.Picture(), folder.file("Missing.jpg"));
+    EXPECT_EQ(window.face1Photo.Picture(), folder.file("Anna3.jpg"));
 }
 
 TEST_F(NonRegularData, PhotoThatIsAPipeShowsTheMissingPhoto) {
