@@ -123,7 +123,7 @@ class Analysis : public forms::Window {
 
     // The results of the last completed run no longer belong to what is shown: Output Results
     // and View are closed until the next run completes. Withdrawing them also hides the three
-    // places and their hot areas (face 1 is another face now).
+    // places and their hot areas (face 1 is another face now) and sets the progress back to 0%.
     void disableResults();
     void withdrawResults();
 
@@ -137,6 +137,7 @@ class Analysis : public forms::Window {
     void runComparison(const std::vector<std::string>& candidates,
                        const std::vector<std::string_view>& pages,
                        const std::function<std::string(int)>& progress);
+    void showPlaces();
 
     void setDesign();
     void layOut();
