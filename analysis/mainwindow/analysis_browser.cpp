@@ -33,6 +33,7 @@ bool faceOneChosen(const AnalysisProgram& program) {
 }  // namespace
 
 void Analysis::Allbutton_Click() {
+    refreshFaceList();
     ListEditButton.Enabled = false;
     File1.Visible = true;
     ListFiles.Visible = false;

@@ -112,6 +112,8 @@ class Analysis : public forms::Window {
     // Comparison runs over the folder and over the selected list.
     void CompButton_Click();
     void CompListButton_Click();
+    // Reads the face list from the data folder again.
+    void refreshFaceList();
 
     // Navigation to the other windows, the help page and the faces' web links.
     void OutputButton_Click();
@@ -138,6 +140,8 @@ class Analysis : public forms::Window {
                        const std::vector<std::string_view>& pages,
                        const std::function<std::string(int)>& progress);
     void showPlaces();
+    // Enables Run Comparisons by the face list as it stands.
+    void judgeFolderRun();
 
     void setDesign();
     void layOut();

@@ -80,7 +80,11 @@ class RunInProgress {
 
 }  // namespace
 
+// The run is over the folder as it is now, however many faces it holds; the list it leaves
+// decides whether another run may start, even when this one fails.
 void Analysis::CompButton_Click() {
+    refreshFaceList();
+    judgeFolderRun();
     std::vector<std::string> candidates;
     for (int i = 0; i < File1.ListCount(); ++i) {
         candidates.push_back(File1.List(i));

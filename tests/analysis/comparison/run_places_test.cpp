@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "tests/analysis/comparison/comparison_fixture.h"
 
 // What a run leaves on the main window names only faces of that run: a place it did not fill is
-// hidden and never used, and the best match of each feature is one of its candidates.
+// hidden and never used, the best match of each feature is one of its candidates, and a run over
+// the folder compares the folder as it is at the press.
 
 using namespace comparison;
 
@@ -174,4 +177,39 @@ TEST_F(RunPlaces, AnotherFaceOneSetsTheProgressBack) {
     EXPECT_EQ(shown(), "000");
     EXPECT_EQ(window.CurrentTotal.Caption, "0%");
     EXPECT_EQ(window.CurrentSubtotal.Caption, "0%");
+}
+
+// Run Comparisons reads the folder again: a face saved meanwhile is compared, one removed is not
+// tried, face 1 stays selected, and the four-face rule is judged on the list as it now stands.
+TEST_F(RunPlaces, RunComparisonsComparesTheFolderAsItIsNow) {
+    startAndSelect("Cleo.txt");
+    folder.write("Fay.txt", common::faceFileText(wizardFace("Fay", 50)));
+    std::filesystem::remove(folder.path() / "Eve.txt");
+    run();
+    ASSERT_TRUE(platform.errors.empty()) << platform.errors.front();
+    EXPECT_TRUE(platform.notices.empty()) << "a face removed is not tried";
+    const std::string results = read("Results.tmp");
+    EXPECT_NE(results.find("\r\nFay -"), std::string::npos) << results;
+    EXPECT_EQ(results.find("Eve -"), std::string::npos);
+    EXPECT_EQ(window.File1.ListCount(), 5);
+    EXPECT_EQ(window.File1.FileName(), "Cleo.txt");
+    EXPECT_TRUE(window.CompButton.Enabled);
+
+    for (const char* gone : {"Anna.txt", "Bea.txt"}) {
+        std::filesystem::remove(folder.path() / gone);
+    }
+    run();
+    EXPECT_EQ(read("Results.tmp").substr(0, 5), "Cleo ") << "the run itself is not refused";
+    EXPECT_FALSE(window.CompButton.Enabled);
+    EXPECT_EQ(window.CompButton.ToolTipText, program.Words.NeedThreeFacesText);
+}
+
+TEST_F(RunPlaces, AllReadsTheFaceListAgain) {
+    startAndSelect("Cleo.txt");
+    window.ListsButton_Click();
+    folder.write("Fay.txt", common::faceFileText(wizardFace("Fay", 50)));
+    window.Allbutton_Click();
+    EXPECT_EQ(window.File1.ListCount(), 6);
+    EXPECT_EQ(window.File1.FileName(), "Cleo.txt");
+    EXPECT_EQ(window.File1.ToolTipText.substr(0, 3), " 6 ");
 }
