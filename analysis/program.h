@@ -62,6 +62,11 @@ class AnalysisProgram {
     TopNine Top;
     // -1 once the report pages of the current run are written; 0 after every run.
     std::int16_t PagesBuilt = 0;
+    // Whether the pages were last written with web links: a View with the other choice writes
+    // them again, the heights and colours pages too once a View of this run has written them.
+    bool PagesWithWebLinks = false;
+    bool HeightsPageWritten = false;
+    bool ColoursPageWritten = false;
     // True once HeightResults.tmp is sorted for the current run; the same for Results2.tmp (into
     // Results2b.tmp) and ProfileResults.tmp. A sort uses up its list, so none runs twice for one
     // run, whatever failed after it.

@@ -5,7 +5,8 @@
 //
 // The program starts in the working directory, so a Prefs.prf there sets the weights. The face
 // (its file name, ".txt" may be left off) becomes face 1 as the select button makes it; the run
-// leaves its result record files in the data folder. Prints the run's time and the three places.
+// leaves its result record files in the data folder. Prints the run's time and the places the
+// window shows: one for each face the run ranked, up to three, none when it ranked none.
 // With --list, the run is "Compare with List" over that list of the data folder (its name as the
 // folder lists it, ".lst" included) instead of the whole folder, and the count printed is the
 // list's. A run that left out faces it could not read says so on standard error; that is a
@@ -13,7 +14,7 @@
 // With --view, the results window then does what View does at the first press after the run
 // with that report style chosen (0: none), every style enabled: it sorts the lists and writes the
 // report pages into the data folder, and the page View would open is printed. --web-links ticks
-// "With Web Links?" before the run, so the run keeps the links and the pages show them.
+// "With Web Links?" before the run and leaves it ticked at View, so the pages show the links.
 // Exit codes: 0 done, 1 usage or no such folder, 2 face or list not in the folder, 3 the program
 // reported an error, 4 a statistics file of the folder is missing or damaged, 5 the folder is in
 // use by another comparison (at the run or at the View).
@@ -44,8 +45,10 @@ void reportNotices(const facegen::HeadlessAnalysis& session) {
     }
 }
 
-void printCaption(const forms::Label& place) {
-    std::printf("%s\n", common::shownInUtf8(place.Caption).c_str());
+void printIfShown(const forms::Label& place) {
+    if (place.Visible) {
+        std::printf("%s\n", common::shownInUtf8(place.Caption).c_str());
+    }
 }
 
 struct Options {
@@ -116,9 +119,9 @@ int run(const std::filesystem::path& folderPath, const std::string& face, const 
     }
     reportNotices(session);
     std::printf("%.3f s for %d faces\n", elapsed.count(), faces);
-    printCaption(window.FirstPlace);
-    printCaption(window.SecondPlace);
-    printCaption(window.ThirdPlace);
+    printIfShown(window.FirstPlace);
+    printIfShown(window.SecondPlace);
+    printIfShown(window.ThirdPlace);
     if (options.view < 0) {
         return 0;
     }

@@ -33,6 +33,7 @@ bool faceOneChosen(const AnalysisProgram& program) {
 }  // namespace
 
 void Analysis::Allbutton_Click() {
+    refreshFaceList();
     ListEditButton.Enabled = false;
     File1.Visible = true;
     ListFiles.Visible = false;
@@ -109,7 +110,11 @@ void Analysis::File1_KeyDown(int keyCode) {
     }
 }
 
+// A place the last run did not fill names no face.
 void Analysis::hotArea(int place) {
+    if (!program_.Top.filled(static_cast<std::size_t>(place))) {
+        return;
+    }
     if (!LoadSecondFace(program_,
                         program_.Top.TopNames[static_cast<std::size_t>(place)] + ".txt")) {
         return;

@@ -93,6 +93,11 @@ void Analysis::setDesign() {
     for (forms::Label* hotArea : {&FirstHotArea, &SecondHotArea, &ThirdHotArea}) {
         hotArea->ToolTipText = "Show this match as face 2";
     }
+    // Only a completed comparison has matches to show.
+    for (forms::Label* shown :
+         {&FirstPlace, &SecondPlace, &ThirdPlace, &FirstHotArea, &SecondHotArea, &ThirdHotArea}) {
+        shown->Visible = false;
+    }
 
     // The comparisons and the plotter wait for a face to work on.
     makeButton(CompButton, "Run Comparisons", "Compare face 1 with every face of the folder");

@@ -112,6 +112,8 @@ class Analysis : public forms::Window {
     // Comparison runs over the folder and over the selected list.
     void CompButton_Click();
     void CompListButton_Click();
+    // Reads the face list from the data folder again.
+    void refreshFaceList();
 
     // Navigation to the other windows, the help page and the faces' web links.
     void OutputButton_Click();
@@ -123,7 +125,7 @@ class Analysis : public forms::Window {
 
     // The results of the last completed run no longer belong to what is shown: Output Results
     // and View are closed until the next run completes. Withdrawing them also hides the three
-    // places and their hot areas (face 1 is another face now).
+    // places and their hot areas (face 1 is another face now) and sets the progress back to 0%.
     void disableResults();
     void withdrawResults();
 
@@ -137,6 +139,9 @@ class Analysis : public forms::Window {
     void runComparison(const std::vector<std::string>& candidates,
                        const std::vector<std::string_view>& pages,
                        const std::function<std::string(int)>& progress);
+    void showPlaces();
+    // Enables Run Comparisons by the face list as it stands.
+    void judgeFolderRun();
 
     void setDesign();
     void layOut();

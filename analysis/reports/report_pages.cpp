@@ -98,7 +98,8 @@ std::string bestThreePage(const PageContext& page, const TopNine& top) {
     out +=
         "<table width='100%' border='1' cellspacing='0' cellpadding='0' "
         "bordercolor='#000066'>\r\n";
-    for (std::size_t p = 1; p <= 3; ++p) {
+    // A place the run did not fill names no face: it gets no block.
+    for (std::size_t p = 1; p <= 3 && top.filled(p); ++p) {
         appendTopThreeRow(out, page, top, p);
     }
     out += "</table><p align='center'><font size='1' color='#FFFFFF'>" +
@@ -149,9 +150,16 @@ std::string featuresPage(const PageContext& page, const BestByFeature& best) {
     out += "<body bgcolor='#FFFFFF' text='#000000'>\r\n";
     out += kTAB75;
     const UiWords& w = page.words;
-    appendFeatureBlock(out, page, best.eyes, w.EyesWord, true);
-    appendFeatureBlock(out, page, best.nose, w.NoseWord, false);
-    appendFeatureBlock(out, page, best.mouth, w.MouthWord + "/" + w.JawlineWord, false);
+    // A feature no candidate scored above 0 on has no best match.
+    if (best.eyes.score > 0) {
+        appendFeatureBlock(out, page, best.eyes, w.EyesWord, true);
+    }
+    if (best.nose.score > 0) {
+        appendFeatureBlock(out, page, best.nose, w.NoseWord, false);
+    }
+    if (best.mouth.score > 0) {
+        appendFeatureBlock(out, page, best.mouth, w.MouthWord + "/" + w.JawlineWord, false);
+    }
     out += footer("#000000", faceFooterText(page, page.faceCount));
     out += "</body></html>\r\n";
     return out;

@@ -43,11 +43,11 @@ class PageOut {
 };
 
 // The texts of the six report pages, each from what its page shows.
-// Results_1.htm: the three best matches in detail.
+// Results_1.htm: the three best matches in detail, as many as the run ranked.
 std::string bestThreePage(const PageContext& page, const TopNine& top);
 // Results_2.htm: every match of Results2b.tmp, best first, face 1 left out.
 std::string allMatchesPage(const PageContext& page, std::string_view results2bText);
-// Results_3.htm: the best candidate for eyes, nose and mouth.
+// Results_3.htm: the best candidate for eyes, nose and mouth, each that one scored above 0.
 std::string featuresPage(const PageContext& page, const BestByFeature& best);
 // Results_Heights.htm from the sorted HeightResults.tmp.
 std::string heightsPage(const PageContext& page, std::string_view heightText, bool imperial);

@@ -105,12 +105,14 @@ void WriteHeightsPage(AnalysisProgram& program) {
     savePageAsWritten(program, "Results_Heights.htm", [&](PageOut& out) {
         heightsPage(out, pageContext(program), heights, program.ImperialUnits != 0);
     });
+    program.HeightsPageWritten = true;
 }
 
 void WriteColoursPage(AnalysisProgram& program) {
     const std::string colours = readList(program, ResultFiles::kColours);
     savePageAsWritten(program, "Results_Colours.htm",
                       [&](PageOut& out) { coloursPage(out, pageContext(program), colours); });
+    program.ColoursPageWritten = true;
 }
 
 void WriteProfilePage(AnalysisProgram& program) {

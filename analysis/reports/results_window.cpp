@@ -84,13 +84,15 @@ void Results::Style6_Click() {
     showPreview(6);
 }
 
-// The pages are written once per comparison run, at its first View. A View that fails part-way
-// leaves the next one to write every page, from the lists as sorted: a list already sorted for
-// this run is never sorted again. Every View first makes sure the lists are still the run's: once
-// another program's run has replaced them, its View has replaced the pages too.
+// The pages are written once per comparison run, at its first View, and again at a View whose
+// "With Web Links?" differs from theirs, so every page links as the box stands. A View that fails
+// part-way leaves the next one to write every page, from the lists as sorted: a list already
+// sorted for this run is never sorted again. Every View first makes sure the lists are still the
+// run's: once another program's run has replaced them, its View has replaced the pages too.
 void Results::ViewButton_Click() {
     const bool ours = onRunLists([this] {
-        if (program_.PagesBuilt == -1) {
+        const bool withLinks = WebLinkCheck.Value() == 1;
+        if (program_.PagesBuilt == -1 && program_.PagesWithWebLinks == withLinks) {
             return;
         }
         if (!program_.Results2Sorted) {
@@ -107,7 +109,14 @@ void Results::ViewButton_Click() {
         WriteResultsPage1(program_);
         WriteResultsPage2(program_);
         WriteResultsPage3(program_);
+        if (program_.HeightsPageWritten && !Style4.Value()) {
+            WriteHeightsPage(program_);
+        }
+        if (program_.ColoursPageWritten && !Style5.Value()) {
+            WriteColoursPage(program_);
+        }
         program_.PagesBuilt = -1;
+        program_.PagesWithWebLinks = withLinks;
     });
     if (!ours) {
         return;

@@ -109,15 +109,68 @@ TEST_F(CompareFolder, ListComparesTheFacesOfTheList) {
     EXPECT_EQ(crLfLines(data.read("Results.tmp")).size(), 9u);
 }
 
+std::size_t countOf(const std::string& text, std::string_view part) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+constexpr std::string_view kDetailBlock = "<tr>\r\n<td width='13%'>";
+
+// A list of two faces ranks two: two places are printed and the best-three page shows those two,
+// nothing in the place no face filled.
 TEST_F(CompareFolder, ListAndViewWriteThePages) {
     data.write("Two.lst", file(1) + "\r\n" + file(2) + "\r\n99999\r\n");
-    const DriverRun done = run({"--list", "Two.lst", "--view", "2"});
+    const DriverRun done = run({"--list", "Two.lst", "--view", "1"});
     ASSERT_EQ(done.code, 0) << done.err;
     const auto lines = outputLines(done.out);
-    ASSERT_EQ(lines.size(), 6u) << done.out;
-    EXPECT_TRUE(lines[4].ends_with(" s for the report pages")) << lines[4];
-    EXPECT_EQ(lines[5], data.file("Results_2.htm"));
+    ASSERT_EQ(lines.size(), 5u) << done.out;
+    EXPECT_TRUE(lines[1].starts_with("1st : ")) << lines[1];
+    EXPECT_TRUE(lines[2].starts_with("2nd : ")) << lines[2];
+    EXPECT_EQ(done.out.find(": A "), std::string::npos) << done.out;
+    EXPECT_TRUE(lines[3].ends_with(" s for the report pages")) << lines[3];
+    EXPECT_EQ(lines[4], data.file("Results_1.htm"));
+    const std::string best = data.read("Results_1.htm");
+    EXPECT_EQ(countOf(best, kDetailBlock), 2u) << best;
+    EXPECT_EQ(best.find("A1.jpg"), std::string::npos);
     EXPECT_NE(data.read("Results_2.htm").find(faces[1].face.name), std::string::npos);
+}
+
+// A list that names no readable face ranks nobody: no place, no match on the pages.
+TEST_F(CompareFolder, AListOfNoReadableFacePrintsNoPlace) {
+    data.write("Ghosts.lst", "Ghost.txt\r\nPhantom.txt\r\n99999\r\n");
+    const DriverRun done = run({"--list", "Ghosts.lst", "--view", "1"});
+    ASSERT_EQ(done.code, 0) << done.err;
+    const auto lines = outputLines(done.out);
+    ASSERT_EQ(lines.size(), 3u) << done.out;
+    EXPECT_TRUE(lines[0].ends_with(" s for 2 faces")) << lines[0];
+    EXPECT_TRUE(lines[1].ends_with(" s for the report pages")) << lines[1];
+    const std::string best = data.read("Results_1.htm");
+    EXPECT_EQ(countOf(best, kDetailBlock), 0u) << best;
+    EXPECT_EQ(best.find("A1.jpg"), std::string::npos);
+    EXPECT_EQ(data.read("Results_3.htm").find("1.jpg"), std::string::npos);
+}
+
+// --web-links links every page alike; without it no page links.
+TEST_F(CompareFolder, WebLinksReachEveryPageAlike) {
+    facegen::GeneratedFace linked = faces[1];
+    linked.face.webAddress = "www.linked.example";
+    data.write(file(1), facegen::faceText(linked));
+    data.write("Two.lst", file(1) + "\r\n" + file(2) + "\r\n99999\r\n");
+    const std::string anchor = "<a href='http://www.linked.example'>";
+    for (const bool links : {true, false}) {
+        std::vector<std::string> args = {"--list", "Two.lst", "--view", "1"};
+        if (links) {
+            args.push_back("--web-links");
+        }
+        const DriverRun done = run(args);
+        ASSERT_EQ(done.code, 0) << done.err;
+        for (const char* page : {"Results_1.htm", "Results_2.htm"}) {
+            EXPECT_EQ(data.read(page).find(anchor) != std::string::npos, links) << page;
+        }
+    }
 }
 
 TEST_F(CompareFolder, AListNotInTheFolderEndsWithCodeTwo) {
@@ -147,8 +200,9 @@ TEST_F(CompareFolder, FacesLeftOutAreANoticeOnStandardError) {
                   "Odd.txt: Input past end of file\n"
                   "The results of the other faces stand.\n");
     const auto lines = outputLines(listed.out);
-    ASSERT_EQ(lines.size(), 4u) << listed.out;
+    ASSERT_EQ(lines.size(), 2u) << listed.out << "one place: the one face read";
     EXPECT_TRUE(lines[0].ends_with(" s for 4 faces")) << lines[0];
+    EXPECT_TRUE(lines[1].starts_with("1st : ")) << lines[1];
     EXPECT_EQ(crLfLines(data.read("Results.tmp")).size(), 2u) << "only the one face read";
 }
 

@@ -98,7 +98,7 @@ TEST(HostileFiles, ResultListsAndSettingsRefuseDamageCleanly) {
     const std::string results =
         "Face Two -Actor (Portrait only)= 85  70  60  90{ 45} #75 ~[www.x.org]\r\n"
         "Mary-Jane -Singer= 100  100  100  100{ 0} #0 ~\r\n99999\r\n";
-    survives(results, [](const std::string& t) { analysis::RankTopNine(t, "Anna", true); });
+    survives(results, [](const std::string& t) { analysis::RankTopNine(t, "Anna"); });
     const std::string colours =
         "045 H12 E20 S13 [Face Two]{Actor}\r\n1128 H400 E400 S328 [Far]{x}\r\n99999\r\n";
     survives(colours, [](const std::string& t) { analysis::rankColourRecords(t); });

@@ -26,10 +26,10 @@ std::string percent(int i, int n) {
     return common::Str(common::Int(static_cast<double>(i) / n * 100)) + "%";
 }
 
-// While a run goes on the places are hidden and the pointer is an hourglass. A run that completes
-// shows its places and their hot areas; one that fails, even on an error, hands the window back
-// as the last completed run left it: the places shown or hidden as they were, the best match of
-// each feature and the report styles its lists allow.
+// While a run goes on the places are hidden and the pointer is an hourglass. A run that fails,
+// even on an error, hands the window back as the last completed run left it: the places shown or
+// hidden as they were, the best match of each feature and the report styles its lists allow. One
+// that completes leaves the places to its ranking.
 class RunInProgress {
   public:
     explicit RunInProgress(AnalysisProgram& program)
@@ -48,14 +48,14 @@ class RunInProgress {
         }
     }
     ~RunInProgress() {
-        for (std::size_t i = 0; i < kShown.size(); ++i) {
-            (window_.*kShown[i]).Visible = completed_ || wasVisible_[i];
-        }
-        window_.Blankbit.Visible = true;
         if (!completed_) {
+            for (std::size_t i = 0; i < kShown.size(); ++i) {
+                (window_.*kShown[i]).Visible = wasVisible_[i];
+            }
             program_.Best = best_;
             program_.ResultsWindow.Style6.Enabled = profilesStyle_;
         }
+        window_.Blankbit.Visible = true;
         window_.setBusy(false);
     }
     RunInProgress(const RunInProgress&) = delete;
@@ -80,7 +80,11 @@ class RunInProgress {
 
 }  // namespace
 
+// The run is over the folder as it is now, however many faces it holds; the list it leaves
+// decides whether another run may start, even when this one fails.
 void Analysis::CompButton_Click() {
+    refreshFaceList();
+    judgeFolderRun();
     std::vector<std::string> candidates;
     for (int i = 0; i < File1.ListCount(); ++i) {
         candidates.push_back(File1.List(i));
@@ -125,9 +129,8 @@ void Analysis::runComparison(const std::vector<std::string>& candidates,
         RunInProgress running(program_);
         const DataFolderLock lock(Dir1.Path());
         program_.ResultsWindow.Style6.Enabled = false;
-        program_.Best.eyes.score = 0;
-        program_.Best.nose.score = 0;
-        program_.Best.mouth.score = 0;
+        // Only this run's candidates may be the best of a feature.
+        program_.Best = {};
 
         ResultFiles files(Dir1.Path());
         files.emptyPages(pages);
@@ -143,6 +146,8 @@ void Analysis::runComparison(const std::vector<std::string>& candidates,
         running.completed();
     }
     program_.PagesBuilt = 0;
+    program_.HeightsPageWritten = false;
+    program_.ColoursPageWritten = false;
     program_.HeightsSorted = false;
     program_.Results2Sorted = false;
     program_.ProfilesSorted = false;
@@ -153,24 +158,15 @@ void Analysis::runComparison(const std::vector<std::string>& candidates,
     RankTopNine(program_, compared);
     FillQuickKeys(program_);
 
-    const TopNine& top = program_.Top;
-    const UiWords& words = program_.Words;
-    const std::string* prefixes[3] = {&words.FirstPlacePrefix, &words.SecondPlacePrefix,
-                                      &words.ThirdPlacePrefix};
-    forms::Label* places[3] = {&FirstPlace, &SecondPlace, &ThirdPlace};
-    for (std::size_t k = 1; k <= 3; ++k) {
-        places[k - 1]->Caption = *prefixes[k - 1] + nameBesideWords(words, top.TopNames[k]) + " " +
-                                 common::Str(top.TopTotals[k]) + "%";
-    }
-    // With no candidate above 0 the first place is still its reset value, which names no file;
-    // face 2 then stays the last candidate compared.
-    if (top.TopTotals[1] > 0) {
-        LoadSecondFace(program_, top.TopNames[1] + ".txt");
+    showPlaces();
+    // A place the run did not fill names no face; face 2 then stays the last candidate compared.
+    if (program_.Top.filled(1)) {
+        LoadSecondFace(program_, program_.Top.TopNames[1] + ".txt");
     }
     CurrentTotal.Caption = "100%";
     CurrentSubtotal.Caption = "100%";
-    View1.Caption = words.ViewFullLength;
-    View2.Caption = words.ViewFullLength;
+    View1.Caption = program_.Words.ViewFullLength;
+    View2.Caption = program_.Words.ViewFullLength;
     face1NextView_Click();
     face2NextView_Click();
     if (leftOut.count() > 0) {
@@ -187,12 +183,35 @@ void Analysis::disableResults() {
     program_.ResultsWindow.Hide();
 }
 
+// Each place the ranking filled shows its face and its hot area; the others are hidden and name
+// nothing.
+void Analysis::showPlaces() {
+    const TopNine& top = program_.Top;
+    const UiWords& words = program_.Words;
+    const std::string* prefixes[3] = {&words.FirstPlacePrefix, &words.SecondPlacePrefix,
+                                      &words.ThirdPlacePrefix};
+    forms::Label* places[3] = {&FirstPlace, &SecondPlace, &ThirdPlace};
+    forms::Label* hotAreas[3] = {&FirstHotArea, &SecondHotArea, &ThirdHotArea};
+    for (std::size_t k = 1; k <= 3; ++k) {
+        const bool filled = top.filled(k);
+        places[k - 1]->Caption = filled
+                                     ? *prefixes[k - 1] + nameBesideWords(words, top.TopNames[k]) +
+                                           " " + common::Str(top.TopTotals[k]) + "%"
+                                     : std::string();
+        places[k - 1]->Visible = filled;
+        hotAreas[k - 1]->Visible = filled;
+    }
+}
+
+// As at start-up: no place, no progress of a run.
 void Analysis::withdrawResults() {
     disableResults();
     for (forms::Label* shown :
          {&FirstPlace, &SecondPlace, &ThirdPlace, &FirstHotArea, &SecondHotArea, &ThirdHotArea}) {
         shown->Visible = false;
     }
+    CurrentTotal.Caption = "0%";
+    CurrentSubtotal.Caption = "0%";
 }
 
 }  // namespace analysis

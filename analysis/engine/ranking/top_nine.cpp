@@ -34,9 +34,10 @@ void TopNine::ClearTopNine() {
         TopNoses[i] = 0;
         TopMouths[i] = 0;
     }
+    FilledPlaces = 0;
 }
 
-ResultRecord parseResultRecord(std::string_view line, bool withLinks) {
+ResultRecord parseResultRecord(std::string_view line) {
     ResultRecord record;
     const auto e = static_cast<long long>(common::InStr(line, "="));
     const auto t = static_cast<long long>(common::InStr(line, "~"));
@@ -51,9 +52,7 @@ ResultRecord parseResultRecord(std::string_view line, bool withLinks) {
     record.nose = score(midOrEmpty(scores, g2 + 2, g3 - g2));
     record.mouth = score(g3 == 0 ? std::string() : midOrEmpty(scores, g3 + 1, 1LL << 30));
 
-    if (withLinks) {
-        record.link = linkBetweenBrackets(line);
-    }
+    record.link = linkBetweenBrackets(line);
 
     const std::string head =
         e > 0 ? common::Left(line, static_cast<std::size_t>(e - 1)) : std::string(line);
@@ -76,16 +75,16 @@ std::string linkBetweenBrackets(std::string_view text) {
     return close == 0 ? common::Mid(text, open + 1) : common::Mid(text, open + 1, close - open - 1);
 }
 
-TopNine RankTopNine(const std::vector<ResultRecord>& records, std::string_view face1Caption,
-                    bool withLinks) {
+TopNine RankTopNine(const std::vector<ResultRecord>& records, std::string_view face1Caption) {
     TopNine top;
     for (const ResultRecord& r : records) {
-        if (r.total < top.TopTotals[9] || r.name == face1Caption) {
+        const bool full = top.FilledPlaces == 9;
+        if ((full && r.total < top.TopTotals[9]) || r.name == face1Caption) {
             continue;
         }
         std::size_t place = 9;
         for (std::size_t i = 9; i >= 1; --i) {
-            if (r.total > top.TopTotals[i]) {
+            if (!top.filled(i) || r.total > top.TopTotals[i]) {
                 place = i;
             }
         }
@@ -100,16 +99,19 @@ TopNine RankTopNine(const std::vector<ResultRecord>& records, std::string_view f
         }
         top.TopNames[place] = r.name;
         top.TopInfos[place] = r.info;
-        top.TopLinks[place] = withLinks ? r.link : std::string();
+        top.TopLinks[place] = r.link;
         top.TopTotals[place] = r.total;
         top.TopEyes[place] = r.eyes;
         top.TopNoses[place] = r.nose;
         top.TopMouths[place] = r.mouth;
+        if (!full) {
+            ++top.FilledPlaces;
+        }
     }
     return top;
 }
 
-TopNine RankTopNine(std::string_view resultsText, std::string_view face1Caption, bool withLinks) {
+TopNine RankTopNine(std::string_view resultsText, std::string_view face1Caption) {
     std::vector<ResultRecord> records;
     auto reader = common::TextFileReader::fromText(std::string(resultsText));
     while (!reader.eof()) {
@@ -117,9 +119,9 @@ TopNine RankTopNine(std::string_view resultsText, std::string_view face1Caption,
         if (line == "99999") {
             break;
         }
-        records.push_back(parseResultRecord(line, withLinks));
+        records.push_back(parseResultRecord(line));
     }
-    return RankTopNine(records, face1Caption, withLinks);
+    return RankTopNine(records, face1Caption);
 }
 
 }  // namespace analysis

@@ -87,6 +87,7 @@ struct RunResults : ComparisonFixture {
 TEST_F(RunResults, OutputResultsWaitsForARunThatCompletes) {
     program.start();
     EXPECT_FALSE(window.OutputButton.Enabled) << "no run yet: no results to show";
+    EXPECT_TRUE(placesHidden());
     startAndSelect("Cleo.txt");
     EXPECT_FALSE(window.OutputButton.Enabled);
     // A View pressed without a completed run writes nothing and says so.

@@ -9,10 +9,11 @@ using namespace common;
 
 namespace oracle {
 
-analysis::TopNine rankTopNineLiterally(std::string_view resultsText, std::string_view face1Caption,
-                                       bool withLinks) {
+analysis::TopNine rankTopNineLiterally(std::string_view resultsText,
+                                       std::string_view face1Caption) {
     analysis::TopNine top;
     top.ClearTopNine();
+    int filled = 0;
     auto file = TextFileReader::fromText(std::string(resultsText));
     for (;;) {
         const std::string line = file.lineInput();
@@ -30,7 +31,7 @@ analysis::TopNine rankTopNineLiterally(std::string_view resultsText, std::string
         const auto nose = toInt16(Val(Mid(scoreText, g2 + 2, g3 - g2)));
         const auto mouth = toInt16(Val(Mid(scoreText, g3 + 1)));
         std::string link;
-        if (withLinks && InStr(line, "[") > 0) {
+        if (InStr(line, "[") > 0) {
             const std::size_t open = InStr(line, "[");
             link = Mid(line, open + 1, InStr(open, line, "]") - open - 1);
         }
@@ -38,12 +39,13 @@ analysis::TopNine rankTopNineLiterally(std::string_view resultsText, std::string
         const std::size_t d = InStr(nameAndInfo, " -");
         const std::string name = Mid(nameAndInfo, 1, d - 1);
         const std::string info = Mid(nameAndInfo, d + 2);
-        if (total < top.TopTotals[9] || name == face1Caption) {
+        if ((filled == 9 && total < top.TopTotals[9]) || name == face1Caption) {
             continue;
         }
+        // A place not filled yet is beaten by any record, a filled one by a greater total.
         int place = 9;
         for (int i = 9; i >= 1; --i) {
-            if (total > top.TopTotals[static_cast<std::size_t>(i)]) {
+            if (i > filled || total > top.TopTotals[static_cast<std::size_t>(i)]) {
                 place = i;
             }
         }
@@ -65,7 +67,11 @@ analysis::TopNine rankTopNineLiterally(std::string_view resultsText, std::string
         top.TopEyes[p] = eyes;
         top.TopNoses[p] = nose;
         top.TopMouths[p] = mouth;
+        if (filled < 9) {
+            ++filled;
+        }
     }
+    top.FilledPlaces = static_cast<std::size_t>(filled);
     return top;
 }
 

@@ -10,8 +10,7 @@
 
 namespace oracle {
 
-analysis::TopNine rankTopNineLiterally(std::string_view resultsText, std::string_view face1Caption,
-                                       bool withLinks);
+analysis::TopNine rankTopNineLiterally(std::string_view resultsText, std::string_view face1Caption);
 std::string rankColourResultsLiterally(std::string_view colourResultsText);
 
 }  // namespace oracle

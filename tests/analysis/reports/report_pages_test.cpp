@@ -52,6 +52,7 @@ struct ReportPages : ::testing::Test {
         t.TopEyes[2] = 50;
         t.TopNoses[2] = 40;
         t.TopMouths[2] = 30;
+        t.FilledPlaces = 2;
         return t;
     }
 };
@@ -97,16 +98,22 @@ TEST_F(ReportPages, BestThreeWithAndWithoutWebLinks) {
     const std::string ann2 =
         topRow("", "Ann%20Lee1.jpg", "Ann Lee", "Tom &amp; Jerry&Co", " 80", " 70", " 90", " 85");
     const std::string ben = topRow("", "Ben1.jpg", "Ben", "Actor", " 50", " 40", " 30", " 60");
-    // A place without a candidate keeps its reset entries, link "0" included.
-    const std::string empty = topRow("", "A1.jpg", "A", "a", " 0", " 0", " 0", " 0");
-    EXPECT_EQ(bestThreePage(plain, top()), head + ann2 + ben + empty + foot);
+    // A place the run did not fill gets no block.
+    EXPECT_EQ(bestThreePage(plain, top()), head + ann2 + ben + foot);
 
     const std::string annLinked =
         topRow("<a href='http://www.ann.example'>", "Ann%20Lee1.jpg", "Ann Lee",
                "Tom &amp; Jerry&Co", " 80", " 70", " 90", " 85");
-    const std::string emptyLinked =
-        topRow("<a href='http://0'>", "A1.jpg", "A", "a", " 0", " 0", " 0", " 0");
-    EXPECT_EQ(bestThreePage(linked, top()), head + annLinked + ben + emptyLinked + foot);
+    EXPECT_EQ(bestThreePage(linked, top()), head + annLinked + ben + foot);
+
+    // A third place filled with 0% is a face like any other; none filled writes no block.
+    TopNine three = top();
+    three.TopNames[3] = "Cy";
+    three.TopInfos[3] = "Extra";
+    three.FilledPlaces = 3;
+    const std::string cy = topRow("", "Cy1.jpg", "Cy", "Extra", " 0", " 0", " 0", " 0");
+    EXPECT_EQ(bestThreePage(plain, three), head + ann2 + ben + cy + foot);
+    EXPECT_EQ(bestThreePage(plain, TopNine{}), head + foot);
 }
 
 TEST_F(ReportPages, AllMatchesLeavesFace1OutAndReadsTotalsBeforeTheFirstBlank) {
@@ -184,6 +191,14 @@ TEST_F(ReportPages, FeaturesPageWithAndWithoutWebLinks) {
             block("<a href='http://cleo.example/'>", "Cleo", "Mouth/Jawline", "Dancer", " 63",
                   false) +
             foot);
+
+    // A feature no candidate scored above 0 on has no entry; the others stand as they are.
+    BestByFeature noEyes = best;
+    noEyes.eyes = {};
+    EXPECT_EQ(featuresPage(plain, noEyes),
+              head + block("", "Ben", "Nose", "Singer", " 72", false) +
+                  block("", "Cleo", "Mouth/Jawline", "Dancer", " 63", false) + foot);
+    EXPECT_EQ(featuresPage(plain, BestByFeature{}), head + foot);
 }
 
 TEST_F(ReportPages, HeightsPageInBothUnitsAndWebLinkStates) {

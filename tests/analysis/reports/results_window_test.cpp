@@ -195,6 +195,38 @@ TEST_F(ResultsWindowTest, WebLinksFollowTheBoxAndPicturesKeepTheirQuotes) {
     }
 }
 
+// The box as it stands at View decides the links of every page it writes, whatever it was during
+// the run; a View with the other choice writes the pages again, the heights page an earlier View
+// wrote included, and a View with the same choice leaves them.
+TEST_F(ResultsWindowTest, TheBoxAtViewLinksEveryPageAlike) {
+    const std::string anchor = "<a href='http://www.anna.example'>";
+    runOnFourFaces(false);
+    choose(results.Style4);
+    view();
+    ASSERT_TRUE(platform.errors.empty()) << platform.errors.front();
+    EXPECT_EQ(page("Results_Heights.htm").find("<a href="), std::string::npos);
+
+    results.WebLinkCheck.setValue(1);
+    choose(results.Style1);
+    view();
+    for (const char* name : {"Results_1.htm", "Results_2.htm", "Results_Heights.htm"}) {
+        EXPECT_NE(page(name).find(anchor), std::string::npos) << name;
+    }
+    EXPECT_EQ(platform.openedDocuments.back(), folder.file("Results_1.htm"));
+
+    folder.write("Results_1.htm", "kept");
+    view();
+    EXPECT_EQ(page("Results_1.htm"), "kept");
+
+    results.WebLinkCheck.setValue(0);
+    view();
+    for (const char* name :
+         {"Results_1.htm", "Results_2.htm", "Results_3.htm", "Results_Heights.htm"}) {
+        EXPECT_EQ(page(name).find("<a href="), std::string::npos) << name;
+    }
+    EXPECT_NE(page("Results_1.htm").find("Anna%20Lee1.jpg"), std::string::npos);
+}
+
 // A missing list is reported by name; the pages of the last View stay whole, and the next View
 // tries again.
 TEST_F(ResultsWindowTest, AMissingListIsReportedAndNoPageIsSpoiled) {
