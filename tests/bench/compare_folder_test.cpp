@@ -1,9 +1,6 @@
 // The developer driver as it is used from outside: its command line, what it prints on standard
 // output and standard error, its exit codes and what it leaves in the data folder.
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <fstream>
 #include <string>
@@ -11,50 +8,16 @@
 
 #include "common/facefile/face_file_writer.h"
 #include "common/files/folder_lock.h"
+#include "tests/bench/driver_run.h"
 #include "tests/common/temp_folder.h"
 #include "tests/tools/face_generator/face_lines.h"
 #include "tools/face_generator/face_database.h"
 
 namespace {
 
-struct DriverRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
 // Runs compare_folder in its own start folder with the arguments given.
 DriverRun runDriver(const std::vector<std::string>& args) {
-    TempFolder start;
-    const std::string outPath = start.file("stdout.txt");
-    const std::string errPath = start.file("stderr.txt");
-    std::vector<char*> argv;
-    std::string program = COMPARE_FOLDER;
-    argv.push_back(program.data());
-    std::vector<std::string> copies = args;
-    for (std::string& arg : copies) {
-        argv.push_back(arg.data());
-    }
-    argv.push_back(nullptr);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        if (out < 0 || err < 0 || ::dup2(out, 1) < 0 || ::dup2(err, 2) < 0 ||
-            ::chdir(start.text().c_str()) != 0) {
-            ::_exit(126);
-        }
-        ::execv(argv[0], argv.data());
-        ::_exit(127);
-    }
-    DriverRun run;
-    int status = 0;
-    if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status)) {
-        run.code = WEXITSTATUS(status);
-    }
-    run.out = start.read("stdout.txt");
-    run.err = start.read("stderr.txt");
-    return run;
+    return runDriverAt(COMPARE_FOLDER, args);
 }
 
 std::vector<std::string> outputLines(const std::string& text) {
