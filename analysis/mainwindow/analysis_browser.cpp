@@ -3,7 +3,6 @@
 #include "analysis/engine/face_loading.h"
 #include "analysis/engine/photos.h"
 #include "analysis/program.h"
-#include "common/text/convert.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
 
@@ -20,7 +19,7 @@ void Analysis::Drive1_Change() {
 void Analysis::Dir1_Change() {
     File1.setPath(Dir1.Path());
     ListFiles.setPath(Dir1.Path());
-    File1.ToolTipText = common::Str(File1.ListCount()) + program_.Words.FacesWord;
+    showFaceCount();
 }
 
 namespace {

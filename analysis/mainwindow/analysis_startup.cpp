@@ -3,7 +3,6 @@
 #include "analysis/mainwindow/language_entries.h"
 #include "analysis/mainwindow/prefs_storage.h"
 #include "analysis/program.h"
-#include "common/text/convert.h"
 #include "common/text/cp1252.h"
 #include "common/text/error.h"
 
@@ -100,7 +99,7 @@ void Analysis::Form_Load() {
     LoadPrefs(program_);
     program_.PrefsWindow.UnitsImperial.setValue(program_.ImperialUnits != 0);
     LoadAnalysisLanguage(program_);
-    File1.ToolTipText = common::Str(File1.ListCount()) + program_.Words.FacesWord;
+    showFaceCount();
     program_.ResultsWindow.Style4.Caption = program_.Words.HeightWord;
     showEmptyFaces();
 }

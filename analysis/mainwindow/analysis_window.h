@@ -140,6 +140,7 @@ class Analysis : public forms::Window {
                        const std::vector<std::string_view>& pages,
                        const std::function<std::string(int)>& progress);
     void showPlaces();
+    void showFaceCount();
     // Enables Run Comparisons by the face list as it stands.
     void judgeFolderRun();
 

@@ -8,6 +8,11 @@ namespace analysis {
 // selected face stays selected while it is still listed.
 void Analysis::refreshFaceList() {
     File1.Refresh();
+    showFaceCount();
+}
+
+// The face list's tool tip tells how many faces it holds.
+void Analysis::showFaceCount() {
     File1.ToolTipText = common::Str(File1.ListCount()) + program_.Words.FacesWord;
 }
 

@@ -135,6 +135,20 @@ struct ComparisonFixture : ::testing::Test {
         window.selectFace1_Click();
     }
 
+    // Run Comparisons, pressed as the user presses it.
+    void run() {
+        app.dispatch([this] { window.CompButton_Click(); });
+    }
+    // Compare with List over a list of these lines, saved as Chosen.lst and chosen in the list box.
+    void runList(const std::string& lines) {
+        folder.write("Chosen.lst", lines);
+        window.ListFiles.Refresh();
+        window.ListsButton_Click();
+        window.ListFiles.setListIndex(0);
+        window.ListFiles_Click();
+        app.dispatch([this] { window.CompListButton_Click(); });
+    }
+
     std::string read(const std::string& name) const { return folder.read(name); }
 };
 

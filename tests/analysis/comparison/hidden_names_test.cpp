@@ -27,16 +27,6 @@ struct HiddenNames : ComparisonFixture {
         folder.write(".Hidden.txt", read("Eve.txt"));
         folder.write(".Hidden1.jpg", "\xFF\xD8\xFF");
     }
-    void run() {
-        app.dispatch([this] { window.CompButton_Click(); });
-    }
-    void runList(const std::string& lines) {
-        folder.write("Chosen.lst", lines);
-        window.ListsButton_Click();
-        window.ListFiles.setListIndex(0);
-        window.ListFiles_Click();
-        app.dispatch([this] { window.CompListButton_Click(); });
-    }
 };
 
 }  // namespace

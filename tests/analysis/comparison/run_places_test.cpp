@@ -28,17 +28,6 @@ struct RunPlaces : ComparisonFixture {
 
     void SetUp() override { writeFaces(fiveFaces()); }
 
-    void run() {
-        app.dispatch([this] { window.CompButton_Click(); });
-    }
-    void runList(const std::string& lines) {
-        folder.write("Chosen.lst", lines);
-        window.ListFiles.Refresh();
-        window.ListsButton_Click();
-        window.ListFiles.setListIndex(0);
-        window.ListFiles_Click();
-        app.dispatch([this] { window.CompListButton_Click(); });
-    }
     void view() {
         app.dispatch([this] { results.ViewButton_Click(); });
     }

@@ -37,9 +37,6 @@ struct RunResults : ComparisonFixture {
 
     void SetUp() override { writeFaces(fiveFaces()); }
 
-    void run() {
-        app.dispatch([this] { window.CompButton_Click(); });
-    }
     void view() {
         app.dispatch([this] { results.ViewButton_Click(); });
     }
@@ -50,14 +47,6 @@ struct RunResults : ComparisonFixture {
             }
         }
         app.dispatch([this] { window.selectFace1_Click(); });
-    }
-    void runList(const std::string& lines) {
-        folder.write("Chosen.lst", lines);
-        window.ListFiles.Refresh();
-        window.ListsButton_Click();
-        window.ListFiles.setListIndex(0);
-        window.ListFiles_Click();
-        app.dispatch([this] { window.CompListButton_Click(); });
     }
     // Every file of the folder a View writes or reads, by name.
     std::map<std::string, std::string> viewFiles() const {
